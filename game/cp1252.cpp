@@ -1,0 +1,71 @@
+#include "game/cp1252.h"
+
+#include <array>
+
+namespace {
+
+// 0x80..0x9F; the rest of the page equals Latin-1.
+constexpr std::array<char16_t, 32> s_high = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int encodeChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < int(s_high.size()); ++i) {
+        if (s_high[i] == c)
+            return 0x80 + i;
+    }
+    return -1;
+}
+
+} // namespace
+
+namespace Cp1252 {
+
+QChar decodeByte(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return QChar(s_high[byte - 0x80]);
+    return QChar(char16_t(byte));
+}
+
+QString decode(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (char b : bytes)
+        *out++ = decodeByte(static_cast<unsigned char>(b));
+    return text;
+}
+
+QByteArray encode(const QString &text, bool *ok)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bool all = true;
+    char *out = bytes.data();
+    for (QChar c : text) {
+        const int b = encodeChar(c.unicode());
+        if (b < 0)
+            all = false;
+        *out++ = char(b < 0 ? '?' : b);
+    }
+    if (ok)
+        *ok = all;
+    return bytes;
+}
+
+bool canEncode(const QString &text)
+{
+    for (QChar c : text) {
+        if (encodeChar(c.unicode()) < 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace Cp1252

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message boxes, the input box and modal windows, behind one interface so the game's
+// rules can be driven without a person answering. The real implementation lives with
+// the widgets (shell/); tests answer from a queue.
+class Dialogs
+{
+public:
+    enum class Icon { None, Critical, Exclamation, Information, Question };
+
+    virtual ~Dialogs() = default;
+
+    // A message with only an OK button; returns when it is closed.
+    virtual void message(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
+    // An input box; cancelling gives an empty text.
+    virtual QString input(const QString &prompt, const QString &title, const QString &proposed) = 0;
+    // Shows the window modally and returns when it has closed. Takes ownership.
+    virtual void showModal(QWidget *window) = 0;
+
+    // The title of a message box that has none of its own.
+    static QString applicationTitle() { return QStringLiteral("Raadkwartet"); }
+};

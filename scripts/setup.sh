@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, then starts the game ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+build=${BUILD_DIR:-build}
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation wdutch xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" = 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  else
+    echo "Missing packages: ${missing[*]}. Run as root, or: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+jobs=$(nproc)
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "$jobs"
+
+case "$mode" in
+  run)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "No display found: starting the game under Xvfb (close it with Ctrl+C)."
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/Raadkwartet"
+    fi
+    exec "$build/Raadkwartet"
+    ;;
+  test)
+    ctest --test-dir "$build" --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,78 @@
+#include "game/dialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <memory>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOrDefault(const QString &title)
+{
+    return title.isEmpty() ? Dialogs::applicationTitle() : title;
+}
+
+class WidgetDialogs final : public Dialogs
+{
+public:
+    void message(const QString &text, const QString &title, Icon icon) override
+    {
+        QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+
+    bool ask(const QString &text, const QString &title, Icon icon) override
+    {
+        QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString input(const QString &prompt, const QString &title, const QString &proposed) override
+    {
+        bool ok = false;
+        const QString answer = QInputDialog::getText(QApplication::activeWindow(), titleOrDefault(title), prompt,
+                                                     QLineEdit::Normal, proposed, &ok);
+        return ok ? answer : QString();
+    }
+
+    void showModal(QWidget *window) override
+    {
+        QPointer<QWidget> guard(window);
+        if (auto *dialog = qobject_cast<QDialog *>(window)) {
+            dialog->exec();
+        } else {
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            window->setWindowModality(Qt::ApplicationModal);
+            QEventLoop loop;
+            QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+            window->show();
+            while (guard && guard->isVisible())
+                loop.processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        delete guard.data();
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Dialogs> makeWidgetDialogs()
+{
+    return std::make_unique<WidgetDialogs>();
+}
