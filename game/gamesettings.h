@@ -19,5 +19,9 @@ struct GameSettings {
 // anew from what the record then holds, and false is returned: the caller must then
 // not apply the border colour.
 bool LaadInstellingen(GameSettings &settings);
-// Writes the five lines of the file; false when it cannot be written.
+// Writes the five lines of the file; false when it cannot be written, in which case an
+// existing file is left as it was.
 bool BewaarInstellingen(const GameSettings &settings);
+
+// Raadkwartet.ini in the program's folder.
+QString settingsPath();

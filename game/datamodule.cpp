@@ -1,0 +1,105 @@
+#include "game/datamodule.h"
+
+#include "game/platform.h"
+#include "game/puzzlelist.h"
+
+namespace {
+
+// The row numbers the used-marks table covers; rows beyond it are never drawn.
+constexpr int maxDrawRows = 999;
+// Redraws of an already marked row before the draw settles for the next unmarked row.
+// The real random source never repeats itself, so this only matters for a source that does.
+constexpr int maxRedraws = 1000;
+
+} // namespace
+
+const std::array<QString, 26> &matrixOrders()
+{
+    static const std::array<QString, 26> orders{
+        QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12"),
+        QStringLiteral("2,3,4,5,6,7,8,9,10,11,12,1"),
+        QStringLiteral("3,4,5,6,7,8,9,10,11,12,1,2"),
+        QStringLiteral("4,5,6,7,8,9,10,11,12,1,2,3"),
+        QStringLiteral("5,6,7,8,9,10,11,12,1,2,3,4"),
+        QStringLiteral("6,7,8,9,10,11,12,1,2,3,4,5"),
+        QStringLiteral("7,8,9,10,11,12,1,2,3,4,5,6"),
+        QStringLiteral("8,9,10,11,12,1,2,3,4,5,6,7"),
+        QStringLiteral("9,10,11,12,1,2,3,4,5,6,7,8"),
+        QStringLiteral("1,4,7,10,2,5,8,11,3,6,9,12"),
+        QStringLiteral("4,7,10,2,5,8,11,3,6,9,12,1"),
+        QStringLiteral("7,10,2,5,8,11,3,6,9,12,1,4"),
+        QStringLiteral("10,2,5,8,11,3,6,9,12,1,4,7"),
+        QStringLiteral("2,5,8,11,3,6,9,12,1,4,7,10"),
+        QStringLiteral("5,8,11,3,6,9,12,1,4,7,10,2"),
+        QStringLiteral("8,11,3,6,9,12,1,4,7,10,2,5"),
+        QStringLiteral("11,3,6,9,12,1,4,7,10,2,5,8"),
+        QStringLiteral("3,6,9,12,1,4,7,10,2,5,8,11"),
+        QStringLiteral("6,9,12,1,4,7,10,2,5,8,11,3"),
+        QStringLiteral("9,12,1,4,7,10,2,5,8,11,3,6"),
+        QStringLiteral("12,1,4,7,10,2,5,8,11,3,6,9"),
+        QStringLiteral("5,10,6,11,7,12,8,1,9,2,4,3"),
+        QStringLiteral("10,6,11,7,12,8,1,9,2,4,3,5"),
+        QStringLiteral("6,11,7,12,8,1,9,2,4,3,5,10"),
+        QStringLiteral("11,7,12,8,1,9,2,4,3,5,10,6"),
+        QStringLiteral("7,12,8,1,9,2,4,3,5,10,6,11"),
+    };
+    return orders;
+}
+
+bool KiesTrefwoorden(const PuzzleList &list, int aantalItems, Ronde &ronde)
+{
+    const int rows = qMin(aantalItems, maxDrawRows);
+    // Three different rows cannot be found in fewer, and a row the list lacks cannot be read.
+    if (rows < 3 || list.count() < rows)
+        return false;
+
+    std::array<bool, maxDrawRows + 1> used{};
+    std::array<int, 3> drawn{};
+    for (int &row : drawn) {
+        int r = Platform::drawWhole(rows);
+        for (int redraws = 0; (r < 1 || r > rows || used[r]) && redraws < maxRedraws; ++redraws)
+            r = Platform::drawWhole(rows);
+        if (r < 1 || r > rows)
+            r = 1;
+        while (used[r])
+            r = r % rows + 1;
+        used[r] = true;
+        row = r;
+    }
+
+    for (int n = 0; n < 3; ++n) {
+        const PuzzleEntry &entry = list.entry(drawn[n] - 1);
+        ronde.RondeWoord[n] = entry.Trefwoord;
+        ronde.RondeOmschrijving[n] = entry.Omschrijving;
+    }
+    return true;
+}
+
+QString KiesMatrix(Ronde &ronde)
+{
+    ronde.MatrixNummer = Platform::drawWhole(int(matrixOrders().size()));
+    return matrixOrders().at(ronde.MatrixNummer - 1);
+}
+
+RondeBeeld ToonRonde(Ronde &ronde)
+{
+    RondeBeeld beeld;
+    for (int n = 0; n < 3; ++n) {
+        const QString &woord = ronde.RondeWoord[n];
+        beeld.woordCaption[n] = woord.toUpper();
+        for (int i = 0; i < woord.size(); ++i) {
+            if (woord.at(i) != u' ')
+                beeld.tileX[n].append(150 + 20 * i);
+        }
+    }
+
+    ronde.MatrixTekst = KiesMatrix(ronde);
+    const QStringList numbers = ronde.MatrixTekst.split(u',');
+    for (int j = 1; j <= 12; ++j) {
+        ronde.Positie[j - 1] = numbers.value(j - 1).toInt();
+        const int slot = ronde.Positie[j - 1];
+        if (slot >= 1 && slot <= 12)
+            beeld.slotCaption[slot - 1] = ronde.omschrijving(j);
+    }
+    return beeld;
+}

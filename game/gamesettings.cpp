@@ -1,0 +1,107 @@
+#include "game/gamesettings.h"
+
+#include "game/fieldreader.h"
+#include "game/platform.h"
+#include "game/textwriter.h"
+
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Red and green are general numbers in the record; the file holds them as whole numbers
+// of 32 bits. Anything beyond that cannot come from this program and counts as damage.
+constexpr qint64 colourPartMin = std::numeric_limits<qint32>::min();
+constexpr qint64 colourPartMax = std::numeric_limits<qint32>::max();
+
+QString wholeNumberText(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    const double whole = std::nearbyint(qBound(double(colourPartMin), value, double(colourPartMax)));
+    return QString::number(qint64(whole));
+}
+
+int colourPart(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return int(std::nearbyint(qBound(0.0, value, 255.0)));
+}
+
+} // namespace
+
+QColor GameSettings::randkleur() const
+{
+    return QColor(colourPart(RandkleurRood), colourPart(RandkleurGroen), RandkleurBlauw);
+}
+
+QString settingsPath()
+{
+    return Platform::programFolder() + QStringLiteral("/Raadkwartet.ini");
+}
+
+bool LaadInstellingen(GameSettings &settings)
+{
+    settings = GameSettings();
+    // Each value is taken into the record as soon as it is read, so a failure later in
+    // the file still keeps what came before it.
+    const bool complete = [&settings] {
+        const std::optional<QByteArray> bytes = readWholeFile(settingsPath());
+        if (!bytes)
+            return false;
+        FieldReader reader(*bytes);
+        if (!reader.field() || !reader.field())
+            return false;
+        const auto speeltijd = reader.number(std::numeric_limits<qint32>::min(),
+                                             std::numeric_limits<qint32>::max());
+        if (!speeltijd)
+            return false;
+        settings.Speeltijd = qint32(*speeltijd);
+        const auto rood = reader.number(colourPartMin, colourPartMax);
+        if (!rood)
+            return false;
+        settings.RandkleurRood = double(*rood);
+        const auto groen = reader.number(colourPartMin, colourPartMax);
+        if (!groen)
+            return false;
+        settings.RandkleurGroen = double(*groen);
+        const auto blauw = reader.number(0, 255);
+        if (!blauw)
+            return false;
+        settings.RandkleurBlauw = quint8(*blauw);
+        const std::optional<QString> afdruktekst = reader.field();
+        if (!afdruktekst)
+            return false;
+        settings.Afdruktekst = *afdruktekst;
+        return true;
+    }();
+    if (!complete)
+        BewaarInstellingen(settings);
+    return complete;
+}
+
+bool BewaarInstellingen(const GameSettings &settings)
+{
+    TextWriter writer;
+    writer.quoted(QStringLiteral("Brovelt Software 2019"));
+    writer.quoted(QString(26, u'-'));
+    writer.line(QString::number(settings.Speeltijd));
+    writer.line(wholeNumberText(settings.RandkleurRood) + u',' + wholeNumberText(settings.RandkleurGroen)
+                + u',' + QString::number(settings.RandkleurBlauw));
+    writer.quoted(settings.Afdruktekst);
+
+    // Written beside the old file and then put in its place, so a write that fails
+    // leaves the previous settings whole.
+    QSaveFile file(settingsPath());
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(writer.bytes()) != writer.bytes().size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
