@@ -21,7 +21,9 @@ public:
 // Loads Data/Puzzel.lib into 'list' (emptied first). Silent on every failure.
 void LaadPuzzelLijst(PuzzleList &list);
 
-// Writes 'list' to Data/Puzzel.lib, one row every 0.03 s (Wacht) while 'progress' grows.
+// Writes 'list' to Data/Puzzel.lib, the previous file kept as Data/Puzzel.bak, then lets
+// 'progress' grow by one step per row with a wait of 0.03 s (Wacht) each. The rows are
+// those of the list when the call starts, whatever the events handled meanwhile do to it.
 // Silent on every failure. 'progress' may be null.
 void BewaarPuzzelLijst(const PuzzleList &list, SaveProgress *progress);
 
