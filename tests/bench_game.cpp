@@ -1,0 +1,104 @@
+// Times start-up, loading a full puzzle database and building rounds, each beside a
+// reference run in the same process. Prints figures; asserts nothing.
+#include "game/datamodule.h"
+#include "game/loadsave.h"
+#include "game/platform.h"
+#include "game/puzzlelist.h"
+#include "shell/main.h"
+#include "support/fakes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0.0 : values[values.size() / 2];
+}
+
+template<typename F>
+double timeMs(int repeats, F &&f)
+{
+    QList<double> runs;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer t;
+        t.start();
+        f();
+        runs.append(t.nsecsElapsed() / 1e6);
+    }
+    return median(runs);
+}
+
+QByteArray fullDatabase()
+{
+    QByteArray bytes("Brovelt Software 2019\r\n----------\r\n");
+    for (int i = 1; i <= 999; ++i)
+        bytes += QStringLiteral("trefwoord%1,eerste omschrijving,tweede omschrijving,derde omschrijving,vierde\r\n")
+                     .arg(i)
+                     .toLatin1();
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TestPlatform platform;
+    Platform::setRandom(nullptr); // the real generator
+    Platform::setClock(nullptr);
+    const QString shipped = QStringLiteral(RAADKWARTET_DATA_DIR "/Puzzel.lib");
+    QFile::copy(shipped, platform.dataPath("Puzzel.lib"));
+    QFile::copy(QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art"), platform.dataPath("Background.art"));
+    const QSize screen(1280, 1024);
+
+    const double bare = timeMs(5, [&] {
+        QWidget w;
+        w.setGeometry(QRect(QPoint(0, 0), screen));
+        w.show();
+        (void)QTest::qWaitForWindowExposed(&w);
+        QCoreApplication::processEvents();
+    });
+    const double main = timeMs(5, [&] {
+        Main w;
+        w.Form_Load(screen, 96);
+        w.show();
+        (void)QTest::qWaitForWindowExposed(&w);
+        QCoreApplication::processEvents();
+    });
+    std::printf("start-up to idle window   %8.2f ms   bare QWidget %8.2f ms   ratio %.1f\n", main, bare, main / bare);
+
+    platform.writeData("Puzzel.lib", fullDatabase());
+    PuzzleList list;
+    const double load = timeMs(20, [&] { LaadPuzzelLijst(list); });
+    const double raw = timeMs(20, [&] {
+        QFile f(platform.dataPath("Puzzel.lib"));
+        f.open(QIODevice::ReadOnly);
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        Q_UNUSED(lines);
+    });
+    std::printf("load 999-row database     %8.3f ms   readAll+split %7.3f ms   ratio %.1f (%d rows)\n", load, raw,
+                load / raw, list.count());
+
+    Ronde ronde;
+    const int rounds = 10000;
+    const double build = timeMs(5, [&] {
+        for (int i = 0; i < rounds; ++i) {
+            KiesTrefwoorden(list, list.count(), ronde);
+            (void)ToonRonde(ronde);
+        }
+    });
+    const double draws = timeMs(5, [&] {
+        for (int i = 0; i < rounds * 4; ++i)
+            (void)Platform::drawWhole(999);
+    });
+    std::printf("build %d rounds        %8.2f ms   %d bare draws %8.2f ms   ratio %.1f (%.2f us a round)\n",
+                rounds, build, rounds * 4, draws, build / draws, build * 1000.0 / rounds);
+    return 0;
+}

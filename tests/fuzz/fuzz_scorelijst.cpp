@@ -1,0 +1,27 @@
+#include "fuzzsupport.h"
+
+#include "game/loadsave.h"
+#include "game/scorelijst.h"
+
+// Any Data/Scorelijst.lib loads into a list without empty lines and within its limit,
+// and a save followed by a load gives the same lines.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static FuzzFolder folder;
+    folder.write(QStringLiteral("Data/Scorelijst.lib"), data, size);
+    Scorelijst list;
+    LaadScorelijst(list);
+    FUZZ_CHECK(list.count() <= Scorelijst::MaxLines);
+    bool quoteOrBreak = false;
+    for (const QString &line : list.lines()) {
+        FUZZ_CHECK(!line.isEmpty());
+        quoteOrBreak = quoteOrBreak || line.contains(QLatin1Char('"'));
+    }
+    if (!quoteOrBreak) {
+        BewaarScorelijst(list);
+        Scorelijst again;
+        LaadScorelijst(again);
+        FUZZ_CHECK(again.lines() == list.lines());
+    }
+    return 0;
+}

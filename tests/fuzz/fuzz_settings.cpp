@@ -1,0 +1,26 @@
+#include "fuzzsupport.h"
+
+#include "game/gamesettings.h"
+
+// Any Raadkwartet.ini reads without failing; when the read fails, the file is rewritten
+// and must then read back as the record it was written from.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static FuzzFolder folder;
+    folder.write(QStringLiteral("Raadkwartet.ini"), data, size);
+    GameSettings settings;
+    if (!LaadInstellingen(settings)) {
+        GameSettings again;
+        const bool reread = LaadInstellingen(again);
+        // A footer holding a quote or line break cannot survive the file format.
+        if (!settings.Afdruktekst.contains(QLatin1Char('"')) && !settings.Afdruktekst.contains(QLatin1Char('\n'))
+            && !settings.Afdruktekst.contains(QLatin1Char('\r'))) {
+            FUZZ_CHECK(reread);
+            FUZZ_CHECK(again.Speeltijd == settings.Speeltijd);
+            FUZZ_CHECK(again.RandkleurBlauw == settings.RandkleurBlauw);
+        }
+    }
+    const QColor colour = settings.randkleur();
+    FUZZ_CHECK(colour.isValid());
+    return 0;
+}
