@@ -4,7 +4,6 @@
 #include "game/platform.h"
 #include "game/textwriter.h"
 
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -93,15 +92,5 @@ bool BewaarInstellingen(const GameSettings &settings)
                 + u',' + QString::number(settings.RandkleurBlauw));
     writer.quoted(settings.Afdruktekst);
 
-    // Written beside the old file and then put in its place, so a write that fails
-    // leaves the previous settings whole.
-    QSaveFile file(settingsPath());
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(writer.bytes()) != writer.bytes().size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(settingsPath(), writer.bytes());
 }

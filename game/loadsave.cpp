@@ -88,15 +88,15 @@ void BewaarPuzzelLijst(const PuzzleList &list, SaveProgress *progress)
         writer.line(fields.join(u','));
     }
 
-    // The previous file is kept as Puzzel.bak rather than deleted, so a save that fails
-    // or is cut short never loses the whole database. The new file is written in one go
-    // before the progress runs: closing the window during the progress leaves it complete.
+    // The previous file is kept as Puzzel.bak, and the new one replaces it only once it
+    // is written whole, so a save that fails or is cut short never loses the database.
+    // The file is written in one go before the progress runs: closing the window during
+    // the progress leaves it complete.
     const QString path = Platform::dataFile(puzzleFileName);
     const QString backup = Platform::dataFile(puzzleBackupName);
     if (QFile::exists(path)) {
         QFile::remove(backup);
-        if (!QFile::rename(path, backup))
-            QFile::remove(path);
+        QFile::copy(path, backup);
     }
     writeWholeFile(path, writer.bytes());
 
@@ -134,9 +134,8 @@ void BewaarScorelijst(const Scorelijst &list)
     writer.quoted(QString(26, u'-'));
     for (const QString &line : list.lines())
         writer.quoted(line);
-    const QString path = Platform::dataFile(scoreFileName);
-    QFile::remove(path);
-    writeWholeFile(path, writer.bytes());
+    // Replaced whole, never deleted first: a failed write keeps the scores on disk.
+    writeWholeFile(Platform::dataFile(scoreFileName), writer.bytes());
 }
 
 void VoegScoreToe(Scorelijst &list, qint32 score, const QString &name)

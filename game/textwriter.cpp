@@ -2,7 +2,10 @@
 
 #include "game/cp1252.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 void TextWriter::line(const QString &text)
 {
@@ -19,12 +22,18 @@ void TextWriter::quoted(const QString &text)
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written beside the old file and then put in its place: a disk that is full or a
+    // folder that is read-only leaves the previous file whole. A missing folder (a
+    // deleted Data folder) is made again, so scores and puzzles still reach the disk.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 std::optional<QByteArray> readWholeFile(const QString &path)

@@ -19,7 +19,8 @@ private:
     QByteArray m_bytes;
 };
 
-// Writes the whole file at once; false when it cannot be created or written.
+// Replaces the whole file at once; false (and the old file untouched) when it cannot
+// be created or written.
 bool writeWholeFile(const QString &path, const QByteArray &bytes);
 // Reads the whole file; nothing when it cannot be opened or read.
 std::optional<QByteArray> readWholeFile(const QString &path);
