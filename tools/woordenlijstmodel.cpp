@@ -1,0 +1,32 @@
+#include "tools/woordenlijstmodel.h"
+
+int WoordenLijstModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_words.size());
+}
+
+QVariant WoordenLijstModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_words.size())
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return m_words.at(index.row());
+    return QVariant();
+}
+
+void WoordenLijstModel::append(const QStringList &words)
+{
+    if (words.isEmpty())
+        return;
+    const int first = int(m_words.size());
+    beginInsertRows(QModelIndex(), first, first + int(words.size()) - 1);
+    m_words.append(words);
+    endInsertRows();
+}
+
+void WoordenLijstModel::clear()
+{
+    beginResetModel();
+    m_words.clear();
+    endResetModel();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayMatcher>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QIODevice;
+
+// One search of the word list: which lines match a term in one of three ways. The term
+// is compared exactly, case and blanks included; lines are Windows-1252 and are
+// compared as bytes, so only the lines found are ever decoded.
+class WoordZoeker
+{
+public:
+    // The option buttons of the search window, in their order.
+    enum Modus : qint16 { BeginMet = 0, EindigtOp = 1, Bevat = 2 };
+
+    WoordZoeker(const QString &term, Modus modus);
+
+    bool matches(QByteArrayView line) const;
+
+    // Reads the whole device (already open) and hands the matching lines on in file
+    // order, a batch after each chunk read, so a caller can show them as they come.
+    // False when reading failed; the batches handed on before stay valid.
+    bool zoek(QIODevice &device, const std::function<void(const QStringList &)> &gevonden,
+              qint64 chunkSize = 256 * 1024) const;
+    // The same over a file; false also when it cannot be opened.
+    bool zoek(const QString &path, const std::function<void(const QStringList &)> &gevonden) const;
+
+private:
+    QByteArray m_term;
+    QByteArrayMatcher m_matcher;
+    Modus m_modus;
+    bool m_kanVoorkomen; // false when the term holds a character the code page lacks
+};
