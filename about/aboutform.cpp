@@ -1,0 +1,76 @@
+#include "about/aboutform.h"
+
+#include "about/aboutinfo.h"
+#include "controls/vistabutton.h"
+#include "game/platform.h"
+#include "game/twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+
+AboutForm::AboutForm(QWidget *parent)
+    : QDialog(parent)
+{
+    Form_Load();
+}
+
+QRect AboutForm::twips(int top, int left, int width, int height) const
+{
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
+                 Twips::toPixels(height, dpiY));
+}
+
+void AboutForm::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About me..."));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(0, 0, 6480, 3210).size());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(220, 220, 190));
+    setPalette(pal);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    Label2 = new QLabel(this);
+    Label2->setGeometry(twips(180, 150, 2430, 2430));
+    Label2->setAutoFillBackground(true);
+    QPalette white = Label2->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Label2->setPalette(white);
+
+    // The picture may be missing from a build; the white square stands regardless.
+    Image1 = new QLabel(this);
+    Image1->setGeometry(twips(270, 240, 2250, 2250));
+    Image1->setScaledContents(true);
+    const QPixmap picture(QStringLiteral(":/pictures/about.png"));
+    if (!picture.isNull())
+        Image1->setPixmap(picture);
+
+    Label1 = new QLabel(AboutInfo::tekst(Platform::clock().now(), Platform::programFile()), this);
+    Label1->setGeometry(twips(300, 2760, 3900, 1800));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    QFont italic(QStringLiteral("Arial"));
+    italic.setPointSizeF(9);
+    italic.setItalic(true);
+    Label1->setFont(italic);
+    QPalette grey = Label1->palette();
+    grey.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    Label1->setPalette(grey);
+
+    CancelKnop = new VistaButton(this);
+    CancelKnop->setCaption(QStringLiteral("Ok"));
+    CancelKnop->setFont(QFont(QStringLiteral("Arial")));
+    CancelKnop->setGeometry(twips(2250, 5190, 990, 360));
+    connect(CancelKnop, &VistaButton::Click, this, &AboutForm::CancelKnop_Click);
+}
+
+void AboutForm::CancelKnop_Click()
+{
+    accept();
+}
