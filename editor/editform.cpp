@@ -1,0 +1,479 @@
+#include "editor/editform.h"
+
+#include "controls/vistabutton.h"
+#include "editor/helppanel.h"
+#include "editor/painterprintsink.h"
+#include "editor/printerchoice.h"
+#include "editor/progressstrip.h"
+#include "game/dialogs.h"
+#include "game/gamesettings.h"
+#include "game/loadsave.h"
+#include "game/platform.h"
+#include "game/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QTreeView>
+
+namespace {
+
+// The design gives the window's outer size; the system draws its frame (60 twips a
+// side) and caption (390 twips) around what Qt lays out.
+constexpr int OuterWidth = 11400;
+constexpr int OuterHeight = 5490;
+constexpr int FrameWidth = 60;
+constexpr int CaptionHeight = 390;
+
+const QColor labelColour(64, 64, 64);
+
+QFont arial(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+void setColours(QWidget *widget, const QColor &base, const QColor &text = QColor())
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Base, base);
+    if (text.isValid())
+        pal.setColor(QPalette::Text, text);
+    widget->setPalette(pal);
+}
+
+// Only blanks count: a box holding a tab is not blank to the editor.
+bool isBlank(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+EditForm::EditForm(const GameSettings &settings, QWidget *parent)
+    : QDialog(parent)
+    , m_settings(settings)
+{
+    Form_Load();
+}
+
+QString EditForm::pdfPath()
+{
+    return Platform::programFolder() + QStringLiteral("/Datalijst.pdf");
+}
+
+QRect EditForm::twips(int top, int left, int width, int height) const
+{
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
+                 Twips::toPixels(height, dpiY));
+}
+
+void EditForm::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Lijst bewerken"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(arial(8.25));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(210, 210, 170));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    MenuBar = new QMenuBar(this);
+    Help = MenuBar->addMenu(QStringLiteral("Help"));
+    HelpHelp = Help->addAction(QStringLiteral("Hulp bij dit onderdeel"));
+    HelpHelp->setCheckable(true);
+    connect(HelpHelp, &QAction::triggered, this, &EditForm::HelpHelp_Click);
+    const int menuHeight = MenuBar->sizeHint().height();
+
+    // Positions are measured inside the window, below the menu bar.
+    const QRect client = twips(0, 0, OuterWidth - 2 * FrameWidth, OuterHeight - CaptionHeight - FrameWidth);
+    setFixedSize(client.width(), client.height());
+    MenuBar->setGeometry(0, 0, client.width(), menuHeight);
+    auto *area = new QWidget(this);
+    area->setGeometry(0, menuHeight, client.width(), client.height() - menuHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    m_list.setHeaders({QStringLiteral("Oplossing"), QStringLiteral("Omschrijving 1"), QStringLiteral("Omschrijving 2"),
+                       QStringLiteral("Omschrijving 3"), QStringLiteral("Omschrijving 4")});
+    ListView1 = new QTreeView(area);
+    ListView1->setGeometry(twips(150, 120, 7500, 3510));
+    ListView1->setFont(arial(8.25));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows change only through the boxes and buttons, never in place.
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setModel(&m_list);
+    ListView1->header()->setStretchLastSection(false);
+    for (int column = 0; column < 5; ++column)
+        ListView1->setColumnWidth(column, twips(0, 0, 1500, 0).width());
+    setColours(ListView1, QColor(200, 200, 200));
+    connect(ListView1, &QTreeView::clicked, this, &EditForm::ListView1_ItemClick);
+
+    HelpPic = new HelpPanel(area);
+    HelpPic->setGeometry(twips(150, 120, 7500, 3510));
+    HelpPic->hide();
+
+    Bar = new ProgressStrip(area);
+    Bar->setGeometry(twips(3750, 120, 7530, 300));
+    Bar->setBackColor(saveBarBackground());
+
+    buildButtons(area);
+    buildBoxes(area);
+
+    LaadPuzzelLijst(m_list);
+    showCount();
+}
+
+void EditForm::buildButtons(QWidget *client)
+{
+    static const std::array<const char *, 6> captions = {"Toevoegen", "Wijzigen", "Verwijderen",
+                                                         "Afdrukken", "Opslaan", "Exit"};
+    static const std::array<const char *, 6> tooltips = {
+        " Item Toevoegen ", " Geselecteerde item Wijzigen ", " Geselecteerde item Verwijderen",
+        " Complete lijst afdrukken ", " Bovenstaande lijst opslaan / saven ", " Bewerken stoppen "};
+    int left = 120;
+    for (int index = 0; index < 6; ++index) {
+        auto *button = new VistaButton(client);
+        button->setCaption(QString::fromLatin1(captions[index]));
+        button->setFont(arial(8.25));
+        button->setGeometry(twips(4200, left, 1110, 360));
+        connect(button, &VistaButton::Click, this, [this, index] { Knop_Click(index); });
+        Knop[index] = button;
+        // "Opslaan" stands apart from the first four and "Exit" at the right edge.
+        left += 1140 + (index == 3 ? 1860 : 0) + (index == 4 ? 2340 : 0);
+    }
+    for (int index = 0; index < 6; ++index)
+        Knop[index]->setToolTip(QString::fromLatin1(tooltips[index]));
+}
+
+void EditForm::buildBoxes(QWidget *client)
+{
+    const auto label = [&](const QString &text, int top) {
+        auto *l = new QLabel(text, client);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, labelColour);
+        l->setPalette(pal);
+        l->move(twips(top, 7800, 0, 0).topLeft());
+        l->adjustSize();
+        return l;
+    };
+
+    // Created top to bottom, so Tab walks the column in the order it is read.
+    Combo1 = new QComboBox(client);
+    Combo1->setEditable(true);
+    // The height is the toolkit's own.
+    QRect comboArea = twips(150, 7800, 3390, 0);
+    comboArea.setHeight(Combo1->sizeHint().height());
+    Combo1->setGeometry(comboArea);
+    setColours(Combo1, QColor(200, 240, 200));
+    const QStringList printers = PrinterChoice::installed();
+    Combo1->addItems(printers);
+    const QString current = PrinterChoice::current();
+    const int currentIndex = printers.indexOf(current);
+    if (currentIndex >= 0)
+        Combo1->setCurrentIndex(currentIndex);
+    else
+        Combo1->setEditText(current);
+    connect(Combo1, &QComboBox::activated, this, &EditForm::Combo1_Click);
+    connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &EditForm::Combo1_Change);
+    Label3 = label(QStringLiteral("Printer Keuze"), 525);
+
+    Text0 = new QLineEdit(client);
+    Text0->setGeometry(twips(870, 7800, 3390, 360));
+    Text0->setFont(arial(9));
+    setColours(Text0, QColor(30, 0, 0), QColor(230, 230, 230));
+    Text0->installEventFilter(this);
+    Label0 = label(QStringLiteral("Trefwoord (Oplossing)"), 1260);
+
+    for (int k = 0; k < 4; ++k) {
+        QLineEdit *box = new QLineEdit(client);
+        box->setGeometry(twips(1650 + 375 * k, 7800, 3390, 360));
+        box->setFont(arial(9));
+        setColours(box, QColor(0, 30, 30), QColor(230, 230, 230));
+        box->installEventFilter(this);
+        Text1[k] = box;
+    }
+    Label1 = label(QStringLiteral("De 4 omschrijvingen"), 3180);
+
+    Label2 = label(QStringLiteral("Aantal Items"), 3780);
+    Label2->setFont(arial(9.75));
+    Label2->adjustSize();
+}
+
+bool EditForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only a mouse click empties a box; moving into it with the keyboard keeps its text.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == Text0)
+            Text0_Click();
+        for (int k = 0; k < 4; ++k) {
+            if (watched == Text1[k])
+                Text1_Click(k + 1);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void EditForm::Knop_Click(int Index)
+{
+    if (Index < 0 || Index > 5)
+        return;
+    // A disabled button does not react (help panel shown, or a save running).
+    if (m_saving || !Knop[Index]->isEnabled())
+        return;
+    switch (Index) {
+    case 0:
+        if (anyBoxEmpty()) {
+            Platform::dialogs().message(QStringLiteral("Niet alle gegevens zijn ingevuld!"),
+                                        Dialogs::applicationTitle(), Dialogs::Icon::Critical);
+            return;
+        }
+        ItemToevoegen();
+        break;
+    case 1:
+        ItemWijzigen();
+        break;
+    case 2:
+        ItemVerwijderen();
+        break;
+    case 3:
+        LijstAfdrukken();
+        break;
+    case 4:
+        Opslaan();
+        break;
+    case 5:
+        close();
+        break;
+    }
+}
+
+bool EditForm::anyBoxEmpty() const
+{
+    if (Text0->text().isEmpty())
+        return true;
+    for (const QLineEdit *box : Text1) {
+        if (box->text().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void EditForm::blankDescriptionsToHyphen()
+{
+    for (QLineEdit *box : Text1) {
+        if (isBlank(box->text()))
+            box->setText(QStringLiteral("-"));
+    }
+}
+
+PuzzleEntry EditForm::boxesEntry() const
+{
+    PuzzleEntry entry;
+    entry.Trefwoord = Text0->text();
+    for (int k = 0; k < 4; ++k)
+        entry.Omschrijving[k] = Text1[k]->text();
+    return entry;
+}
+
+int EditForm::selectedRow() const
+{
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void EditForm::showCount()
+{
+    Label2->setText(QString::number(m_list.count()) + QStringLiteral(" Items"));
+    Label2->adjustSize();
+}
+
+void EditForm::ItemToevoegen()
+{
+    if (m_list.count() >= PuzzleList::MaxRows) {
+        Platform::dialogs().message(QStringLiteral("Er kunnen maximaal 999 items worden ingevoerd!"),
+                                    QStringLiteral("Error"), Dialogs::Icon::Critical);
+        return;
+    }
+    if (isBlank(Text0->text())) {
+        Platform::dialogs().message(QStringLiteral("Oplossing invullen a.u.b."), Dialogs::applicationTitle());
+        Text0->setFocus();
+        return;
+    }
+    blankDescriptionsToHyphen();
+    // Stored as typed: blanks around the texts are trimmed only when the file is written.
+    m_list.append(boxesEntry());
+    Text0->clear();
+    for (QLineEdit *box : Text1)
+        box->clear();
+    showCount();
+    Text0->setFocus();
+}
+
+void EditForm::ItemWijzigen()
+{
+    if (isBlank(Text0->text())) {
+        Platform::dialogs().message(QStringLiteral("Eerst een item selecteren a.u.b."), Dialogs::applicationTitle());
+        Text0->setFocus();
+        return;
+    }
+    blankDescriptionsToHyphen();
+    // Whatever the boxes hold goes over the selected row; without one nothing happens.
+    m_list.replace(selectedRow(), boxesEntry());
+}
+
+void EditForm::ItemVerwijderen()
+{
+    const int row = selectedRow();
+    if (m_list.count() == 0 || row < 0)
+        return;
+    const QString question = QStringLiteral("Wil je (") + m_list.entry(row).Trefwoord
+        + QStringLiteral(") verwijderen uit de lijst?");
+    if (!Platform::dialogs().ask(question, QStringLiteral(" Delete")))
+        return;
+    m_list.remove(row);
+    showCount();
+}
+
+void EditForm::ListView1_ItemClick(const QModelIndex &Item)
+{
+    if (!Item.isValid())
+        return;
+    const PuzzleEntry &entry = m_list.entry(Item.row());
+    Text0->setText(entry.Trefwoord);
+    for (int k = 0; k < 4; ++k)
+        Text1[k]->setText(entry.Omschrijving[k]);
+}
+
+void EditForm::Text0_Click()
+{
+    Text0->clear();
+}
+
+void EditForm::Text1_Click(int Index)
+{
+    if (Index >= 1 && Index <= 4)
+        Text1[Index - 1]->clear();
+}
+
+void EditForm::HelpHelp_Click()
+{
+    const bool show = HelpPic->isHidden();
+    ListView1->setVisible(!show);
+    HelpPic->setVisible(show);
+    HelpHelp->setChecked(show);
+    if (show)
+        HelpPic->writeHelp();
+    updateButtons();
+}
+
+void EditForm::updateButtons()
+{
+    const bool helpShown = !HelpPic->isHidden();
+    for (int index = 0; index < 5; ++index)
+        Knop[index]->setEnabled(!helpShown && !m_saving);
+    Knop[5]->setEnabled(!m_saving);
+}
+
+void EditForm::Combo1_Click()
+{
+    Combo1_Change();
+}
+
+void EditForm::Combo1_Change()
+{
+    // Text typed into the edit field that is not the chosen entry means no entry at all.
+    int listIndex = Combo1->currentIndex();
+    if (listIndex >= 0 && Combo1->currentText() != Combo1->itemText(listIndex))
+        listIndex = -1;
+    m_printerIndex = PrinterChoice::choose(listIndex, PrinterChoice::installed());
+}
+
+void EditForm::LijstAfdrukken()
+{
+    if (!PrinterChoice::installed().isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(PrinterChoice::current());
+        // A printer that fails passes silently, as printing has no messages of its own.
+        print(&printer);
+        return;
+    }
+
+    // Without any printer the same pages go into a PDF file beside the program.
+    const QString path = pdfPath();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path);
+    printer.setDocName(QStringLiteral("Datalijst"));
+    const QString where = QDir::toNativeSeparators(path);
+    if (print(&printer)) {
+        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd. De lijst is bewaard in ") + where,
+                                    Dialogs::applicationTitle(), Dialogs::Icon::Information);
+    } else {
+        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd en ") + where
+                                        + QStringLiteral(" kon niet worden geschreven."),
+                                    Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
+    }
+}
+
+bool EditForm::print(QPrinter *printer)
+{
+    return PainterPrintSink::printList(*printer, m_list.entries(), m_settings.Afdruktekst, Platform::clock().now());
+}
+
+void EditForm::Opslaan()
+{
+    // Wacht handles events between the rows: the buttons stay disabled and closing is
+    // refused until the file is written and the strip is full.
+    m_saving = true;
+    updateButtons();
+    BewaarPuzzelLijst(m_list, Bar);
+    m_saving = false;
+    updateButtons();
+}
+
+void EditForm::closeEvent(QCloseEvent *event)
+{
+    if (m_saving) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void EditForm::done(int result)
+{
+    if (m_saving)
+        return;
+    QDialog::done(result);
+}
+
+void EditForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would close the window and lose unsaved rows; the window closes only by
+    // "Exit" or the system's close command.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
