@@ -2,7 +2,7 @@
 
 #include "controls/vistabutton.h"
 #include "editor/helppanel.h"
-#include "editor/painterprintsink.h"
+#include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
 #include "game/dialogs.h"
@@ -13,13 +13,11 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QTreeView>
 
@@ -67,11 +65,6 @@ EditForm::EditForm(const GameSettings &settings, QWidget *parent)
     , m_settings(settings)
 {
     Form_Load();
-}
-
-QString EditForm::pdfPath()
-{
-    return Platform::programFolder() + QStringLiteral("/Datalijst.pdf");
 }
 
 QRect EditForm::twips(int top, int left, int width, int height) const
@@ -409,35 +402,7 @@ void EditForm::Combo1_Change()
 
 void EditForm::LijstAfdrukken()
 {
-    if (!PrinterChoice::installed().isEmpty()) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(PrinterChoice::current());
-        // A printer that fails passes silently, as printing has no messages of its own.
-        print(&printer);
-        return;
-    }
-
-    // Without any printer the same pages go into a PDF file beside the program.
-    const QString path = pdfPath();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(path);
-    printer.setDocName(QStringLiteral("Datalijst"));
-    const QString where = QDir::toNativeSeparators(path);
-    if (print(&printer)) {
-        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd. De lijst is bewaard in ") + where,
-                                    Dialogs::applicationTitle(), Dialogs::Icon::Information);
-    } else {
-        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd en ") + where
-                                        + QStringLiteral(" kon niet worden geschreven."),
-                                    Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
-    }
-}
-
-bool EditForm::print(QPrinter *printer)
-{
-    return PainterPrintSink::printList(*printer, m_list.entries(), m_settings.Afdruktekst, Platform::clock().now());
+    ListPrintJob::print(m_list.entries(), m_settings.Afdruktekst);
 }
 
 void EditForm::Opslaan()

@@ -14,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QPrinter;
 class QTreeView;
 class VistaButton;
 struct GameSettings;
@@ -43,8 +42,6 @@ public:
     QString PrinterIndex() const { return m_printerIndex; }
     // True while "Opslaan" runs: list operations, printing and closing wait for it.
     bool isSaving() const { return m_saving; }
-    // Where "Afdrukken" writes the list when no printer is installed.
-    static QString pdfPath();
 
     QMenuBar *MenuBar = nullptr;
     QMenu *Help = nullptr;
@@ -75,7 +72,6 @@ private:
     void ItemWijzigen();
     void ItemVerwijderen();
     void LijstAfdrukken();
-    bool print(QPrinter *printer);
     void Opslaan();
     bool anyBoxEmpty() const;
     void blankDescriptionsToHyphen();

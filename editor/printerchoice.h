@@ -22,7 +22,8 @@ public:
     // way matches it becomes current. Returns that text. No match leaves the current one.
     static QString choose(int listIndex, const QStringList &printers);
 
-    // Tests replace the system's printers with a list of their own; nullopt restores them.
+    // Tests replace the system's printers with a list of their own, the first standing
+    // for the default; nullopt restores the system's.
     static void setInstalledForTesting(const std::optional<QStringList> &names);
     static void resetCurrent();
 

@@ -1,6 +1,7 @@
 #include "controls/vistabutton.h"
 #include "editor/editform.h"
 #include "editor/helppanel.h"
+#include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
 #include "game/gamesettings.h"
@@ -396,6 +397,9 @@ void TestEditForm::exitLeavesTheFileAlone()
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         fillBoxes(form, {"peer", "a", "b", "c", "d"});
         QTest::mouseClick(form.Knop[0], Qt::LeftButton);
+        // Escape does not close the window and lose the rows; "Exit" does, unasked.
+        QTest::keyClick(form.Text0, Qt::Key_Escape);
+        QVERIFY(form.isVisible());
         QTest::mouseClick(form.Knop[5], Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }
@@ -468,7 +472,7 @@ void TestEditForm::printingWithoutPrinterWritesPdf()
     QFETCH(bool, writable);
 
     m_platform->writeData(QStringLiteral("Puzzel.lib"), puzzleFile(36));
-    const QString path = EditForm::pdfPath();
+    const QString path = ListPrintJob::pdfPath();
     QCOMPARE(path, m_platform->folder() + QStringLiteral("/Datalijst.pdf"));
     // A folder in the file's place makes it unwritable.
     if (!writable)

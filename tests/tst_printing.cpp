@@ -1,6 +1,5 @@
 #include "editor/listprinter.h"
 #include "editor/painterprintsink.h"
-#include "editor/printerchoice.h"
 
 #include <QImage>
 #include <QPainter>
@@ -60,7 +59,7 @@ const QDateTime moment(QDate(2026, 12, 4), QTime(9, 5, 3));
 const QString footer = QStringLiteral("Brovelt Software 2019");
 const QColor grey(90, 90, 90);
 
-// The text drawn at 'at' on 'page', or a null op kind Fill when there is none.
+// The text drawn at 'at' on 'page', or null when there is none.
 const Op *textAt(const QList<Op> &page, const QPoint &at)
 {
     for (const Op &op : page) {
@@ -101,8 +100,6 @@ private slots:
     void painterDrawsAtTwipsFromTopLeft();
     void pdfHasTheSamePages_data();
     void pdfHasTheSamePages();
-    void choosingPrinterByListPosition_data();
-    void choosingPrinterByListPosition();
 };
 
 void TestPrinting::pagesHoldThirtyFiveRows_data()
@@ -345,30 +342,6 @@ void TestPrinting::pdfHasTheSamePages()
     const auto [count, landscape] = pdfPages(file.readAll());
     QCOMPARE(count, pages);
     QVERIFY(landscape);
-}
-
-void TestPrinting::choosingPrinterByListPosition_data()
-{
-    QTest::addColumn<int>("listIndex");
-    QTest::addColumn<QString>("printerIndex");
-    QTest::addColumn<QString>("current");
-
-    QTest::newRow("first") << 0 << "0" << "Laser";
-    QTest::newRow("last") << 2 << "2" << "Etiket";
-    QTest::newRow("none chosen keeps the printer") << -1 << "-1" << "Inkjet";
-    QTest::newRow("past the end keeps the printer") << 3 << "3" << "Inkjet";
-}
-
-void TestPrinting::choosingPrinterByListPosition()
-{
-    QFETCH(int, listIndex);
-    QFETCH(QString, printerIndex);
-    QFETCH(QString, current);
-
-    PrinterChoice::setCurrent(QStringLiteral("Inkjet"));
-    QCOMPARE(PrinterChoice::choose(listIndex, {"Laser", "Inkjet", "Etiket"}), printerIndex);
-    QCOMPARE(PrinterChoice::current(), current);
-    PrinterChoice::resetCurrent();
 }
 
 QTEST_MAIN(TestPrinting)

@@ -1,0 +1,50 @@
+#include "editor/listprintjob.h"
+
+#include "editor/painterprintsink.h"
+#include "editor/printerchoice.h"
+#include "game/dialogs.h"
+#include "game/platform.h"
+
+#include <QDir>
+#include <QPrinter>
+
+QString ListPrintJob::pdfPath()
+{
+    return Platform::programFolder() + QStringLiteral("/Datalijst.pdf");
+}
+
+void ListPrintJob::print(const QList<PuzzleEntry> &rows, const QString &footer)
+{
+    const QDateTime moment = Platform::clock().now();
+    const QStringList printers = PrinterChoice::installed();
+    if (!printers.isEmpty()) {
+        // Printers may be installed with none of them the system's default.
+        QString name = PrinterChoice::current();
+        if (!printers.contains(name))
+            name = printers.first();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(name);
+        printer.setDocName(QStringLiteral("Datalijst"));
+        // A printer that fails is passed over: printing has no messages of its own.
+        PainterPrintSink::printList(printer, rows, footer, moment);
+        return;
+    }
+
+    const QString path = pdfPath();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path);
+    printer.setDocName(QStringLiteral("Datalijst"));
+    const QString where = QDir::toNativeSeparators(path);
+    // Without a printer nothing would show that the button did anything, so here the
+    // user is told where the pages went.
+    if (PainterPrintSink::printList(printer, rows, footer, moment)) {
+        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd. De lijst is bewaard in ") + where,
+                                    Dialogs::applicationTitle(), Dialogs::Icon::Information);
+    } else {
+        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd en ") + where
+                                        + QStringLiteral(" kon niet worden geschreven."),
+                                    Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
+    }
+}
