@@ -25,3 +25,18 @@ add_custom_command(OUTPUT ${RAADKWARTET_DATA_DIR}/Nederlands.lib
 list(APPEND data_outputs ${RAADKWARTET_DATA_DIR}/Nederlands.lib)
 add_custom_target(raadkwartet_data ALL DEPENDS ${data_outputs})
 add_dependencies(Raadkwartet raadkwartet_data)
+
+# Draws the committed pictures anew. Not part of the build; after changing a drawing:
+#   cmake --build <build> --target make_pictures && <build>/make_pictures <source folder>
+add_executable(make_pictures EXCLUDE_FROM_ALL scripts/make_pictures.cpp)
+target_link_libraries(make_pictures PRIVATE Qt6::Gui)
+
+# The pictures reach the program and the tests through the static core library. Compiled
+# into it by AUTORCC, the resource's initialiser is referenced by nothing, so the linker
+# leaves it out and ":/pictures/..." finds nothing. qt_add_resources instead hands the
+# compiled resource to everything that links the library. resources.qrc stays the one list.
+set_source_files_properties(resources/resources.qrc PROPERTIES SKIP_AUTORCC ON)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/resources.qrc)
+file(STRINGS resources/resources.qrc picture_files REGEX "<file>")
+list(TRANSFORM picture_files REPLACE ".*<file>(.*)</file>.*" "resources/\\1")
+qt_add_resources(raadkwartet_core raadkwartet_pictures PREFIX "/" BASE resources FILES ${picture_files})
