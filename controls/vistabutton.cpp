@@ -1,28 +1,439 @@
 #include "controls/vistabutton.h"
 
+#include "controls/inputcodes.h"
+#include "controls/propertybag.h"
+#include "game/cp1252.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+
+namespace {
+
+// Stored colours are 32-bit values with red in the low byte, as the settings files hold them.
+int toStored(const QColor &colour)
+{
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+QColor fromStored(const QVariant &value)
+{
+    const int v = value.toInt();
+    return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
+}
+
+} // namespace
 
 VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    m_states.setEnabled(isEnabled());
+    initProperties();
 }
 
-void VistaButton::setCaption(const QString &nValue) { m_caption = nValue; update(); }
-void VistaButton::setBackColor(const QColor &nValue) { m_backColor = nValue; update(); }
-void VistaButton::setForeColor(const QColor &nValue) { m_foreColor = nValue; update(); }
+void VistaButton::initProperties()
+{
+    m_reading = true;
+    m_caption = objectName();
+    m_foreColor = Qt::black;
+    QFont arial = font();
+    arial.setFamily(QStringLiteral("Arial"));
+    setFont(arial);
+    m_pictures = 2;
+    m_useMaskColor = true;
+    m_maskColor = QColor(0, 255, 0);
+    QWidget::setEnabled(true);
+    m_noBackground = false;
+    m_pictureOffset = 0;
+    m_picture = QImage();
+    m_backColor = Qt::white;
+    m_reading = false;
+    rebuildPictureSurface();
+    m_states.setEnabled(isEnabled());
+    updateTabStop();
+    refresh();
+}
+
+void VistaButton::readProperties(const PropertyBag &bag)
+{
+    m_reading = true;
+    m_caption = bag.readProperty(QStringLiteral("Caption"), m_caption).toString();
+    m_foreColor = fromStored(bag.readProperty(QStringLiteral("ForeColor"), toStored(m_foreColor)));
+    setFont(bag.readProperty(QStringLiteral("Font"), font()).value<QFont>());
+    m_picture = bag.readProperty(QStringLiteral("Picture"), m_picture).value<QImage>();
+    // Stored as read: only the property write keeps the frame count within 1 and 2.
+    m_pictures = bag.readProperty(QStringLiteral("Pictures"), m_pictures).toInt();
+    m_useMaskColor = bag.readProperty(QStringLiteral("UseMaskColor"), m_useMaskColor).toBool();
+    m_maskColor = fromStored(bag.readProperty(QStringLiteral("MaskColor"), toStored(m_maskColor)));
+    QWidget::setEnabled(bag.readProperty(QStringLiteral("Enabled"), enabled()).toBool());
+    m_noBackground = bag.readProperty(QStringLiteral("NoBackground"), m_noBackground).toBool();
+    m_backColor = fromStored(bag.readProperty(QStringLiteral("BackColor"),
+                                              toStored(QGuiApplication::palette().color(QPalette::Button))));
+    m_pictureOffset = bag.readProperty(QStringLiteral("PictureOffset"), m_pictureOffset).toInt();
+    m_reading = false;
+
+    rebuildPictureSurface();
+    if (!isEnabled())
+        m_states.setEnabled(false);
+    updateTabStop();
+    refresh();
+}
+
+void VistaButton::writeProperties(PropertyBag &bag) const
+{
+    bag.writeProperty(QStringLiteral("Caption"), m_caption);
+    bag.writeProperty(QStringLiteral("ForeColor"), toStored(m_foreColor));
+    bag.writeProperty(QStringLiteral("Font"), font());
+    bag.writeProperty(QStringLiteral("Picture"), m_picture);
+    bag.writeProperty(QStringLiteral("Pictures"), m_pictures);
+    bag.writeProperty(QStringLiteral("UseMaskColor"), m_useMaskColor);
+    bag.writeProperty(QStringLiteral("MaskColor"), toStored(m_maskColor));
+    // The button's own setting, not the one a disabled container imposes.
+    bag.writeProperty(QStringLiteral("Enabled"), !testAttribute(Qt::WA_ForceDisabled));
+    bag.writeProperty(QStringLiteral("NoBackground"), m_noBackground);
+    bag.writeProperty(QStringLiteral("BackColor"), toStored(m_backColor));
+    bag.writeProperty(QStringLiteral("PictureOffset"), m_pictureOffset);
+}
+
+void VistaButton::setPictureOffset(int nValue)
+{
+    // Only seen during the next press, which redraws anyway.
+    m_pictureOffset = nValue;
+}
+
+void VistaButton::setBackColor(const QColor &nValue)
+{
+    m_backColor = nValue;
+    refresh();
+}
+
+void VistaButton::setNoBackground(bool nValue)
+{
+    m_noBackground = nValue;
+    refresh();
+}
+
+void VistaButton::setMaskColor(const QColor &nValue)
+{
+    m_maskColor = nValue;
+    refresh();
+}
+
+void VistaButton::setUseMaskColor(bool nValue)
+{
+    m_useMaskColor = nValue;
+    refresh();
+}
+
+void VistaButton::setPictures(int nValue)
+{
+    m_pictures = std::clamp(nValue, 1, 2);
+    refresh();
+}
+
+void VistaButton::setPicture(const QImage &nValue)
+{
+    m_picture = nValue;
+    rebuildPictureSurface();
+    refresh();
+}
+
+void VistaButton::setForeColor(const QColor &nValue)
+{
+    m_foreColor = nValue;
+    refresh();
+}
+
+void VistaButton::setCaption(const QString &nValue)
+{
+    m_caption = nValue;
+    refresh();
+}
+
+void VistaButton::rebuildPictureSurface()
+{
+    // An opaque copy, as an off-screen surface would hold it; a picture without area is none.
+    if (!m_picture.isNull() && m_picture.width() >= 1 && m_picture.height() >= 1)
+        m_pictureSurface = m_picture.convertToFormat(QImage::Format_RGB32);
+    else
+        m_pictureSurface = QImage();
+}
+
+void VistaButton::updateTabStop()
+{
+    if (!m_states.enabled()) {
+        if (focusPolicy() & Qt::TabFocus) {
+            m_savedTabStop = focusPolicy();
+            setFocusPolicy(Qt::FocusPolicy(focusPolicy() & ~Qt::TabFocus));
+            m_tabStopChanged = true;
+        }
+    } else if (m_tabStopChanged) {
+        if (focusPolicy() != m_savedTabStop)
+            setFocusPolicy(m_savedTabStop);
+        // Forget the saved setting, so that a TabStop the holder switches off later is not
+        // switched back on at the next enabling.
+        m_tabStopChanged = false;
+    }
+}
+
+void VistaButton::refresh()
+{
+    if (m_reading || width() < 1 || height() < 1)
+        return;
+    if (m_face.size() != size()) {
+        m_face = QImage(size(), QImage::Format_RGB32);
+        // Text sizes on the image must match those of the screen the button is on.
+        m_face.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        m_face.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    }
+    draw(m_states.state());
+    if (size() != m_regionSize) {
+        setMask(VistaFace::region(width(), height()));
+        m_regionSize = size();
+    }
+    update();
+}
+
+void VistaButton::draw(int state)
+{
+    VistaFace face;
+    face.backColor = m_backColor;
+    face.noBackground = m_noBackground;
+    face.caption = m_caption;
+    face.foreColor = m_foreColor;
+    face.font = font();
+    face.enabled = m_states.enabled();
+    face.mouseIsDown = m_states.mouseIsDown();
+    face.picture = m_pictureSurface;
+    face.pictures = m_pictures;
+    face.useMaskColor = m_useMaskColor;
+    face.maskColor = m_maskColor;
+    face.pictureOffset = m_pictureOffset;
+    face.draw(m_face, state);
+}
 
 void VistaButton::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    p.fillRect(rect(), m_backColor);
-    p.setPen(isEnabled() ? m_foreColor : QColor(131, 131, 131));
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_face);
+}
+
+void VistaButton::resizeEvent(QResizeEvent *)
+{
+    refresh();
+}
+
+void VistaButton::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !m_reading) {
+        m_states.setEnabled(isEnabled());
+        updateTabStop();
+        refresh();
+    } else if (event->type() == QEvent::FontChange) {
+        refresh();
+    }
+}
+
+bool VistaButton::isMouseOver() const
+{
+    return QApplication::widgetAt(QCursor::pos()) == hWnd();
+}
+
+void VistaButton::mouseDown(int button, int shift, float x, float y)
+{
+    if (!m_states.enabled())
+        return;
+    emit MouseDown(button, shift, x, y);
+    if (m_states.press())
+        refresh();
+}
+
+void VistaButton::mouseUp(int button, int shift, float x, float y)
+{
+    if (!m_states.enabled())
+        return;
+    emit MouseUp(button, shift, x, y);
+    const bool inside = x >= 0 && x < width() && y >= 0 && y < height();
+    if (m_states.release(inside))
+        refresh();
+}
+
+void VistaButton::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    m_clickArmed = event->button() == Qt::LeftButton;
+    mouseDown(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()), at.x(), at.y());
+}
+
+void VistaButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_states.enabled())
+        return;
+    int button = InputCodes::buttonMask(event->buttons());
+    int shift = InputCodes::shiftMask(event->modifiers());
+    float x = event->position().x();
+    float y = event->position().y();
+    emit MouseMove(button, shift, x, y);
+    if (x >= 0 && x < width() && y >= 0 && y < height()) {
+        emit MouseIn();
+        if (m_states.move(true)) {
+            refresh();
+            startHover();
+        }
+    } else if (m_states.move(false)) {
+        refresh();
+    }
 }
 
 void VistaButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint()))
+    const QPointF at = event->position();
+    mouseUp(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()), at.x(), at.y());
+    const bool click = m_clickArmed && event->button() == Qt::LeftButton && rect().contains(at.toPoint());
+    m_clickArmed = false;
+    if (click && m_states.enabled())
         emit Click();
+}
+
+void VistaButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space)
+        mouseDown(0, 0, 0, 0);
+    if (!m_states.enabled())
+        return;
+    int keyCode = InputCodes::keyCode(event->key());
+    int shift = InputCodes::shiftMask(event->modifiers());
+    emit KeyDown(keyCode, shift);
+    const QByteArray ascii = Cp1252::encode(event->text());
+    if (ascii.size() == 1 && m_states.enabled()) {
+        int keyAscii = static_cast<unsigned char>(ascii.at(0));
+        emit KeyPress(keyAscii);
+    }
+    // Other keys go on to the holding window, as with any widget that does not use them.
+    if (event->key() != Qt::Key_Space)
+        event->ignore();
+}
+
+void VistaButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // Holding a key repeats the press; only the real release counts.
+    if (event->isAutoRepeat())
+        return;
+    if (event->key() == Qt::Key_Space) {
+        mouseUp(0, 0, isMouseOver() ? 0 : -1, 0);
+        if (!m_states.enabled())
+            return;
+        emit Click();
+    }
+    if (!m_states.enabled())
+        return;
+    int keyCode = InputCodes::keyCode(event->key());
+    int shift = InputCodes::shiftMask(event->modifiers());
+    emit KeyUp(keyCode, shift);
+    if (event->key() != Qt::Key_Space)
+        event->ignore();
+}
+
+void VistaButton::focusInEvent(QFocusEvent *)
+{
+    if (m_states.focusIn(isMouseOver()))
+        refresh();
+}
+
+void VistaButton::focusOutEvent(QFocusEvent *)
+{
+    if (m_states.focusOut(isMouseOver()))
+        refresh();
+}
+
+void VistaButton::startHover()
+{
+    if (m_hover)
+        return;
+    m_hover = new QTimer(this);
+    m_hover->setObjectName(QStringLiteral("Hover"));
+    m_hover->setInterval(10);
+    connect(m_hover, &QTimer::timeout, this, &VistaButton::hoverTick);
+    m_hover->start();
+}
+
+void VistaButton::hoverTick()
+{
+    if (!isMouseOver())
+        endHover();
+}
+
+void VistaButton::endHover()
+{
+    if (!m_hover)
+        return;
+    // The timer is in the middle of its own timeout: detach it now, delete it later.
+    QTimer *timer = m_hover;
+    m_hover = nullptr;
+    timer->stop();
+    timer->setParent(nullptr);
+    timer->deleteLater();
+    if (m_states.hoverEnded())
+        refresh();
+    emit MouseOut();
+}
+
+void VistaButton::dragOver(QDragMoveEvent *event, int dragState)
+{
+    if (!m_states.enabled())
+        return;
+    int effect = int(event->dropAction());
+    int button = InputCodes::buttonMask(event->buttons());
+    int shift = InputCodes::shiftMask(event->modifiers());
+    float x = event->position().x();
+    float y = event->position().y();
+    emit OLEDragOver(event->mimeData(), effect, button, shift, x, y, dragState);
+    // Copy (1) and move (2) have the same numbers in both worlds.
+    event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
+    event->setAccepted(effect != 0);
+}
+
+void VistaButton::dragEnterEvent(QDragEnterEvent *event)
+{
+    dragOver(event, 0);
+}
+
+void VistaButton::dragMoveEvent(QDragMoveEvent *event)
+{
+    dragOver(event, 2);
+}
+
+void VistaButton::dragLeaveEvent(QDragLeaveEvent *)
+{
+    if (!m_states.enabled())
+        return;
+    int effect = 0;
+    int button = 0;
+    int shift = 0;
+    float x = 0;
+    float y = 0;
+    int leave = 1;
+    emit OLEDragOver(nullptr, effect, button, shift, x, y, leave);
+}
+
+void VistaButton::dropEvent(QDropEvent *event)
+{
+    if (!m_states.enabled())
+        return;
+    int effect = int(event->dropAction());
+    int button = InputCodes::buttonMask(event->buttons());
+    int shift = InputCodes::shiftMask(event->modifiers());
+    float x = event->position().x();
+    float y = event->position().y();
+    emit OLEDragDrop(event->mimeData(), effect, button, shift, x, y);
+    event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
+    event->setAccepted(effect != 0);
 }
