@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts the game ("run") or runs every test ("test").
+# The test run builds twice: the program as shipped (g++), and a clang build with
+# AddressSanitizer, UndefinedBehaviorSanitizer and the libFuzzer targets, in which the
+# whole suite runs again and every fuzz target runs over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 build=${BUILD_DIR:-build}
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation wdutch xvfb xauth)
+if [ "$mode" = test ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,7 +41,18 @@ case "$mode" in
     exec "$build/Raadkwartet"
     ;;
   test)
-    ctest --test-dir "$build" --output-on-failure -j "$jobs"
+    sanitize=${SANITIZE_BUILD_DIR:-build-sanitize}
+    CXX=clang++ cmake -S . -B "$sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAADKWARTET_FUZZ=ON
+    cmake --build "$sanitize" -j "$jobs"
+    status=0
+    echo "== Tests of the program as shipped"
+    ctest --test-dir "$build" --output-on-failure -j "$jobs" || status=1
+    echo "== The same tests and the fuzz targets under AddressSanitizer and UndefinedBehaviorSanitizer"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+      LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir "$sanitize" --output-on-failure -j "$jobs" || status=1
+    exit $status
     ;;
   *)
     echo "usage: $0 [run|test]" >&2
