@@ -5,6 +5,7 @@
 #include "game/platform.h"
 #include "game/twips.h"
 #include "shell/paintpanel.h"
+#include "shell/tegellabel.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -137,9 +138,15 @@ void Main::Form_Load(const QSize &screen, double dpi)
     // 11.
     const std::array<int, 3> rows = RondeBeeld::rowY;
     for (int i = 0; i < 3; ++i) {
-        WoordLabel[i] = label(Pic, QStringLiteral("Woord %1").arg(i + 1), arial(18, true), QColor(225, 225, 225),
-                              QPoint(150, rows[i]));
-        WoordLabel[i]->hide();
+        auto *woord = new TegelLabel(QStringLiteral("Woord %1").arg(i + 1), Pic);
+        woord->setFont(arial(14, true));
+        QPalette pal = woord->palette();
+        pal.setColor(QPalette::WindowText, QColor(225, 225, 225));
+        woord->setPalette(pal);
+        woord->move(150, rows[i]);
+        woord->adjustSize();
+        woord->hide();
+        WoordLabel[i] = woord;
         Img20[i] = new QLabel(Pic);
         Img20[i]->setPixmap(QPixmap(QStringLiteral(":/pictures/img20.png")));
         Img20[i]->move(80, rows[i]);

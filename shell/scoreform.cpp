@@ -31,7 +31,8 @@ void ScoreForm::Form_Load()
 {
     setWindowTitle(QStringLiteral("Hoogst Scorelijst"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 3945, 6420).size());
+    // The window's size includes its frame and title bar; the inside is that much smaller.
+    setFixedSize(twips(0, 0, 3945 - 120, 6420 - 450).size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 

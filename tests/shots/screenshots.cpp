@@ -1,0 +1,69 @@
+// Plays a little of the game in a real window and saves what the screen shows:
+// screenshots <folder>. Run under Xvfb at 1280 x 1024.
+#include "shell/main.h"
+#include "shell/scoreform.h"
+#include "support/fakes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void save(const QString &folder, const QString &name)
+{
+    QCoreApplication::processEvents();
+    QTest::qWait(200);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + QLatin1Char('/') + name);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    TestPlatform platform;
+    Platform::setRandom(nullptr);
+    platform.clock().current = QDateTime(QDate(2026, 12, 6), QTime(20, 15, 42));
+    for (const char *name : {"Puzzel.lib", "Background.art"})
+        QFile::copy(QStringLiteral(RAADKWARTET_DATA_DIR "/") + QLatin1String(name), platform.dataPath(name));
+    platform.writeData("Scorelijst.lib", "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
+                                         "\"0080 - Bram\"\r\n\"0340 - Cor\"\r\n\"0120 - Anna\"\r\n\"0200 - Daan\"\r\n");
+
+    QElapsedTimer started;
+    started.start();
+    Main window;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    window.Form_Load(screen->size(), screen->logicalDotsPerInchY());
+    window.showFullScreen();
+    (void)QTest::qWaitForWindowExposed(&window);
+    std::printf("idle board shown after %lld ms\n", started.elapsed());
+    save(folder, QStringLiteral("idle.png"));
+
+    platform.dialogs().inputs = {QStringLiteral("Anna")};
+    window.controller().MenuKnop_Click(0);
+    for (int i = 0; i < 37; ++i)
+        window.controller().Timer1_Timer();
+    window.Text1->setText(window.controller().state().ronde.RondeWoord[1]);
+    window.controller().Text1_KeyDown(GameController::EnterKey);
+    window.Text1->setText(QStringLiteral("zon"));
+    save(folder, QStringLiteral("round.png"));
+
+    // The score window as the end of a game shows it, over the board.
+    auto *form = new ScoreForm(window.controller().scorelijst(), &window);
+    form->show();
+    (void)QTest::qWaitForWindowExposed(form);
+    form->List1->setCurrentRow(1);
+    save(folder, QStringLiteral("scores.png"));
+    delete form;
+    return 0;
+}
