@@ -120,6 +120,7 @@ void WoordenForm::Form_Load()
     StartKnop = new VistaButton(this);
     StartKnop->setCaption(QStringLiteral("Start"));
     StartKnop->setBackColor(QColor(128, 255, 128));
+    StartKnop->setNoBackground(true);
     StartKnop->setFont(arial(9.75));
     StartKnop->setGeometry(twips(3900, 2250, 990, 330));
     connect(StartKnop, &VistaButton::Click, this, &WoordenForm::StartKnop_Click);
