@@ -28,7 +28,8 @@ void AboutForm::Form_Load()
 {
     setWindowTitle(QStringLiteral("About me..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 6480, 3210).size());
+    // The window's size includes its frame and title bar; the inside is that much smaller.
+    setFixedSize(twips(0, 0, 6480 - 120, 3210 - 450).size());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(220, 220, 190));

@@ -76,7 +76,8 @@ void ConfigForm::Form_Load()
 {
     setWindowTitle(QStringLiteral("Instellingen"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 7200, 3090).size());
+    // The window's size includes its frame and title bar; the inside is that much smaller.
+    setFixedSize(twips(0, 0, 7200 - 120, 3090 - 450).size());
     setFont(arial(8.25));
     setAutoFillBackground(true);
     kleur(this, QPalette::Window, QColor(190, 230, 190));

@@ -42,7 +42,8 @@ void SpreekwoordForm::Form_Load()
 {
     setWindowTitle(s_titel);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 8100, 3600).size());
+    // The window's size includes its frame and title bar; the inside is that much smaller.
+    setFixedSize(twips(0, 0, 8100 - 120, 3600 - 450).size());
     setFont(arial(8.25));
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -69,7 +69,8 @@ void WoordenForm::Form_Load()
 {
     setWindowTitle(QStringLiteral("Zoeken in Database (159.775 Woorden)"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 8400, 4020).size());
+    // The window's size includes its frame and title bar; the inside is that much smaller.
+    setFixedSize(twips(0, 0, 8400 - 120, 4020 - 450).size());
     setFont(arial(8.25));
     setAutoFillBackground(true);
     kleur(this, QPalette::Window, QColor(230, 230, 190));
