@@ -24,3 +24,8 @@ Categories=Game;LogicGame;
 ")
   message(STATUS "Installed: ${target}/raadkwartet.desktop")
 ]])
+
+if(BUILD_TESTING)
+  add_test(NAME Install-folder COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
+    -DPREFIX=${CMAKE_BINARY_DIR}/install-check -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckInstall.cmake)
+endif()

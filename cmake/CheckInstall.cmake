@@ -1,0 +1,17 @@
+# Installs into a fresh folder and checks that it holds everything the program needs.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+foreach(f Raadkwartet raadkwartet.desktop raadkwartet.png Data/Puzzel.lib Data/Nederlands.lib
+          Data/Spreekwoorden.lib Data/Background.art Data/LICENSE.OpenTaal)
+  if(NOT EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "missing from the install folder: ${f}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/raadkwartet.desktop" desktop)
+if(NOT desktop MATCHES "Exec=\"${PREFIX}/Raadkwartet\"")
+  message(FATAL_ERROR "the .desktop file does not start the installed program:\n${desktop}")
+endif()
+message(STATUS "install folder complete: ${PREFIX}")
