@@ -80,8 +80,9 @@ void VistaButton::readProperties(const PropertyBag &bag)
     m_reading = false;
 
     rebuildPictureSurface();
-    if (!isEnabled())
-        m_states.setEnabled(false);
+    // The enabled change was held back while reading; a button that stays enabled keeps its state.
+    if (m_states.enabled() != isEnabled())
+        m_states.setEnabled(isEnabled());
     updateTabStop();
     refresh();
 }

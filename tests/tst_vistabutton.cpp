@@ -523,6 +523,7 @@ void TestVistaButton::readingKeepsFieldsOfMissingKeys_data()
     QTest::newRow("empty bag") << QString() << QVariant() << 0 << 2 << true;
     QTest::newRow("disabled") << QStringLiteral("Enabled") << QVariant(false) << 4 << 2 << false;
     QTest::newRow("pictures not clamped") << QStringLiteral("Pictures") << QVariant(5) << 0 << 5 << true;
+    QTest::newRow("enabled again") << QStringLiteral("Enabled") << QVariant(true) << 0 << 2 << true;
 }
 
 void TestVistaButton::readingKeepsFieldsOfMissingKeys()
@@ -535,6 +536,9 @@ void TestVistaButton::readingKeepsFieldsOfMissingKeys()
     TestButton &b = *m_button;
     b.setForeColor(QColor(9, 8, 7));
     b.setBackColor(Qt::black);
+    // Reading over a disabled button must be able to enable it again.
+    if (value == QVariant(true))
+        b.setEnabled(false);
     PropertyBag bag;
     if (!key.isEmpty())
         bag.writeProperty(key, value);

@@ -108,13 +108,8 @@ class TestVistaButtonFace : public QObject
 private slots:
     void boundaryRoundsToNearest_data();
     void boundaryRoundsToNearest();
-    void stateFaces_data();
-    void borderAndCornersFollowPalette();
-    void borderAndCornersFollowPalette_data() { stateFaces_data(); }
-    void gradientEndRowsCarryEndColours();
-    void gradientEndRowsCarryEndColours_data() { stateFaces_data(); }
-    void pressedAndFocusedExtras();
-    void pressedAndFocusedExtras_data() { stateFaces_data(); }
+    void faceFollowsStatePalette_data();
+    void faceFollowsStatePalette();
     void outerCornersNeverShow();
     void noBackgroundShowsFaceOnlyWhenHoveredOrPressed_data();
     void noBackgroundShowsFaceOnlyWhenHoveredOrPressed();
@@ -149,7 +144,7 @@ void TestVistaButtonFace::boundaryRoundsToNearest()
     QCOMPARE(VistaFace::roundHalfEven(-2.5), -2);
 }
 
-void TestVistaButtonFace::stateFaces_data()
+void TestVistaButtonFace::faceFollowsStatePalette_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<QSize>("size");
@@ -159,7 +154,7 @@ void TestVistaButtonFace::stateFaces_data()
             QTest::addRow("%s %dx%d", names[state], size.width(), size.height()) << state << size;
 }
 
-void TestVistaButtonFace::borderAndCornersFollowPalette()
+void TestVistaButtonFace::faceFollowsStatePalette()
 {
     QFETCH(int, state);
     QFETCH(QSize, size);
@@ -172,7 +167,10 @@ void TestVistaButtonFace::borderAndCornersFollowPalette()
     const VistaPalette &pal = VistaPalette::forState(state);
     const int w = size.width();
     const int h = size.height();
+    const int m = VistaFace::boundary(h);
+    const int mid = w / 2;
 
+    // Border, inner lines and corner pixels.
     for (int x = 3; x <= w - 4; ++x) {
         QVERIFY(pixelIs(img, x, 0, pal.c[0], "top border"));
         QVERIFY(pixelIs(img, x, h - 1, pal.c[0], "bottom border"));
@@ -195,24 +193,9 @@ void TestVistaButtonFace::borderAndCornersFollowPalette()
         QVERIFY(pixelIs(img, c[0], c[1], pal.c[c[2]], "lower left corner"));
         QVERIFY(pixelIs(img, w - 1 - c[0], c[1], pal.c[c[2]], "lower right corner"));
     }
-}
 
-void TestVistaButtonFace::gradientEndRowsCarryEndColours()
-{
-    QFETCH(int, state);
-    QFETCH(QSize, size);
-    Stage stage(size);
-    FaceButton &b = stage.button;
-    QVERIFY(stage.show());
-    enterState(b, state);
-    const QImage img = grabImage(b);
-    const VistaPalette &pal = VistaPalette::forState(state);
-    const int w = size.width();
-    const int h = size.height();
-    const int m = VistaFace::boundary(h);
-    const int mid = w / 2;
-
-    // The focused glow covers rows 2 and h-3; the face shows there in every other state.
+    // Gradient end rows. The focused glow covers rows 2 and h-3; the face shows there in
+    // every other state.
     if (state != 3) {
         QVERIFY(pixelIs(img, mid, 2, pal.g[0], "upper face, first row"));
         QVERIFY(pixelIs(img, mid, h - 3, pal.g[3], "lower face, last row"));
@@ -227,22 +210,8 @@ void TestVistaButtonFace::gradientEndRowsCarryEndColours()
     }
     if (m - 1 > 4)
         QVERIFY(pixelIs(img, 1, 4, img.pixel(w - 2, 4) & 0xffffff, "edges mirror each other"));
-}
 
-void TestVistaButtonFace::pressedAndFocusedExtras()
-{
-    QFETCH(int, state);
-    QFETCH(QSize, size);
-    Stage stage(size);
-    FaceButton &b = stage.button;
-    QVERIFY(stage.show());
-    enterState(b, state);
-    const QImage img = grabImage(b);
-    const VistaPalette &pal = VistaPalette::forState(state);
-    const int w = size.width();
-    const int h = size.height();
-    const int m = VistaFace::boundary(h);
-
+    // The extras of the pressed and focused states, and their absence elsewhere.
     if (state == 2) {
         // Rows 1 and h-2 of the shading lie under the inner border lines drawn after them.
         for (int x = 3; x <= 6; ++x) {
