@@ -2,6 +2,7 @@
 
 #include "about/aboutinfo.h"
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "game/platform.h"
 #include "game/twips.h"
 
@@ -18,10 +19,7 @@ AboutForm::AboutForm(QWidget *parent)
 
 QRect AboutForm::twips(int top, int left, int width, int height) const
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
+    return Vormgeving::twips(this, top, left, width, height);
 }
 
 void AboutForm::Form_Load()
@@ -29,7 +27,7 @@ void AboutForm::Form_Load()
     setWindowTitle(QStringLiteral("About me..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(twips(0, 0, 6480 - 120, 3210 - 450).size());
+    setFixedSize(Vormgeving::binnenmaat(this, 6480, 3210));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(220, 220, 190));

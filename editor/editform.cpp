@@ -1,6 +1,7 @@
 #include "editor/editform.h"
 
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "editor/helppanel.h"
 #include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
@@ -32,13 +33,6 @@ constexpr int CaptionHeight = 390;
 
 const QColor labelColour(64, 64, 64);
 
-QFont arial(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
-
 void setColours(QWidget *widget, const QColor &base, const QColor &text = QColor())
 {
     QPalette pal = widget->palette();
@@ -69,17 +63,14 @@ EditForm::EditForm(const GameSettings &settings, QWidget *parent)
 
 QRect EditForm::twips(int top, int left, int width, int height) const
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
+    return Vormgeving::twips(this, top, left, width, height);
 }
 
 void EditForm::Form_Load()
 {
     setWindowTitle(QStringLiteral("Lijst bewerken"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(arial(8.25));
+    setFont(Vormgeving::arial(8.25));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(210, 210, 170));
     setPalette(pal);
@@ -105,7 +96,7 @@ void EditForm::Form_Load()
                        QStringLiteral("Omschrijving 3"), QStringLiteral("Omschrijving 4")});
     ListView1 = new QTreeView(area);
     ListView1->setGeometry(twips(150, 120, 7500, 3510));
-    ListView1->setFont(arial(8.25));
+    ListView1->setFont(Vormgeving::arial(8.25));
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
@@ -146,7 +137,7 @@ void EditForm::buildButtons(QWidget *client)
     for (int index = 0; index < 6; ++index) {
         auto *button = new VistaButton(client);
         button->setCaption(QString::fromLatin1(captions[index]));
-        button->setFont(arial(8.25));
+        button->setFont(Vormgeving::arial(8.25));
         button->setGeometry(twips(4200, left, 1110, 360));
         connect(button, &VistaButton::Click, this, [this, index] { Knop_Click(index); });
         Knop[index] = button;
@@ -191,7 +182,7 @@ void EditForm::buildBoxes(QWidget *client)
 
     Text0 = new QLineEdit(client);
     Text0->setGeometry(twips(870, 7800, 3390, 360));
-    Text0->setFont(arial(9));
+    Text0->setFont(Vormgeving::arial(9));
     setColours(Text0, QColor(30, 0, 0), QColor(230, 230, 230));
     Text0->installEventFilter(this);
     Label0 = label(QStringLiteral("Trefwoord (Oplossing)"), 1260);
@@ -199,7 +190,7 @@ void EditForm::buildBoxes(QWidget *client)
     for (int k = 0; k < 4; ++k) {
         QLineEdit *box = new QLineEdit(client);
         box->setGeometry(twips(1650 + 375 * k, 7800, 3390, 360));
-        box->setFont(arial(9));
+        box->setFont(Vormgeving::arial(9));
         setColours(box, QColor(0, 30, 30), QColor(230, 230, 230));
         box->installEventFilter(this);
         Text1[k] = box;
@@ -207,7 +198,7 @@ void EditForm::buildBoxes(QWidget *client)
     Label1 = label(QStringLiteral("De 4 omschrijvingen"), 3180);
 
     Label2 = label(QStringLiteral("Aantal Items"), 3780);
-    Label2->setFont(arial(9.75));
+    Label2->setFont(Vormgeving::arial(9.75));
     Label2->adjustSize();
 }
 

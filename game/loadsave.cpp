@@ -4,6 +4,7 @@
 #include "game/fieldreader.h"
 #include "game/platform.h"
 #include "game/puzzlelist.h"
+#include "game/tekst.h"
 #include "game/scorelijst.h"
 #include "game/textwriter.h"
 
@@ -14,18 +15,6 @@ namespace {
 const QString puzzleFileName = QStringLiteral("Puzzel.lib");
 const QString puzzleBackupName = QStringLiteral("Puzzel.bak");
 const QString scoreFileName = QStringLiteral("Scorelijst.lib");
-
-// Only blanks (code 32) are trimmed, as the file format knows no other padding.
-QString trimBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 } // namespace
 

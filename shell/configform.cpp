@@ -1,7 +1,9 @@
 #include "shell/configform.h"
 
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "game/gamesettings.h"
+#include "game/tekst.h"
 #include "game/twips.h"
 #include "shell/speeltijdtekst.h"
 
@@ -14,32 +16,6 @@
 #include <QScrollBar>
 
 namespace {
-
-QFont arial(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void kleur(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(role, colour);
-    widget->setPalette(pal);
-}
-
-QString zonderSpaties(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 const QString s_standaardTekst = QStringLiteral("Brovelt Software 2019");
 constexpr int s_resetIndex = 18; // 600 seconds in the list
@@ -57,17 +33,14 @@ ConfigForm::ConfigForm(GameSettings &settings, std::function<void(const QColor &
 
 QRect ConfigForm::twips(int top, int left, int width, int height) const
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
+    return Vormgeving::twips(this, top, left, width, height);
 }
 
 QLabel *ConfigForm::label(const QString &caption, int top, int left)
 {
     auto *l = new QLabel(caption, this);
     l->move(twips(top, left, 0, 0).topLeft());
-    kleur(l, QPalette::WindowText, QColor(64, 64, 64));
+    Vormgeving::setKleur(l, QPalette::WindowText, QColor(64, 64, 64));
     l->adjustSize();
     return l;
 }
@@ -77,24 +50,24 @@ void ConfigForm::Form_Load()
     setWindowTitle(QStringLiteral("Instellingen"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(twips(0, 0, 7200 - 120, 3090 - 450).size());
-    setFont(arial(8.25));
+    setFixedSize(Vormgeving::binnenmaat(this, 7200, 3090));
+    setFont(Vormgeving::arial(8.25));
     setAutoFillBackground(true);
-    kleur(this, QPalette::Window, QColor(190, 230, 190));
+    Vormgeving::setKleur(this, QPalette::Window, QColor(190, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
     Text1 = new QLineEdit(m_settings.Afdruktekst, this);
     Text1->setGeometry(twips(240, 180, 6720, 300));
-    kleur(Text1, QPalette::Base, QColor(230, 230, 230));
-    kleur(Text1, QPalette::Text, QColor(60, 60, 60));
+    Vormgeving::setKleur(Text1, QPalette::Base, QColor(230, 230, 230));
+    Vormgeving::setKleur(Text1, QPalette::Text, QColor(60, 60, 60));
     Label1 = label(QStringLiteral("Tekst bij het afdrukken onderaan elke pagina"), 660, 3660);
 
     Label2 = new QFrame(this);
     Label2->setFrameShape(QFrame::Box);
     Label2->setGeometry(twips(750, 180, 1800, 825));
     Label2->setAutoFillBackground(true);
-    kleur(Label2, QPalette::Window, Qt::black);
+    Vormgeving::setKleur(Label2, QPalette::Window, Qt::black);
 
     const QColor labelKleur[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128)};
     const QColor colour = m_settings.randkleur();
@@ -110,8 +83,8 @@ void ConfigForm::Form_Load()
         HScroll1[k]->setInvertedControls(false);
         HScroll1[k]->setValue(waarden[k]);
         Label5[k] = label(QString::number(waarden[k]), 825 + 255 * k, 2640);
-        Label5[k]->setFont(arial(8.25, true));
-        kleur(Label5[k], QPalette::WindowText, labelKleur[k]);
+        Label5[k]->setFont(Vormgeving::arial(8.25, true));
+        Vormgeving::setKleur(Label5[k], QPalette::WindowText, labelKleur[k]);
         // Room for "255" whatever the value shown first.
         Label5[k]->setMinimumWidth(Label5[k]->fontMetrics().horizontalAdvance(QStringLiteral("2550")));
         Label5[k]->adjustSize();
@@ -121,20 +94,20 @@ void ConfigForm::Form_Load()
     Label3->setFrameShape(QFrame::Box);
     Label3->setGeometry(twips(750, 2070, 450, 825));
     Label3->setAutoFillBackground(true);
-    kleur(Label3, QPalette::Window, sliderColour());
+    Vormgeving::setKleur(Label3, QPalette::Window, sliderColour());
 
     Label4 = label(QStringLiteral("Randkleur hoofdscherm"), 1650, 195);
 
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setFont(arial(9));
+    Combo1->setFont(Vormgeving::arial(9));
     // The box takes the height its font needs, as only its width is laid down.
     QRect comboRect = twips(1230, 3420, 780, 0);
     comboRect.setHeight(Combo1->sizeHint().height());
     Combo1->setGeometry(comboRect);
-    kleur(Combo1, QPalette::Base, QColor(0, 0, 50));
-    kleur(Combo1, QPalette::Text, QColor(230, 230, 230));
+    Vormgeving::setKleur(Combo1, QPalette::Base, QColor(0, 0, 50));
+    Vormgeving::setKleur(Combo1, QPalette::Text, QColor(230, 230, 230));
     for (int seconden = 60; seconden <= 900; seconden += 30)
         Combo1->addItem(QString::number(seconden));
     Combo1->setEditText(QString::number(m_settings.Speeltijd));
@@ -167,7 +140,7 @@ QColor ConfigForm::sliderColour() const
 
 void ConfigForm::toonKleur(const QColor &colour)
 {
-    kleur(Label3, QPalette::Window, colour);
+    Vormgeving::setKleur(Label3, QPalette::Window, colour);
     const int waarden[3] = {colour.red(), colour.green(), colour.blue()};
     for (int k = 0; k < 3; ++k) {
         Label5[k]->setText(QString::number(waarden[k]));
@@ -218,7 +191,7 @@ void ConfigForm::ResetKnop_Click()
 
 void ConfigForm::OkKnop_Click()
 {
-    m_settings.Afdruktekst = zonderSpaties(Text1->text());
+    m_settings.Afdruktekst = trimBlanks(Text1->text());
     m_settings.RandkleurRood = HScroll1[0]->value();
     m_settings.RandkleurGroen = HScroll1[1]->value();
     m_settings.RandkleurBlauw = quint8(HScroll1[2]->value());

@@ -1,6 +1,7 @@
 #include "shell/main.h"
 
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "game/datamodule.h"
 #include "game/platform.h"
 #include "game/twips.h"
@@ -16,14 +17,7 @@
 
 namespace {
 
-QFont arial(double points, bool bold = false, bool italic = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
+using Vormgeving::arial;
 
 QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallback)
 {

@@ -1,6 +1,7 @@
 #include "shell/scoreform.h"
 
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "game/dialogs.h"
 #include "game/platform.h"
 #include "game/scorelijst.h"
@@ -21,10 +22,7 @@ ScoreForm::ScoreForm(Scorelijst &scorelijst, QWidget *parent)
 
 QRect ScoreForm::twips(int top, int left, int width, int height) const
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
+    return Vormgeving::twips(this, top, left, width, height);
 }
 
 void ScoreForm::Form_Load()
@@ -32,7 +30,7 @@ void ScoreForm::Form_Load()
     setWindowTitle(QStringLiteral("Hoogst Scorelijst"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(twips(0, 0, 3945 - 120, 6420 - 450).size());
+    setFixedSize(Vormgeving::binnenmaat(this, 3945, 6420));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 

@@ -1,6 +1,7 @@
 #include "tools/spreekwoordform.h"
 
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "game/dialogs.h"
 #include "game/platform.h"
 #include "game/twips.h"
@@ -12,13 +13,6 @@
 #include <QScreen>
 
 namespace {
-
-QFont arial(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
 
 const QString s_titel = QStringLiteral("Spreekwoorden en Gezegden");
 
@@ -32,10 +26,7 @@ SpreekwoordForm::SpreekwoordForm(QWidget *parent)
 
 QRect SpreekwoordForm::twips(int left, int top, int width, int height) const
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
+    return Vormgeving::twips(this, top, left, width, height);
 }
 
 void SpreekwoordForm::Form_Load()
@@ -43,8 +34,8 @@ void SpreekwoordForm::Form_Load()
     setWindowTitle(s_titel);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(twips(0, 0, 8100 - 120, 3600 - 450).size());
-    setFont(arial(8.25));
+    setFixedSize(Vormgeving::binnenmaat(this, 8100, 3600));
+    setFont(Vormgeving::arial(8.25));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(230, 230, 190));
@@ -64,14 +55,14 @@ void SpreekwoordForm::Form_Load()
     List2->hide();
 
     Label1 = new QLabel(QStringLiteral("Dubbelklik op een item is de betekenis."), this);
-    Label1->setFont(arial(9.75));
+    Label1->setFont(Vormgeving::arial(9.75));
     Label1->move(twips(210, 2460, 0, 0).topLeft());
     Label1->adjustSize();
 
     OkKnop = new VistaButton(this);
     OkKnop->setCaption(QStringLiteral("Exit"));
     OkKnop->setBackColor(Qt::white);
-    OkKnop->setFont(arial(8.25));
+    OkKnop->setFont(Vormgeving::arial(8.25));
     OkKnop->setGeometry(twips(6840, 2580, 990, 360));
     connect(OkKnop, &VistaButton::Click, this, &SpreekwoordForm::OkKnop_Click);
 

@@ -1,8 +1,10 @@
 #include "tools/woordenform.h"
 
 #include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
 #include "game/dialogs.h"
 #include "game/platform.h"
+#include "game/tekst.h"
 #include "game/twips.h"
 #include "tools/woordenlijstmodel.h"
 #include "tools/woordzoeker.h"
@@ -20,32 +22,6 @@
 
 namespace {
 
-QFont arial(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
-
-void kleur(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(role, colour);
-    widget->setPalette(pal);
-}
-
-// Blanks only, as a typed term is meant: a tab is not trimmed.
-QString zonderSpaties(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 // Enough to show progress at the screen's pace without spending the search on repaints.
 constexpr qint64 s_frameMs = 16;
 
@@ -59,10 +35,7 @@ WoordenForm::WoordenForm(QWidget *parent)
 
 QRect WoordenForm::twips(int left, int top, int width, int height) const
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
+    return Vormgeving::twips(this, top, left, width, height);
 }
 
 void WoordenForm::Form_Load()
@@ -70,33 +43,33 @@ void WoordenForm::Form_Load()
     setWindowTitle(QStringLiteral("Zoeken in Database (159.775 Woorden)"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(twips(0, 0, 8400 - 120, 4020 - 450).size());
-    setFont(arial(8.25));
+    setFixedSize(Vormgeving::binnenmaat(this, 8400, 4020));
+    setFont(Vormgeving::arial(8.25));
     setAutoFillBackground(true);
-    kleur(this, QPalette::Window, QColor(230, 230, 190));
+    Vormgeving::setKleur(this, QPalette::Window, QColor(230, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
     m_woorden = new WoordenLijstModel(this);
     List1 = new QListView(this);
     List1->setGeometry(twips(150, 180, 3300, 3180));
-    List1->setFont(arial(9.75));
+    List1->setFont(Vormgeving::arial(9.75));
     List1->setUniformItemSizes(true);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setModel(m_woorden);
-    kleur(List1, QPalette::Base, QColor(30, 0, 0));
-    kleur(List1, QPalette::Text, QColor(230, 230, 230));
+    Vormgeving::setKleur(List1, QPalette::Base, QColor(30, 0, 0));
+    Vormgeving::setKleur(List1, QPalette::Text, QColor(230, 230, 230));
 
     Text1 = new QLineEdit(QStringLiteral("Woord"), this);
     Text1->setGeometry(twips(3600, 195, 2100, 330));
-    Text1->setFont(arial(9.75));
-    kleur(Text1, QPalette::Base, QColor(210, 210, 190));
-    kleur(Text1, QPalette::Text, Qt::black);
+    Text1->setFont(Vormgeving::arial(9.75));
+    Vormgeving::setKleur(Text1, QPalette::Base, QColor(210, 210, 190));
+    Vormgeving::setKleur(Text1, QPalette::Text, Qt::black);
     Text1->installEventFilter(this);
 
     const auto label = [this](const QString &caption, int left, int top) {
         auto *l = new QLabel(caption, this);
-        l->setFont(arial(9.75));
+        l->setFont(Vormgeving::arial(9.75));
         l->move(twips(left, top, 0, 0).topLeft());
         l->adjustSize();
         return l;
@@ -109,7 +82,7 @@ void WoordenForm::Form_Load()
     for (int i = 0; i < 3; ++i) {
         Option1[i] = new QRadioButton(modi[i], this);
         Option1[i]->setGeometry(twips(4050, 900 + 330 * i, 4050, 330));
-        Option1[i]->setFont(arial(9.75));
+        Option1[i]->setFont(Vormgeving::arial(9.75));
     }
     Option1[0]->setChecked(true);
 
@@ -122,25 +95,25 @@ void WoordenForm::Form_Load()
     StartKnop->setCaption(QStringLiteral("Start"));
     StartKnop->setBackColor(QColor(128, 255, 128));
     StartKnop->setNoBackground(true);
-    StartKnop->setFont(arial(9.75));
+    StartKnop->setFont(Vormgeving::arial(9.75));
     StartKnop->setGeometry(twips(3900, 2250, 990, 330));
     connect(StartKnop, &VistaButton::Click, this, &WoordenForm::StartKnop_Click);
 
     Label2 = label(QStringLiteral("Start met zoeken"), 4980, 2295);
-    kleur(Label2, QPalette::WindowText, QColor(190, 0, 0));
+    Vormgeving::setKleur(Label2, QPalette::WindowText, QColor(190, 0, 0));
     Label3 = label(QStringLiteral("0 Woorden"), 3570, 3090);
 
     CancelKnop = new VistaButton(this);
     CancelKnop->setCaption(QStringLiteral("Exit"));
     CancelKnop->setBackColor(Qt::white);
-    CancelKnop->setFont(arial(8.25));
+    CancelKnop->setFont(Vormgeving::arial(8.25));
     CancelKnop->setGeometry(twips(7110, 3000, 990, 360));
     connect(CancelKnop, &VistaButton::Click, this, &WoordenForm::CancelKnop_Click);
 }
 
 void WoordenForm::StartKnop_Click()
 {
-    const QString term = zonderSpaties(Text1->text());
+    const QString term = trimBlanks(Text1->text());
     if (term.isEmpty()) {
         Platform::dialogs().message(QStringLiteral("Trefwoord invullen a.u.b."), Dialogs::applicationTitle());
         return;
