@@ -8,62 +8,51 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
 
 const QByteArray s_puzzels("Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
                            "rode kool,groente,paars,stamppot,blad\r\n");
-const QByteArray s_scores("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0080 - Bram\"\r\n"
-                          "\"0120 - Anna\"\r\n");
-const QByteArray s_settings("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n630\r\n10,20,30\r\n"
-                            "\"Voet\"\r\n");
+const QByteArray s_header("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
+const QByteArray s_scores = s_header + "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n";
+const QByteArray s_settings = s_header + "630\r\n10,20,30\r\n\"Voet\"\r\n";
 
-QByteArray garbage(int size)
+// What the game reads from a file: the keywords, the score lines, or the playing time
+// with whether the settings were whole and whether they are whole at the next start.
+QStringList readBack(const QString &name)
 {
-    QRandomGenerator generator(1234);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &b : bytes)
-        b = char(generator.bounded(256));
-    return bytes;
-}
-
-// Bytes of a literal that holds NUL characters.
-template<size_t N>
-QByteArray bytesOf(const char (&text)[N])
-{
-    return QByteArray(text, N - 1);
-}
-
-QByteArray lineEnds(QByteArray bytes, const char *end)
-{
-    return bytes.replace("\r\n", end);
+    if (name == "Puzzel.lib") {
+        PuzzleList list;
+        LaadPuzzelLijst(list);
+        QStringList keywords;
+        for (const PuzzleEntry &e : list.entries())
+            keywords << e.Trefwoord;
+        return keywords;
+    }
+    if (name == "Scorelijst.lib") {
+        Scorelijst list;
+        LaadScorelijst(list);
+        return list.lines();
+    }
+    GameSettings settings;
+    const bool whole = LaadInstellingen(settings);
+    GameSettings next;
+    return {QString::number(settings.Speeltijd), whole ? "whole" : "damaged", LaadInstellingen(next) ? "whole" : "damaged"};
 }
 
 // A small file system of its own for the Data folder, so a full or read-only disk is
 // real. Needs root (as CI runs); skipped elsewhere.
-class Mount
-{
-public:
-    Mount(const QString &path, const QString &options) : m_path(path)
-    {
-        m_ok = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", path}) == 0;
-    }
+struct Mount {
+    Mount(const QString &path, const QString &options) : path(path), ok(mount({"-t", "tmpfs", "-o", options, "tmpfs", path})) {}
     ~Mount()
     {
-        if (m_ok)
-            QProcess::execute(QStringLiteral("umount"), {m_path});
+        if (ok)
+            QProcess::execute(QStringLiteral("umount"), {path});
     }
-    bool ok() const { return m_ok; }
-    bool remount(const QString &options) const
-    {
-        return QProcess::execute(QStringLiteral("mount"), {"-o", "remount," + options, m_path}) == 0;
-    }
-
-private:
-    QString m_path;
-    bool m_ok = false;
+    static bool mount(const QStringList &arguments) { return QProcess::execute(QStringLiteral("mount"), arguments) == 0; }
+    const QString path;
+    const bool ok;
 };
 
 } // namespace
@@ -72,102 +61,48 @@ class TestFaults : public QObject
 {
     Q_OBJECT
 private slots:
-    void damagedPuzzleFiles_data();
-    void damagedPuzzleFiles();
-    void damagedScoreFiles_data();
-    void damagedScoreFiles();
-    void damagedSettingsFiles_data();
-    void damagedSettingsFiles();
+    void damagedFiles_data();
+    void damagedFiles();
     void missingDataFolderStartsAndRemakesItOnExit();
-    void fullDiskKeepsTheOldFiles();
-    void readOnlyDataFolderKeepsEverythingInMemory();
+    void unwritableDataFolderKeepsTheOldFiles_data();
+    void unwritableDataFolderKeepsTheOldFiles();
 };
 
-void TestFaults::damagedPuzzleFiles_data()
+void TestFaults::damagedFiles_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("keywords");
-    const QStringList both{"appel", "rode kool"};
-    QTest::newRow("LF only") << lineEnds(s_puzzels, "\n") << both;
-    QTest::newRow("CR only") << lineEnds(s_puzzels, "\r") << both;
-    QTest::newRow("no last line end") << s_puzzels.chopped(2) << both;
-    QTest::newRow("empty") << QByteArray() << QStringList();
-    QTest::newRow("headers only") << s_puzzels.left(35) << QStringList();
-    QTest::newRow("NUL in a keyword")
-        << bytesOf("h\r\nh\r\nap\0pel,a,b,c,d\r\n") << QStringList{QString("ap") + QChar(0) + "pel"};
-    QTest::newRow("cut inside a quote") << QByteArray("h\r\nh\r\nappel,\"fruit") << QStringList{"appel"};
-    QTest::newRow("one 10 MB line") << QByteArray("h\r\nh\r\n") + QByteArray(10 * 1024 * 1024, 'x')
-                                    << QStringList{QString(10 * 1024 * 1024, u'x')};
+    QTest::addColumn<QStringList>("read");
+    const QStringList keywords{"appel", "rode kool"}, scores{"0080 - Bram", "0120 - Anna"};
+    const QString lib = "Puzzel.lib", lijst = "Scorelijst.lib", ini = "Raadkwartet.ini";
+    const QStringList iniDefaults{"600", "damaged", "whole"};
+    const int mb10 = 10 * 1024 * 1024;
+    QTest::newRow("puzzles LF only") << lib << QByteArray(s_puzzels).replace("\r\n", "\n") << keywords;
+    QTest::newRow("puzzles CR only, no last line end") << lib << QByteArray(s_puzzels).replace("\r\n", "\r").chopped(1) << keywords;
+    QTest::newRow("puzzles empty") << lib << QByteArray("") << QStringList();
+    QTest::newRow("puzzles NUL in a keyword")
+        << lib << QByteArray("h\r\nh\r\nap") + '\0' + "pel,a,b,c,d\r\n" << QStringList{QString("ap") + QChar(0) + "pel"};
+    QTest::newRow("puzzles one 10 MB line")
+        << lib << QByteArray("h\r\nh\r\n") + QByteArray(mb10, 'x') << QStringList{QString(mb10, u'x')};
+    QTest::newRow("scores CR only") << lijst << QByteArray(s_scores).replace("\r\n", "\r") << scores;
+    QTest::newRow("scores empty") << lijst << QByteArray("") << QStringList();
+    QTest::newRow("scores cut inside a quote") << lijst << s_scores.chopped(5) << QStringList{"0080 - Bram", "0120 - An"};
+    QTest::newRow("settings LF only") << ini << QByteArray(s_settings).replace("\r\n", "\n") << QStringList{"630", "whole", "whole"};
+    QTest::newRow("settings NUL instead of a digit") << ini << QByteArray("a\nb\n6") + '\0' + "0\n1,2,3\n\"x\"\n" << iniDefaults;
+    QTest::newRow("settings one 10 MB line") << ini << QByteArray(mb10, '7') << iniDefaults;
 }
 
-void TestFaults::damagedPuzzleFiles()
+void TestFaults::damagedFiles()
 {
+    QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, keywords);
+    QFETCH(QStringList, read);
     TestPlatform platform;
-    platform.writeData("Puzzel.lib", bytes);
-    PuzzleList list;
-    LaadPuzzelLijst(list);
-    QStringList read;
-    for (const PuzzleEntry &e : list.entries())
-        read << e.Trefwoord;
-    QCOMPARE(read, keywords);
-}
-
-void TestFaults::damagedScoreFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("lines");
-    const QStringList both{"0080 - Bram", "0120 - Anna"};
-    QTest::newRow("LF only") << lineEnds(s_scores, "\n") << both;
-    QTest::newRow("CR only") << lineEnds(s_scores, "\r") << both;
-    QTest::newRow("empty") << QByteArray() << QStringList();
-    QTest::newRow("cut inside a quote") << s_scores.chopped(5) << QStringList{"0080 - Bram", "0120 - An"};
-    QTest::newRow("NUL in a name") << bytesOf("a\nb\n\"0001 - \0x\"\n") << QStringList{QString("0001 - ") + QChar(0) + "x"};
-}
-
-void TestFaults::damagedScoreFiles()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, lines);
-    TestPlatform platform;
-    platform.writeData("Scorelijst.lib", bytes);
-    Scorelijst list;
-    LaadScorelijst(list);
-    QCOMPARE(list.lines(), lines);
-}
-
-void TestFaults::damagedSettingsFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("read");
-    QTest::addColumn<int>("speeltijd");
-    QTest::newRow("LF only") << lineEnds(s_settings, "\n") << true << 630;
-    QTest::newRow("CR only") << lineEnds(s_settings, "\r") << true << 630;
-    QTest::newRow("empty") << QByteArray() << false << 600;
-    QTest::newRow("binary garbage") << garbage(4096) << false << 600;
-    QTest::newRow("NUL instead of a digit") << bytesOf("a\nb\n6\0000\n1,2,3\n\"x\"\n") << false << 600;
-    QTest::newRow("cut inside the footer quote") << s_settings.chopped(4) << true << 630;
-    QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, '7') << false << 600;
-}
-
-void TestFaults::damagedSettingsFiles()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, read);
-    QFETCH(int, speeltijd);
-    TestPlatform platform;
-    const QString ini = platform.folder() + "/Raadkwartet.ini";
-    QFile file(ini);
+    QFile file(name == "Raadkwartet.ini" ? platform.folder() + "/" + name : platform.dataPath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    GameSettings settings;
-    QCOMPARE(LaadInstellingen(settings), read);
-    QCOMPARE(settings.Speeltijd, speeltijd);
-    // A failed read leaves a good file behind: the next start reads it.
-    GameSettings again;
-    QVERIFY(LaadInstellingen(again) || read);
+    QCOMPARE(readBack(name), read);
 }
 
 void TestFaults::missingDataFolderStartsAndRemakesItOnExit()
@@ -184,63 +119,48 @@ void TestFaults::missingDataFolderStartsAndRemakesItOnExit()
     window.controller().scorelijst().add(QStringLiteral("0100 - Anna"));
     platform.dialogs().answers = {true};
     QVERIFY(window.controller().Form_Unload());
-    QCOMPARE(platform.readData("Scorelijst.lib"), QByteArray("\"Brovelt Software 2019\"\r\n"
-                                                             "\"--------------------------\"\r\n\"0100 - Anna\"\r\n"));
+    QCOMPARE(platform.readData("Scorelijst.lib"), s_header + "\"0100 - Anna\"\r\n");
 }
 
-void TestFaults::fullDiskKeepsTheOldFiles()
+void TestFaults::unwritableDataFolderKeepsTheOldFiles_data()
 {
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("disk full") << false;
+    QTest::newRow("read-only") << true;
+}
+
+void TestFaults::unwritableDataFolderKeepsTheOldFiles()
+{
+    QFETCH(bool, readOnly);
     TestPlatform platform;
     const QString data = platform.folder() + "/Data";
     Mount mount(data, QStringLiteral("size=64k"));
-    if (!mount.ok())
+    if (!mount.ok)
         QSKIP("mounting a small file system needs root");
     platform.writeData("Puzzel.lib", s_puzzels);
     platform.writeData("Scorelijst.lib", s_scores);
-    // Fill the disk to the last byte.
-    QFile filler(data + "/filler");
-    QVERIFY(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size() && filler.flush()) {
+    if (readOnly) {
+        QVERIFY(Mount::mount({"-o", "remount,ro", data}));
+    } else { // filled to the last byte
+        QFile filler(data + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush())
+            ;
     }
-    filler.close();
-
     PuzzleList list;
     LaadPuzzelLijst(list);
-    for (int i = 0; i < 998; ++i)
+    for (int i = 0; i < 998; ++i) // more than the disk holds
         list.append(PuzzleEntry{QStringLiteral("woord%1").arg(i), {"een", "twee", "drie", "vier"}});
     platform.clock().step = 1000; // each wait ends at once
     BewaarPuzzelLijst(list, nullptr);
-    QCOMPARE(platform.readData("Puzzel.lib"), s_puzzels);
-
     Scorelijst scores;
     LaadScorelijst(scores);
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 5000; ++i) // more than the disk holds: the write itself fails
         scores.add(QStringLiteral("0001 - speler %1").arg(i));
-    BewaarScorelijst(scores);
-    QCOMPARE(platform.readData("Scorelijst.lib"), s_scores);
-    QCOMPARE(scores.count(), 5002);
-}
-
-void TestFaults::readOnlyDataFolderKeepsEverythingInMemory()
-{
-    TestPlatform platform;
-    const QString data = platform.folder() + "/Data";
-    Mount mount(data, QStringLiteral("size=1m"));
-    if (!mount.ok())
-        QSKIP("mounting a file system needs root");
-    platform.writeData("Scorelijst.lib", s_scores);
-    QVERIFY(mount.remount(QStringLiteral("ro")));
-    Scorelijst scores;
-    LaadScorelijst(scores);
     VoegScoreToe(scores, 200, QStringLiteral("Cor"));
-    QCOMPARE(scores.lines(), (QStringList{"0080 - Bram", "0120 - Anna", "0200 - Cor"}));
+    QCOMPARE(scores.lines().last(), QStringLiteral("0200 - Cor"));
+    QCOMPARE(platform.readData("Puzzel.lib"), s_puzzels);
     QCOMPARE(platform.readData("Scorelijst.lib"), s_scores);
-    PuzzleList list;
-    list.append(PuzzleEntry{QStringLiteral("appel"), {"a", "b", "c", "d"}});
-    platform.clock().step = 1000;
-    BewaarPuzzelLijst(list, nullptr);
-    QVERIFY(!QFile::exists(platform.dataPath("Puzzel.lib")));
 }
 
 QTEST_MAIN(TestFaults)
