@@ -29,7 +29,9 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // The write may only fill a buffer; a full disk shows at the flush, which must fail the
+    // save before the empty file takes the old one's place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
