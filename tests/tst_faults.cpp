@@ -4,10 +4,13 @@
 #include "game/scorelijst.h"
 #include "shell/main.h"
 #include "support/fakes.h"
+#include "tools/woordenform.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -66,6 +69,8 @@ private slots:
     void missingDataFolderStartsAndRemakesItOnExit();
     void unwritableDataFolderKeepsTheOldFiles_data();
     void unwritableDataFolderKeepsTheOldFiles();
+    void wordSearchSurvivesExtremeWordLists_data();
+    void wordSearchSurvivesExtremeWordLists();
 };
 
 void TestFaults::damagedFiles_data()
@@ -159,6 +164,35 @@ void TestFaults::unwritableDataFolderKeepsTheOldFiles()
     QCOMPARE(scores.lines().last(), QStringLiteral("0200 - Cor"));
     QCOMPARE(platform.readData("Puzzel.lib"), s_puzzels);
     QCOMPARE(platform.readData("Scorelijst.lib"), s_scores);
+}
+
+void TestFaults::wordSearchSurvivesExtremeWordLists_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("count");
+    QByteArray million;
+    million.reserve(12 * 1000 * 1000);
+    for (int i = 0; i < 1000000; ++i)
+        million += (i % 10 == 0 ? "kaaswoord" : "woord") + QByteArray::number(i) + "\r\n";
+    QTest::newRow("a million lines") << million << "100000 Woorden gevonden...";
+    QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, 'k') + "aas" << "1 Woorden gevonden...";
+    QByteArray garbage(1 << 20, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919 + i / 13) & 0xFF);
+    QTest::newRow("binary garbage") << garbage << "0 Woorden gevonden...";
+}
+
+void TestFaults::wordSearchSurvivesExtremeWordLists()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, count);
+    TestPlatform platform;
+    platform.writeData("Nederlands.lib", bytes);
+    WoordenForm form;
+    form.Text1->setText(QStringLiteral("kaas"));
+    form.Option1[2]->setChecked(true);
+    form.StartKnop_Click();
+    QCOMPARE(form.Label3->text(), count);
 }
 
 QTEST_MAIN(TestFaults)
