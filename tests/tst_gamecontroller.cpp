@@ -10,18 +10,18 @@
 
 namespace {
 
-// Records what the rules do to the board.
+// Records what the rules do to the board; side windows go to one log.
 class FakeBord final : public Bord
 {
 public:
     QString antwoord() const override { return text; }
     void setAntwoord(const QString &t) override { text = t; }
-    void focusAntwoord() override { ++focusCount; }
+    void focusAntwoord() override {}
     void setAntwoordEnabled(bool e) override { textEnabled = e; }
     void setNextEnabled(bool e) override { nextEnabled = e; }
     void setMenuEnabled(bool e) override { menuEnabled = e; }
     void setWoordZichtbaar(int n, bool v) override { visible[n - 1] = v; }
-    void toonRonde(const RondeBeeld &b) override { beeld = b; ++rounds; }
+    void toonRonde(const RondeBeeld &) override { ++rounds; }
     void vulSlot(int slot, const QRect &rect, const QColor &colour) override
     {
         fills.append({slot, rect, colour});
@@ -30,7 +30,7 @@ public:
     }
     void setScoreTekst(const QString &t) override { score = t; }
     void setKlokTekst(const QString &t) override { klok = t; }
-    void setTijdTekst(const QString &t) override { tijd = t; }
+    void setTijdTekst(const QString &) override {}
     void setNaamTekst(const QString &t) override { naam = t; }
     void setCoorTekst(const QString &t) override { coor = t; }
     void setSpelklok(bool r) override { clockRunning = r; }
@@ -45,17 +45,18 @@ public:
     void sluit() override { log << "close"; }
 
     struct Fill { int slot; QRect rect; QColor colour; };
-    QString text = QStringLiteral("?");
-    int focusCount = 0;
+    QString text = QStringLiteral("?"), score, klok, naam, coor;
     bool textEnabled = true, nextEnabled = false, menuEnabled = true, clockRunning = false;
     std::array<bool, 3> visible{};
-    RondeBeeld beeld;
     int rounds = 0;
     QList<Fill> fills;
     std::function<void()> onFill;
-    QString score, klok, tijd, naam, coor;
     QStringList log;
 };
+
+using Shown = std::array<bool, 3>;
+const QString s_nextRound = QStringLiteral("Goed geraden, volgende ronde...");
+const QByteArray s_scoreHeader("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
 
 QByteArray puzzleFile(const QStringList &rows)
 {
@@ -65,9 +66,6 @@ QByteArray puzzleFile(const QStringList &rows)
     return bytes;
 }
 
-const QStringList s_three = {"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
-                             "rode kool,groente,paars,stamppot,blad"};
-
 } // namespace
 
 class TestGameController : public QObject
@@ -76,31 +74,23 @@ class TestGameController : public QObject
 private slots:
     void init();
     void cleanup();
-
-    void clockTexts_data();
-    void clockTexts();
-    void gameStatesFollowStartAndEnd();
-    void gameWithoutPlayingTimeGetsTheDefault();
+    void playingTimeAndGameStates_data();
+    void playingTimeAndGameStates();
     void answers_data();
     void answers();
     void volgendeCostsFortyAndProposesFirstMissing();
     void oneEnterFindsTwoEqualKeywords();
-    void thirdFindBuildsNextRound();
-    void wipeColoursFourSlotsInSeventyFourSteps();
-    void enterDuringWipeIsIgnored();
-    void clockEndingDuringWipeStartsNoNewRound();
-    void clockEndingDuringNextRoundMessageKeepsTheRound();
+    void wipeIgnoresEnterThenThirdFindBuildsNextRound();
+    void clockEndingMidFindStartsNoNewRound_data();
+    void clockEndingMidFindStartsNoNewRound();
     void gameEndStoresScoreBeforeMessageThenShowsScores();
-    void answerBeforeFirstGameDoesNothing();
-    void startRefusesBlankOrCancelledName();
-    void startRefusedWithFewerThanThreePuzzles();
-    void helpShowsTheRules();
-    void solutionTextListsTheRound();
+    void startRefusedWithoutNameOrPuzzles();
+    void helpSolutionAndWindows();
     void exitAskedAndFilesWrittenOnlyOnYes();
-    void menuAndToolsOpenTheirWindows();
 
 private:
     void startGame(const QString &name = QStringLiteral("Anna"));
+    void enter(const QString &word);
     void tick(int times);
 
     TestPlatform *m_platform = nullptr;
@@ -112,7 +102,8 @@ void TestGameController::init()
 {
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     m_platform = new TestPlatform;
-    m_platform->writeData("Puzzel.lib", puzzleFile(s_three));
+    m_platform->writeData("Puzzel.lib", puzzleFile({"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
+                                                    "rode kool,groente,paars,stamppot,blad"}));
     m_bord = new FakeBord;
     m_game = new GameController(*m_bord);
     m_game->laadGegevens();
@@ -134,61 +125,60 @@ void TestGameController::startGame(const QString &name)
     m_game->MenuKnop_Click(0);
 }
 
+void TestGameController::enter(const QString &word)
+{
+    m_bord->text = word;
+    m_game->Text1_KeyDown(GameController::EnterKey);
+}
+
 void TestGameController::tick(int times)
 {
     for (int i = 0; i < times; ++i)
         m_game->Timer1_Timer();
 }
 
-void TestGameController::clockTexts_data()
+void TestGameController::playingTimeAndGameStates_data()
 {
-    QTest::addColumn<int>("left");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("first tick of 60") << 59 << "00:59 ";
-    QTest::newRow("first tick of 600") << 599 << "09:59 ";
-    QTest::newRow("first tick of 900") << 899 << "14:59 ";
-    QTest::newRow("ten minutes five") << 605 << "10:05 ";
-    QTest::newRow("last tick") << 0 << "00:00 ";
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("firstTick");
+    QTest::newRow("60") << 60 << 60 << "00:59 ";
+    QTest::newRow("600") << 600 << 600 << "09:59 ";
+    QTest::newRow("900") << 900 << 900 << "14:59 ";
+    QTest::newRow("0 gives 600") << 0 << 600 << "09:59 ";
 }
 
-void TestGameController::clockTexts()
+void TestGameController::playingTimeAndGameStates()
 {
-    QFETCH(int, left);
-    QFETCH(QString, text);
-    QCOMPARE(klokTekst(left), text);
-}
+    QFETCH(int, setting);
+    QFETCH(int, seconds);
+    QFETCH(QString, firstTick);
+    m_game->settings().Speeltijd = setting;
+    // Idle: answers and "Volgende" do nothing before the first game.
+    QVERIFY(!m_bord->clockRunning && !m_bord->nextEnabled && m_bord->menuEnabled);
+    enter(QStringLiteral("appel"));
+    m_game->NextKnop_Click();
+    QCOMPARE(m_game->state().Score, 0);
+    QVERIFY(m_bord->fills.isEmpty());
+    QCOMPARE(m_bord->visible, (Shown{false, false, false}));
 
-void TestGameController::gameStatesFollowStartAndEnd()
-{
-    m_game->settings().Speeltijd = 60;
-    QVERIFY(!m_bord->clockRunning);
     startGame();
     QCOMPARE(m_game->state().fase, GameState::Fase::Running);
+    QCOMPARE(m_game->state().TijdOver, seconds);
     QVERIFY(m_bord->clockRunning && m_bord->textEnabled && m_bord->nextEnabled && !m_bord->menuEnabled);
     QCOMPARE(m_bord->klok, QStringLiteral("00:00"));
     QCOMPARE(m_bord->naam, QStringLiteral("Anna"));
     tick(1);
-    QCOMPARE(m_bord->klok, QStringLiteral("00:59 "));
-    tick(58);
+    QCOMPARE(m_bord->klok, firstTick);
+    tick(seconds - 2);
     QCOMPARE(m_game->state().fase, GameState::Fase::Running);
     tick(1);
+    QCOMPARE(m_bord->klok, QStringLiteral("00:00 "));
     QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
     QVERIFY(!m_bord->clockRunning && !m_bord->textEnabled && !m_bord->nextEnabled && m_bord->menuEnabled);
-    // After the end neither answers nor "Volgende" do anything.
-    const qint32 score = m_game->state().Score;
-    m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().Score, score);
-}
-
-void TestGameController::gameWithoutPlayingTimeGetsTheDefault()
-{
-    m_game->settings().Speeltijd = 0;
-    startGame();
-    QCOMPARE(m_game->state().TijdOver, 600);
-    tick(600);
-    QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
+    m_game->NextKnop_Click(); // costs nothing after the end
+    QCOMPARE(m_game->state().Score, 0);
     QCOMPARE(speeltijdVoorSpel(-30), 600);
-    QCOMPARE(speeltijdVoorSpel(45), 45);
 }
 
 void TestGameController::answers_data()
@@ -197,12 +187,9 @@ void TestGameController::answers_data()
     QTest::addColumn<bool>("found");
     QTest::newRow("lower case") << "appel" << true;
     QTest::newRow("capitals") << "APPEL" << true;
-    QTest::newRow("mixed case second keyword") << "fIETS" << true;
     QTest::newRow("trailing blank") << "appel " << false;
-    QTest::newRow("leading blank") << " appel" << false;
     QTest::newRow("blank inside keyword") << "rode kool" << true;
-    QTest::newRow("without blank") << "rodekool" << false;
-    QTest::newRow("empty") << "" << false;
+    QTest::newRow("without the blank") << "rodekool" << false;
 }
 
 void TestGameController::answers()
@@ -210,18 +197,14 @@ void TestGameController::answers()
     QFETCH(QString, typed);
     QFETCH(bool, found);
     startGame();
-    m_bord->text = typed;
-    m_game->Text1_KeyDown(GameController::EnterKey);
-    QCOMPARE(m_game->state().Score, found ? 20 : 0);
+    enter(typed);
     QCOMPARE(m_bord->score, QString::number(found ? 20 : 0));
     QCOMPARE(m_bord->text, QString());
-    const int visibleCount = int(std::count(m_bord->visible.begin(), m_bord->visible.end(), true));
-    QCOMPARE(visibleCount, found ? 1 : 0);
-
+    QCOMPARE(int(std::count(m_bord->visible.begin(), m_bord->visible.end(), true)), found ? 1 : 0);
     // A key other than Enter never checks the answer.
-    m_bord->text = QStringLiteral("appel");
+    m_bord->text = QStringLiteral("fiets");
     m_game->Text1_KeyDown(Qt::Key_A);
-    QCOMPARE(m_bord->text, QStringLiteral("appel"));
+    QCOMPARE(m_bord->text, QStringLiteral("fiets"));
 }
 
 void TestGameController::volgendeCostsFortyAndProposesFirstMissing()
@@ -233,8 +216,6 @@ void TestGameController::volgendeCostsFortyAndProposesFirstMissing()
     m_game->NextKnop_Click();
     QCOMPARE(m_game->state().Score, -80);
     m_game->Text1_KeyDown(GameController::EnterKey);
-    QCOMPARE(m_game->state().Score, -60);
-    // Keyword 1 found: the next proposal is keyword 2, in capitals.
     m_game->NextKnop_Click();
     QCOMPARE(m_bord->text, QStringLiteral("FIETS"));
     // Clicking into the box erases the proposal; the points stay deducted.
@@ -248,111 +229,72 @@ void TestGameController::oneEnterFindsTwoEqualKeywords()
     m_platform->writeData("Puzzel.lib", puzzleFile({"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}));
     m_game->laadGegevens();
     startGame();
-    m_bord->text = QStringLiteral("KAT");
-    m_game->Text1_KeyDown(GameController::EnterKey);
+    enter(QStringLiteral("KAT"));
     QCOMPARE(m_game->state().Score, 40);
-    QCOMPARE(m_bord->visible, (std::array<bool, 3>{true, true, false}));
-    // Two wipes of 74 steps, four slots each, keyword 1 first.
+    QCOMPARE(m_bord->visible, (Shown{true, true, false}));
+    // Two wipes of 74 steps, four slots each, after the 12 grey slots of the start.
     QCOMPARE(m_bord->fills.size(), 12 + 2 * 74 * 4);
-    QCOMPARE(m_bord->fills[12].colour, QColor(225, 0, 0));
-    QCOMPARE(m_bord->fills.last().colour, QColor(0, 225, 0));
 }
 
-void TestGameController::thirdFindBuildsNextRound()
+void TestGameController::wipeIgnoresEnterThenThirdFindBuildsNextRound()
 {
     startGame();
-    for (const char *word : {"appel", "fiets", "rode kool"}) {
-        m_bord->text = QString::fromLatin1(word);
-        m_game->Text1_KeyDown(GameController::EnterKey);
-    }
-    QCOMPARE(m_game->state().Score, 60);
-    QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
-    QCOMPARE(m_platform->dialogs().shown.last().title, QStringLiteral("De Trefkoning"));
-    QCOMPARE(m_bord->rounds, 2);
-    QCOMPARE(m_bord->visible, (std::array<bool, 3>{false, false, false}));
-    // The slots were painted grey from (10, 10) before the new round.
-    const auto grey = std::count_if(m_bord->fills.begin(), m_bord->fills.end(), [](const FakeBord::Fill &f) {
-        return f.rect == QRect(QPoint(10, 10), QPoint(304, 87)) && f.colour == QColor(120, 120, 120);
-    });
-    QCOMPARE(int(grey), 12);
-    QCOMPARE(m_game->state().Score, 60);
-}
-
-void TestGameController::wipeColoursFourSlotsInSeventyFourSteps()
-{
-    startGame();
-    m_platform->random().values = {};
     m_bord->fills.clear();
-    m_bord->text = QStringLiteral("fiets");
-    m_game->Text1_KeyDown(GameController::EnterKey);
-    QCOMPARE(m_bord->fills.size(), 74 * 4);
-    // Order 1: keyword 2 lies in slots 5 to 8.
-    QCOMPARE(m_bord->fills[0].slot, 5);
-    QCOMPARE(m_bord->fills[3].slot, 8);
-    QCOMPARE(m_bord->fills[0].rect, QRect(QPoint(12, 12), QPoint(12, 87)));
-    QCOMPARE(m_bord->fills.last().rect, QRect(QPoint(12, 12), QPoint(304, 87)));
-    QCOMPARE(m_bord->fills.last().colour, QColor(0, 225, 0));
-}
-
-void TestGameController::enterDuringWipeIsIgnored()
-{
-    startGame();
     bool nested = false;
     m_bord->onFill = [&] {
         if (nested || !m_game->wipeBusy())
             return;
         nested = true;
-        m_bord->text = QStringLiteral("fiets");
-        m_game->Text1_KeyDown(GameController::EnterKey);
-        m_game->NextKnop_Click(); // "Volgende" during a wipe is allowed
+        enter(QStringLiteral("appel")); // ignored during the wipe
+        m_game->NextKnop_Click(); // "Volgende" is allowed
     };
-    m_bord->text = QStringLiteral("appel");
-    m_game->Text1_KeyDown(GameController::EnterKey);
+    enter(QStringLiteral("fiets"));
     QVERIFY(nested);
-    QCOMPARE(m_bord->visible, (std::array<bool, 3>{true, false, false}));
+    QCOMPARE(m_bord->visible, (Shown{false, true, false}));
     QCOMPARE(m_game->state().Score, 20 - 40);
+    // 74 steps over four slots; order 1 puts keyword 2 in slots 5 to 8.
+    QCOMPARE(m_bord->fills.size(), 74 * 4);
+    QCOMPARE(m_bord->fills[0].slot, 5);
+    QCOMPARE(m_bord->fills[3].slot, 8);
+    QCOMPARE(m_bord->fills[0].rect, QRect(QPoint(12, 12), QPoint(12, 87)));
+    QCOMPARE(m_bord->fills.last().rect, QRect(QPoint(12, 12), QPoint(304, 87)));
+    QCOMPARE(m_bord->fills.last().colour, QColor(0, 225, 0));
+
+    enter(QStringLiteral("appel"));
+    enter(QStringLiteral("rode kool"));
+    QCOMPARE(m_platform->dialogs().shown.last().text, s_nextRound);
+    QCOMPARE(m_platform->dialogs().shown.last().title, QStringLiteral("De Trefkoning"));
+    QCOMPARE(m_bord->rounds, 2);
+    QCOMPARE(m_bord->visible, (Shown{false, false, false}));
+    // The new round paints the twelve slots grey from (10, 10).
+    for (const FakeBord::Fill &f : m_bord->fills.mid(m_bord->fills.size() - 12))
+        QVERIFY(f.rect == QRect(QPoint(10, 10), QPoint(304, 87)) && f.colour == QColor(120, 120, 120));
 }
 
-void TestGameController::clockEndingDuringWipeStartsNoNewRound()
+void TestGameController::clockEndingMidFindStartsNoNewRound_data()
 {
+    QTest::addColumn<bool>("duringWipe");
+    QTest::newRow("during the wipe") << true;
+    QTest::newRow("during the next-round message") << false;
+}
+
+void TestGameController::clockEndingMidFindStartsNoNewRound()
+{
+    QFETCH(bool, duringWipe);
     m_game->settings().Speeltijd = 60;
     startGame();
-    m_bord->text = QStringLiteral("appel");
-    m_game->Text1_KeyDown(GameController::EnterKey);
-    m_bord->text = QStringLiteral("fiets");
-    m_game->Text1_KeyDown(GameController::EnterKey);
+    enter(QStringLiteral("appel"));
+    enter(QStringLiteral("fiets"));
     tick(59);
-    m_bord->onFill = [&] {
-        if (m_game->state().fase == GameState::Fase::Running)
-            tick(1);
-    };
-    m_bord->text = QStringLiteral("rode kool");
-    m_game->Text1_KeyDown(GameController::EnterKey);
+    if (duringWipe)
+        m_bord->onFill = [this] { tick(m_game->state().TijdOver); };
+    else
+        m_platform->dialogs().onMessage = [this](const QString &) { tick(m_game->state().TijdOver); };
+    enter(QStringLiteral("rode kool"));
     QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
     QCOMPARE(m_bord->rounds, 1);
+    QCOMPARE(m_bord->visible, (Shown{true, true, true}));
     QCOMPARE(m_game->scorelijst().lines(), QStringList{"0060 - Anna"});
-    for (const ShownDialog &d : m_platform->dialogs().shown)
-        QVERIFY(d.text != QStringLiteral("Goed geraden, volgende ronde..."));
-    // The last round stays on the board with all three keywords shown.
-    QCOMPARE(m_bord->visible, (std::array<bool, 3>{true, true, true}));
-}
-
-void TestGameController::clockEndingDuringNextRoundMessageKeepsTheRound()
-{
-    m_game->settings().Speeltijd = 60;
-    startGame();
-    tick(59);
-    m_platform->dialogs().onMessage = [&](const QString &text) {
-        if (text == QStringLiteral("Goed geraden, volgende ronde..."))
-            tick(1);
-    };
-    for (const char *word : {"appel", "fiets", "rode kool"}) {
-        m_bord->text = QString::fromLatin1(word);
-        m_game->Text1_KeyDown(GameController::EnterKey);
-    }
-    QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
-    QCOMPARE(m_bord->rounds, 1);
-    QCOMPARE(m_bord->visible, (std::array<bool, 3>{true, true, true}));
     QCOMPARE(m_bord->log, QStringList{"ScoreForm"});
 }
 
@@ -361,8 +303,7 @@ void TestGameController::gameEndStoresScoreBeforeMessageThenShowsScores()
     m_game->settings().Speeltijd = 60;
     startGame(QStringLiteral(" Bea"));
     m_game->NextKnop_Click();
-    QStringList linesAtMessage;
-    QStringList windowsAtMessage;
+    QStringList linesAtMessage, windowsAtMessage;
     m_platform->dialogs().onMessage = [&](const QString &) {
         linesAtMessage = m_game->scorelijst().lines();
         windowsAtMessage = m_bord->log;
@@ -372,64 +313,38 @@ void TestGameController::gameEndStoresScoreBeforeMessageThenShowsScores()
     QVERIFY(windowsAtMessage.isEmpty());
     QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
     QCOMPARE(m_bord->log, QStringList{"ScoreForm"});
-    QCOMPARE(m_platform->readData("Scorelijst.lib"),
-             QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"-040 -  Bea\"\r\n"));
+    QCOMPARE(m_platform->readData("Scorelijst.lib"), s_scoreHeader + "\"-040 -  Bea\"\r\n");
+    m_game->MenuKnop_Click(0); // the name box proposes the last name; cancelled
+    QCOMPARE(m_platform->dialogs().proposed, (QStringList{"", " Bea"}));
 }
 
-void TestGameController::answerBeforeFirstGameDoesNothing()
+void TestGameController::startRefusedWithoutNameOrPuzzles()
 {
-    m_bord->text = QStringLiteral("Woord 1");
-    m_game->Text1_KeyDown(GameController::EnterKey);
-    QCOMPARE(m_game->state().Score, 0);
-    QVERIFY(m_bord->fills.isEmpty());
-    QCOMPARE(m_bord->visible, (std::array<bool, 3>{false, false, false}));
-    m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().Score, 0);
-}
-
-void TestGameController::startRefusesBlankOrCancelledName()
-{
-    startGame(QStringLiteral("Anna"));
-    m_game->settings().Speeltijd = 1;
-    tick(m_game->state().TijdOver);
-    m_platform->dialogs().inputs.push_back(QStringLiteral("   "));
-    m_game->MenuKnop_Click(0);
-    QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
-    QCOMPARE(m_bord->naam, QStringLiteral("Anna"));
+    m_platform->dialogs().inputs = {QStringLiteral("   ")};
+    m_game->MenuKnop_Click(0); // a blank name
     m_game->MenuKnop_Click(0); // cancelled
-    QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
-    QCOMPARE(m_bord->naam, QStringLiteral("Anna"));
-    QCOMPARE(m_platform->dialogs().proposed, (QStringList{"", "Anna", "   "}));
-    QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Typ hieronder jouw naam in..."));
-    QCOMPARE(m_platform->dialogs().shown.last().title, QStringLiteral("Naam Speler"));
-}
-
-void TestGameController::startRefusedWithFewerThanThreePuzzles()
-{
+    QCOMPARE(m_game->state().fase, GameState::Fase::Idle);
     m_platform->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
     m_game->laadGegevens();
-    m_platform->dialogs().inputs.push_back(QStringLiteral("Anna"));
+    m_platform->dialogs().shown.clear();
+    m_platform->dialogs().inputs = {QStringLiteral("Anna")};
     m_game->MenuKnop_Click(0);
     QCOMPARE(m_game->state().fase, GameState::Fase::Idle);
-    QCOMPARE(m_platform->dialogs().shown.size(), 1);
-    QCOMPARE(m_platform->dialogs().shown[0].kind, ShownDialog::Message);
-    QVERIFY(!m_bord->clockRunning);
+    QVERIFY(!m_bord->clockRunning && m_bord->naam.isEmpty());
+    QCOMPARE(m_platform->dialogs().shown.size(), 1); // only the message, no name asked
 }
 
-void TestGameController::helpShowsTheRules()
+void TestGameController::helpSolutionAndWindows()
 {
     m_game->MenuKnop_Click(3);
-    const ShownDialog &help = m_platform->dialogs().shown.last();
+    const ShownDialog help = m_platform->dialogs().shown.last();
     QCOMPARE(help.title, QStringLiteral("De Trefkoning"));
     QCOMPARE(help.icon, Dialogs::Icon::None);
     QVERIFY(help.text.startsWith(QStringLiteral("Zoek in elke ronde 3 trefwoorden die door 4 omschrijvingen\r\n")));
     QVERIFY(help.text.contains(QStringLiteral("keyboard om het te controleren.\r\n\r\nNa 3 goede")));
     QVERIFY(help.text.endsWith(QStringLiteral("De score wordt dan met 40 punten verminderd.\r\n")));
     QCOMPARE(help.text.count(QStringLiteral("\r\n")), 18);
-}
 
-void TestGameController::solutionTextListsTheRound()
-{
     m_game->InfoLabel_DblClick();
     QCOMPARE(m_platform->dialogs().shown.last().text,
              QStringLiteral(" = , , , \r\n = , , , \r\n = , , , \r\n\r\nMatrix : \r\nRandom : 0"));
@@ -440,6 +355,16 @@ void TestGameController::solutionTextListsTheRound()
                             "rode kool = groente, paars, stamppot, blad\r\n\r\n"
                             "Matrix : 1,2,3,4,5,6,7,8,9,10,11,12\r\nRandom : 1"));
     QCOMPARE(m_platform->dialogs().shown.last().title, QString());
+
+    for (int i : {1, 2, 4, 5, 6, 7, -1})
+        m_game->MenuKnop_Click(i);
+    for (int i : {1, 2, 3, 0, 4})
+        m_game->Tools2_click(i);
+    m_game->MiniPic_Click();
+    QCOMPARE(m_bord->log, (QStringList{"EditForm", "Tools", "ScoreForm", "AboutForm", "close", "ConfigForm",
+                                       "WoordenForm", "SpreekwoordForm", "minimise"}));
+    m_game->Pic_MouseMove(412, 230);
+    QCOMPARE(m_bord->coor, QStringLiteral("412 x 230"));
 }
 
 void TestGameController::exitAskedAndFilesWrittenOnlyOnYes()
@@ -450,28 +375,12 @@ void TestGameController::exitAskedAndFilesWrittenOnlyOnYes()
     m_platform->dialogs().answers = {false};
     QVERIFY(!m_game->Form_Unload());
     QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Wil je dit programma nu afsluiten?"));
-    QCOMPARE(m_platform->dialogs().shown.last().title, QStringLiteral(" Exit programma"));
     QVERIFY(!QFile::exists(ini));
     QVERIFY(!QFile::exists(m_platform->dataPath("Scorelijst.lib")));
-
     m_platform->dialogs().answers = {true};
     QVERIFY(m_game->Form_Unload());
     QVERIFY(QFile::exists(ini));
-    QCOMPARE(m_platform->readData("Scorelijst.lib"),
-             QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0100 - Cor\"\r\n"));
-}
-
-void TestGameController::menuAndToolsOpenTheirWindows()
-{
-    for (int i : {1, 2, 4, 5, 6, 7, -1})
-        m_game->MenuKnop_Click(i);
-    for (int i : {1, 2, 3, 0, 4})
-        m_game->Tools2_click(i);
-    m_game->MiniPic_Click();
-    QCOMPARE(m_bord->log, (QStringList{"EditForm", "Tools", "ScoreForm", "AboutForm", "close", "ConfigForm",
-                                       "WoordenForm", "SpreekwoordForm", "minimise"}));
-    m_game->Pic_MouseMove(412, 230);
-    QCOMPARE(m_bord->coor, QStringLiteral("412 x 230"));
+    QCOMPARE(m_platform->readData("Scorelijst.lib"), s_scoreHeader + "\"0100 - Cor\"\r\n");
 }
 
 QTEST_MAIN(TestGameController)
