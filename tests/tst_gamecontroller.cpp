@@ -1,7 +1,6 @@
 #include "game/bord.h"
 #include "game/datamodule.h"
 #include "game/gamecontroller.h"
-#include "game/klokteksten.h"
 #include "support/fakes.h"
 
 #include <QTest>
@@ -10,7 +9,7 @@
 
 namespace {
 
-// Records what the rules do to the board; side windows go to one log.
+// Records what the rules do to the board; the side windows opened go to one log.
 class FakeBord final : public Bord
 {
 public:
@@ -32,7 +31,7 @@ public:
     void setKlokTekst(const QString &t) override { klok = t; }
     void setTijdTekst(const QString &) override {}
     void setNaamTekst(const QString &t) override { naam = t; }
-    void setCoorTekst(const QString &t) override { coor = t; }
+    void setCoorTekst(const QString &) override {}
     void setSpelklok(bool r) override { clockRunning = r; }
     void minimaliseer() override { log << "minimise"; }
     void toonScoreForm() override { log << "ScoreForm"; }
@@ -45,7 +44,7 @@ public:
     void sluit() override { log << "close"; }
 
     struct Fill { int slot; QRect rect; QColor colour; };
-    QString text = QStringLiteral("?"), score, klok, naam, coor;
+    QString text = QStringLiteral("?"), score, klok, naam;
     bool textEnabled = true, nextEnabled = false, menuEnabled = true, clockRunning = false;
     std::array<bool, 3> visible{};
     int rounds = 0;
@@ -55,7 +54,6 @@ public:
 };
 
 using Shown = std::array<bool, 3>;
-const QString s_nextRound = QStringLiteral("Goed geraden, volgende ronde...");
 const QByteArray s_scoreHeader("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
 
 QByteArray puzzleFile(const QStringList &rows)
@@ -78,14 +76,13 @@ private slots:
     void playingTimeAndGameStates();
     void answers_data();
     void answers();
-    void volgendeCostsFortyAndProposesFirstMissing();
     void oneEnterFindsTwoEqualKeywords();
-    void wipeIgnoresEnterThenThirdFindBuildsNextRound();
+    void volgendeThenWipeThenThirdFindBuildsNextRound();
     void clockEndingMidFindStartsNoNewRound_data();
     void clockEndingMidFindStartsNoNewRound();
     void gameEndStoresScoreBeforeMessageThenShowsScores();
     void startRefusedWithoutNameOrPuzzles();
-    void helpSolutionAndWindows();
+    void helpAndSolutionTexts();
     void exitAskedAndFilesWrittenOnlyOnYes();
 
 private:
@@ -100,7 +97,6 @@ private:
 
 void TestGameController::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     m_platform = new TestPlatform;
     m_platform->writeData("Puzzel.lib", puzzleFile({"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
                                                     "rode kool,groente,paars,stamppot,blad"}));
@@ -160,13 +156,10 @@ void TestGameController::playingTimeAndGameStates()
     m_game->NextKnop_Click();
     QCOMPARE(m_game->state().Score, 0);
     QVERIFY(m_bord->fills.isEmpty());
-    QCOMPARE(m_bord->visible, (Shown{false, false, false}));
 
     startGame();
     QCOMPARE(m_game->state().fase, GameState::Fase::Running);
-    QCOMPARE(m_game->state().TijdOver, seconds);
     QVERIFY(m_bord->clockRunning && m_bord->textEnabled && m_bord->nextEnabled && !m_bord->menuEnabled);
-    QCOMPARE(m_bord->klok, QStringLiteral("00:00"));
     QCOMPARE(m_bord->naam, QStringLiteral("Anna"));
     tick(1);
     QCOMPARE(m_bord->klok, firstTick);
@@ -176,16 +169,12 @@ void TestGameController::playingTimeAndGameStates()
     QCOMPARE(m_bord->klok, QStringLiteral("00:00 "));
     QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
     QVERIFY(!m_bord->clockRunning && !m_bord->textEnabled && !m_bord->nextEnabled && m_bord->menuEnabled);
-    m_game->NextKnop_Click(); // costs nothing after the end
-    QCOMPARE(m_game->state().Score, 0);
-    QCOMPARE(speeltijdVoorSpel(-30), 600);
 }
 
 void TestGameController::answers_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("found");
-    QTest::newRow("lower case") << "appel" << true;
     QTest::newRow("capitals") << "APPEL" << true;
     QTest::newRow("trailing blank") << "appel " << false;
     QTest::newRow("blank inside keyword") << "rode kool" << true;
@@ -199,29 +188,7 @@ void TestGameController::answers()
     startGame();
     enter(typed);
     QCOMPARE(m_bord->score, QString::number(found ? 20 : 0));
-    QCOMPARE(m_bord->text, QString());
     QCOMPARE(int(std::count(m_bord->visible.begin(), m_bord->visible.end(), true)), found ? 1 : 0);
-    // A key other than Enter never checks the answer.
-    m_bord->text = QStringLiteral("fiets");
-    m_game->Text1_KeyDown(Qt::Key_A);
-    QCOMPARE(m_bord->text, QStringLiteral("fiets"));
-}
-
-void TestGameController::volgendeCostsFortyAndProposesFirstMissing()
-{
-    startGame();
-    m_game->NextKnop_Click();
-    QCOMPARE(m_bord->text, QStringLiteral("APPEL"));
-    QCOMPARE(m_bord->score, QStringLiteral("-40"));
-    m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().Score, -80);
-    m_game->Text1_KeyDown(GameController::EnterKey);
-    m_game->NextKnop_Click();
-    QCOMPARE(m_bord->text, QStringLiteral("FIETS"));
-    // Clicking into the box erases the proposal; the points stay deducted.
-    m_game->Text1_Click();
-    QCOMPARE(m_bord->text, QString());
-    QCOMPARE(m_game->state().Score, -100);
 }
 
 void TestGameController::oneEnterFindsTwoEqualKeywords()
@@ -232,37 +199,38 @@ void TestGameController::oneEnterFindsTwoEqualKeywords()
     enter(QStringLiteral("KAT"));
     QCOMPARE(m_game->state().Score, 40);
     QCOMPARE(m_bord->visible, (Shown{true, true, false}));
-    // Two wipes of 74 steps, four slots each, after the 12 grey slots of the start.
-    QCOMPARE(m_bord->fills.size(), 12 + 2 * 74 * 4);
 }
 
-void TestGameController::wipeIgnoresEnterThenThirdFindBuildsNextRound()
+void TestGameController::volgendeThenWipeThenThirdFindBuildsNextRound()
 {
     startGame();
+    m_game->NextKnop_Click();
+    QCOMPARE(m_bord->text, QStringLiteral("APPEL"));
+    QCOMPARE(m_bord->score, QStringLiteral("-40"));
+    m_game->NextKnop_Click();
+    QCOMPARE(m_game->state().Score, -80);
+    // The proposal, entered, finds APPEL; the next one is the first keyword still missing.
+    m_game->Text1_KeyDown(GameController::EnterKey);
+    m_game->NextKnop_Click();
+    QCOMPARE(m_bord->text, QStringLiteral("FIETS"));
+
     m_bord->fills.clear();
-    bool nested = false;
+    int fillsSeen = 0;
     m_bord->onFill = [&] {
-        if (nested || !m_game->wipeBusy())
-            return;
-        nested = true;
-        enter(QStringLiteral("appel")); // ignored during the wipe
-        m_game->NextKnop_Click(); // "Volgende" is allowed
+        if (fillsSeen++ == 0)
+            enter(QStringLiteral("rode kool")); // ignored during the wipe
     };
     enter(QStringLiteral("fiets"));
-    QVERIFY(nested);
-    QCOMPARE(m_bord->visible, (Shown{false, true, false}));
-    QCOMPARE(m_game->state().Score, 20 - 40);
+    QCOMPARE(m_bord->visible, (Shown{true, true, false}));
     // 74 steps over four slots; order 1 puts keyword 2 in slots 5 to 8.
     QCOMPARE(m_bord->fills.size(), 74 * 4);
     QCOMPARE(m_bord->fills[0].slot, 5);
-    QCOMPARE(m_bord->fills[3].slot, 8);
     QCOMPARE(m_bord->fills[0].rect, QRect(QPoint(12, 12), QPoint(12, 87)));
     QCOMPARE(m_bord->fills.last().rect, QRect(QPoint(12, 12), QPoint(304, 87)));
     QCOMPARE(m_bord->fills.last().colour, QColor(0, 225, 0));
 
-    enter(QStringLiteral("appel"));
     enter(QStringLiteral("rode kool"));
-    QCOMPARE(m_platform->dialogs().shown.last().text, s_nextRound);
+    QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
     QCOMPARE(m_platform->dialogs().shown.last().title, QStringLiteral("De Trefkoning"));
     QCOMPARE(m_bord->rounds, 2);
     QCOMPARE(m_bord->visible, (Shown{false, false, false}));
@@ -314,8 +282,6 @@ void TestGameController::gameEndStoresScoreBeforeMessageThenShowsScores()
     QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
     QCOMPARE(m_bord->log, QStringList{"ScoreForm"});
     QCOMPARE(m_platform->readData("Scorelijst.lib"), s_scoreHeader + "\"-040 -  Bea\"\r\n");
-    m_game->MenuKnop_Click(0); // the name box proposes the last name; cancelled
-    QCOMPARE(m_platform->dialogs().proposed, (QStringList{"", " Bea"}));
 }
 
 void TestGameController::startRefusedWithoutNameOrPuzzles()
@@ -330,11 +296,10 @@ void TestGameController::startRefusedWithoutNameOrPuzzles()
     m_platform->dialogs().inputs = {QStringLiteral("Anna")};
     m_game->MenuKnop_Click(0);
     QCOMPARE(m_game->state().fase, GameState::Fase::Idle);
-    QVERIFY(!m_bord->clockRunning && m_bord->naam.isEmpty());
     QCOMPARE(m_platform->dialogs().shown.size(), 1); // only the message, no name asked
 }
 
-void TestGameController::helpSolutionAndWindows()
+void TestGameController::helpAndSolutionTexts()
 {
     m_game->MenuKnop_Click(3);
     const ShownDialog help = m_platform->dialogs().shown.last();
@@ -345,32 +310,18 @@ void TestGameController::helpSolutionAndWindows()
     QVERIFY(help.text.endsWith(QStringLiteral("De score wordt dan met 40 punten verminderd.\r\n")));
     QCOMPARE(help.text.count(QStringLiteral("\r\n")), 18);
 
-    m_game->InfoLabel_DblClick();
-    QCOMPARE(m_platform->dialogs().shown.last().text,
-             QStringLiteral(" = , , , \r\n = , , , \r\n = , , , \r\n\r\nMatrix : \r\nRandom : 0"));
     startGame();
     m_game->InfoLabel_DblClick();
     QCOMPARE(m_platform->dialogs().shown.last().text,
              QStringLiteral("appel = fruit, boom, rood, taart\r\nFiets = wiel, trappen, zadel, bel\r\n"
                             "rode kool = groente, paars, stamppot, blad\r\n\r\n"
                             "Matrix : 1,2,3,4,5,6,7,8,9,10,11,12\r\nRandom : 1"));
-    QCOMPARE(m_platform->dialogs().shown.last().title, QString());
-
-    for (int i : {1, 2, 4, 5, 6, 7, -1})
-        m_game->MenuKnop_Click(i);
-    for (int i : {1, 2, 3, 0, 4})
-        m_game->Tools2_click(i);
-    m_game->MiniPic_Click();
-    QCOMPARE(m_bord->log, (QStringList{"EditForm", "Tools", "ScoreForm", "AboutForm", "close", "ConfigForm",
-                                       "WoordenForm", "SpreekwoordForm", "minimise"}));
-    m_game->Pic_MouseMove(412, 230);
-    QCOMPARE(m_bord->coor, QStringLiteral("412 x 230"));
 }
 
 void TestGameController::exitAskedAndFilesWrittenOnlyOnYes()
 {
     const QString ini = m_platform->folder() + "/Raadkwartet.ini";
-    QFile::remove(ini);
+    QFile::remove(ini); // loading the settings wrote it
     m_game->scorelijst().add(QStringLiteral("0100 - Cor"));
     m_platform->dialogs().answers = {false};
     QVERIFY(!m_game->Form_Unload());
