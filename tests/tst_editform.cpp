@@ -21,18 +21,15 @@ namespace {
 QByteArray puzzleFile(int rows)
 {
     QByteArray bytes = "Brovelt Software 2019\r\n----------\r\n";
-    for (int i = 1; i <= rows; ++i) {
+    for (int i = 1; i <= rows; ++i)
         bytes += QStringLiteral("woord%1,een%1,twee%1,drie%1,vier%1\r\n").arg(i).toLatin1();
-    }
     return bytes;
 }
 
 QStringList boxes(const EditForm &form)
 {
-    QStringList texts{form.Text0->text()};
-    for (const QLineEdit *box : form.Text1)
-        texts << box->text();
-    return texts;
+    return {form.Text0->text(), form.Text1[0]->text(), form.Text1[1]->text(), form.Text1[2]->text(),
+            form.Text1[3]->text()};
 }
 
 void fillBoxes(EditForm &form, const QStringList &texts)
@@ -65,7 +62,6 @@ class TestEditForm : public QObject
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
         m_platform = std::make_unique<TestPlatform>();
         m_platform->writeData(lib, puzzleFile(3));
         PrinterChoice::setInstalledForTesting(QStringList()); // no test may reach a real printer
@@ -77,37 +73,34 @@ private slots:
         PrinterChoice::resetCurrent();
         m_platform.reset();
     }
+    // The boxes are typed as "keyword,description 1,...,description 4".
     void refusals_data()
     {
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("title");
         QTest::addColumn<Dialogs::Icon>("icon");
 
-        const QString incomplete = "Niet alle gegevens zijn ingevuld!", limit = "Er kunnen maximaal 999 items worden ingevoerd!";
-        const QString game = "Raadkwartet", select = "Eerst een item selecteren a.u.b.";
+        const QString incomplete = "Niet alle gegevens zijn ingevuld!", select = "Eerst een item selecteren a.u.b.";
+        const QString limit = "Er kunnen maximaal 999 items worden ingevoerd!", game = "Raadkwartet";
         const auto critical = Dialogs::Icon::Critical, none = Dialogs::Icon::None;
-        QTest::newRow("add, keyword empty") << 0 << 3 << QStringList{"", "a", "b", "c", "d"} << incomplete << game << critical;
-        QTest::newRow("add, a description empty") << 0 << 3 << QStringList{"k", "a", "b", "", "d"} << incomplete << game
-                                                  << critical;
-        QTest::newRow("add, 999 rows") << 0 << 999 << QStringList{"k", "a", "b", "c", "d"} << limit << "Error" << critical;
-        QTest::newRow("add, 999 rows, a box empty") << 0 << 999 << QStringList{"k", "", "b", "c", "d"} << incomplete << game
-                                                    << critical;
-        QTest::newRow("add, 999 rows, blank keyword") << 0 << 999 << QStringList{"   ", "a", "b", "c", "d"} << limit
-                                                      << "Error" << critical;
+        QTest::newRow("add, keyword empty") << 0 << 3 << ",a,b,c,d" << incomplete << game << critical;
+        QTest::newRow("add, a description empty") << 0 << 3 << "k,a,b,,d" << incomplete << game << critical;
+        QTest::newRow("add, 999 rows") << 0 << 999 << "k,a,b,c,d" << limit << "Error" << critical;
+        QTest::newRow("add, 999 rows, a box empty") << 0 << 999 << "k,,b,c,d" << incomplete << game << critical;
+        QTest::newRow("add, 999 rows, blank keyword") << 0 << 999 << "   ,a,b,c,d" << limit << "Error" << critical;
         // The last three put the cursor in the keyword box.
-        QTest::newRow("add, blank keyword") << 0 << 3 << QStringList{"   ", "a", "b", "c", "d"}
-                                            << "Oplossing invullen a.u.b." << game << none;
-        QTest::newRow("change, keyword empty") << 1 << 3 << QStringList{"", "a", "b", "c", "d"} << select << game << none;
-        QTest::newRow("change, blank keyword") << 1 << 3 << QStringList{"  ", "", "", "", ""} << select << game << none;
+        QTest::newRow("add, blank keyword") << 0 << 3 << "   ,a,b,c,d" << "Oplossing invullen a.u.b." << game << none;
+        QTest::newRow("change, keyword empty") << 1 << 3 << ",a,b,c,d" << select << game << none;
+        QTest::newRow("change, blank keyword") << 1 << 3 << "  ,,,," << select << game << none;
     }
     void refusals()
     {
         QFETCH(int, button);
         QFETCH(int, rows);
-        QFETCH(QStringList, typed);
+        QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(QString, title);
         QFETCH(Dialogs::Icon, icon);
@@ -117,7 +110,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         clickRow(form, 1);
-        fillBoxes(form, typed);
+        fillBoxes(form, typed.split(u','));
         form.Text1[3]->setFocus();
         QTest::mouseClick(form.Knop[button], Qt::LeftButton);
 
@@ -127,16 +120,15 @@ private slots:
         QCOMPARE(shown[0].title, title);
         QCOMPARE(shown[0].icon, icon);
         QCOMPARE(row(form, 1), (QStringList{"woord2", "een2", "twee2", "drie2", "vier2"}));
-        QCOMPARE(boxes(form), typed);
+        QCOMPARE(boxes(form), typed.split(u','));
         QCOMPARE(form.Label2->text(), QStringLiteral("%1 Items").arg(rows));
         QCOMPARE(form.Text0->hasFocus(), icon == Dialogs::Icon::None);
     }
-    void addingAndChangingRows()
+    void editingRowsThenTheHelpPanel()
     {
         EditForm form(m_settings);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(form.Label2->text(), QStringLiteral("3 Items"));
 
         // Added as typed, except a blank description, which becomes "-".
         fillBoxes(form, {" peer ", "fruit", "   ", "geel ", "stoof"});
@@ -146,91 +138,46 @@ private slots:
         QCOMPARE(form.Label2->text(), QStringLiteral("4 Items"));
         QVERIFY(form.Text0->hasFocus());
 
-        // Nothing is selected now: Change and Delete do nothing.
-        fillBoxes(form, {"nieuw", "a", "b", "c", "d"});
-        QTest::mouseClick(form.Knop[1], Qt::LeftButton);
-        QTest::mouseClick(form.Knop[2], Qt::LeftButton);
-        QCOMPARE(form.list().count(), 4);
-        QCOMPARE(row(form, 1).at(0), QStringLiteral("woord2"));
-
         // Selecting fills the boxes; Tab into a box keeps its text, a click empties it.
         clickRow(form, 1);
-        QCOMPARE(boxes(form), (QStringList{"woord2", "een2", "twee2", "drie2", "vier2"}));
         form.Text0->setFocus();
         QTest::keyClick(form.Text0, Qt::Key_Tab);
-        QTest::keyClick(form.Text1[0], Qt::Key_Tab);
-        QVERIFY(form.Text1[1]->hasFocus());
-        QCOMPARE(boxes(form), (QStringList{"woord2", "een2", "twee2", "drie2", "vier2"}));
+        QVERIFY(form.Text1[0]->hasFocus());
         QTest::mouseClick(form.Text1[1], Qt::LeftButton);
-        QTest::mouseClick(form.Text0, Qt::LeftButton);
-        QCOMPARE(boxes(form), (QStringList{"", "een2", "", "drie2", "vier2"}));
-
+        QCOMPARE(boxes(form), (QStringList{"woord2", "een2", "", "drie2", "vier2"}));
         form.Text0->setText(QStringLiteral("woordje"));
         QTest::mouseClick(form.Knop[1], Qt::LeftButton);
-        QCOMPARE(row(form, 0).at(0), QStringLiteral("woord1"));
         QCOMPARE(row(form, 1), (QStringList{"woordje", "een2", "-", "drie2", "vier2"}));
-        QCOMPARE(boxes(form), row(form, 1));
-        QCOMPARE(form.Label2->text(), QStringLiteral("4 Items"));
-        QVERIFY(m_platform->dialogs().shown.isEmpty());
-    }
-    void deletingAsks()
-    {
-        EditForm form(m_settings);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        clickRow(form, 1);
+
+        // Delete asks, naming the selected row rather than what the box holds; No keeps the row.
         form.Text0->setText(QStringLiteral("iets anders"));
         m_platform->dialogs().answers = {false, true};
-        for (const int left : {3, 2}) {
-            QTest::mouseClick(form.Knop[2], Qt::LeftButton);
-            const ShownDialog &asked = m_platform->dialogs().shown.last();
-            QCOMPARE(asked.kind, ShownDialog::Question);
-            // The question names the selected row, not what the box holds.
-            QCOMPARE(asked.text, QStringLiteral("Wil je (woord2) verwijderen uit de lijst?"));
-            QCOMPARE(asked.title, QStringLiteral(" Delete"));
-            QCOMPARE(asked.icon, Dialogs::Icon::None);
-            QCOMPARE(form.list().count(), left);
-            QCOMPARE(form.list().entry(1).Trefwoord, QString(left == 3 ? "woord2" : "woord3"));
-            QCOMPARE(form.Label2->text(), QStringLiteral("%1 Items").arg(left));
-            QCOMPARE(boxes(form), (QStringList{"iets anders", "een2", "twee2", "drie2", "vier2"}));
-        }
-    }
-    void helpPanelHoldsOffTheListButtons()
-    {
-        EditForm form(m_settings);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(form.HelpPic->isHidden());
-        fillBoxes(form, {"peer", "a", "b", "c", "d"});
+        QTest::mouseClick(form.Knop[2], Qt::LeftButton);
+        QTest::mouseClick(form.Knop[2], Qt::LeftButton);
+        QCOMPARE(m_platform->dialogs().shown[1].text, QStringLiteral("Wil je (woordje) verwijderen uit de lijst?"));
+        QCOMPARE(m_platform->dialogs().shown[1].title, QStringLiteral(" Delete"));
+        QCOMPARE(row(form, 1).at(0), QStringLiteral("woord3"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("3 Items"));
 
+        // While the help shows, only Exit works; Exit then closes unasked, the changes unsaved.
+        fillBoxes(form, {"peer", "a", "b", "c", "d"});
         form.HelpHelp->trigger();
-        QVERIFY(form.ListView1->isHidden());
-        QVERIFY(!form.HelpPic->isHidden());
-        QVERIFY(form.HelpHelp->isChecked());
+        QVERIFY(form.ListView1->isHidden() && !form.HelpPic->isHidden() && form.HelpHelp->isChecked());
         for (int k = 0; k < 6; ++k)
             QCOMPARE(form.Knop[k]->isEnabled(), k == 5);
         form.Knop_Click(0);
-        QCOMPARE(form.list().count(), 3);
-
+        QCOMPARE(form.Label2->text(), QStringLiteral("3 Items"));
         form.HelpHelp->trigger();
-        QVERIFY(!form.ListView1->isHidden());
-        QVERIFY(form.HelpPic->isHidden());
-        for (int k = 0; k < 6; ++k)
-            QVERIFY(form.Knop[k]->isEnabled());
-
-        // Escape keeps the window; Exit closes it while the panel shows, unasked and unsaved.
-        QTest::mouseClick(form.Knop[0], Qt::LeftButton);
-        QTest::keyClick(form.Text0, Qt::Key_Escape);
-        QVERIFY(form.isVisible());
+        QVERIFY(!form.ListView1->isHidden() && form.HelpPic->isHidden());
+        QVERIFY(form.Knop[0]->isEnabled() && form.Knop[4]->isEnabled());
         form.HelpHelp->trigger();
         QTest::mouseClick(form.Knop[5], Qt::LeftButton);
         QVERIFY(!form.isVisible());
-        QVERIFY(m_platform->dialogs().shown.isEmpty());
+        QCOMPARE(m_platform->dialogs().shown.size(), 2); // the two questions only
         QCOMPARE(m_platform->readData(lib), puzzleFile(3));
     }
     void savingWritesTheFileWhileResponsive()
     {
-        m_platform->writeData(lib, puzzleFile(7));
         EditForm form(m_settings);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -244,11 +191,9 @@ private slots:
         connect(&probe, &QTimer::timeout, &form, [&] {
             if (!form.isSaving() || ticksWhileSaving++ > 0)
                 return;
-            QVERIFY(!form.Knop[4]->isEnabled());
-            QVERIFY(!form.Knop[5]->isEnabled());
+            QVERIFY(!form.Knop[4]->isEnabled() && !form.Knop[5]->isEnabled());
             fillBoxes(form, {"kers", "a", "b", "c", "d"});
             form.Knop_Click(0);
-            form.Knop_Click(2);
             form.Knop_Click(4); // a nested save would run to its end here and fill the strip
             secondSaveStarted = form.Bar->image().pixelColor(496, 10) == QColor(0, 190, 0);
             form.close();
@@ -260,12 +205,11 @@ private slots:
         QVERIFY(ticksWhileSaving > 0);
         QVERIFY(!secondSaveStarted);
         QVERIFY(form.isVisible());
-        QCOMPARE(form.list().count(), 8);
+        QCOMPARE(form.list().count(), 4);
         QVERIFY(form.Knop[4]->isEnabled() && form.Knop[5]->isEnabled());
         QVERIFY(m_platform->dialogs().shown.isEmpty());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QCOMPARE(m_platform->readData(lib), puzzleFile(7) + "peer,fruit,boom,geel,stoof\r\n");
-        QCOMPARE(form.Bar->image().pixelColor(496, 19), QColor(0, 190, 0)); // eight rows, a step of 62
+        QCOMPARE(m_platform->readData(lib), puzzleFile(3) + "peer,fruit,boom,geel,stoof\r\n");
     }
     void printingWithoutPrinterWritesPdf_data()
     {
@@ -280,7 +224,7 @@ private slots:
         m_platform->writeData(lib, puzzleFile(36));
         const QString path = m_platform->folder() + QStringLiteral("/Datalijst.pdf");
         if (!writable) // a folder in the file's place
-            QVERIFY(QDir(m_platform->folder()).mkdir(QStringLiteral("Datalijst.pdf")));
+            QVERIFY(QDir().mkdir(path));
         EditForm form(m_settings);
         QTest::mouseClick(form.Knop[3], Qt::LeftButton);
 
@@ -289,11 +233,8 @@ private slots:
         QCOMPARE(shown[0].title, QStringLiteral("Raadkwartet"));
         QVERIFY(shown[0].text.contains(QDir::toNativeSeparators(path)));
         QCOMPARE(shown[0].icon, writable ? Dialogs::Icon::Information : Dialogs::Icon::Exclamation);
-        if (writable) {
-            QFile pdf(path);
-            QVERIFY(pdf.open(QIODevice::ReadOnly));
-            QCOMPARE(pdf.readAll().count("/Type /Page\n"), 2);
-        }
+        QFile pdf(path); // a folder does not open
+        QCOMPARE(pdf.open(QIODevice::ReadOnly) ? pdf.readAll().count("/Type /Page\n") : 0, writable ? 2 : 0);
     }
 
 private:
