@@ -178,7 +178,7 @@ void TestFaults::wordSearchSurvivesExtremeWordLists_data()
     QTest::newRow("one 10 MB line") << QByteArray(10 * 1024 * 1024, 'k') + "aas" << "1 Woorden gevonden...";
     QByteArray garbage(1 << 20, '\0');
     for (int i = 0; i < garbage.size(); ++i)
-        garbage[i] = char((i * 7919 + i / 13) & 0xFF);
+        garbage[i] = char((uint(i) * 7919u + uint(i) / 13u) & 0xFFu);
     QTest::newRow("binary garbage") << garbage << "0 Woorden gevonden...";
 }
 
