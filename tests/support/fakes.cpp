@@ -21,10 +21,9 @@ bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon)
     return answer;
 }
 
-QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &proposedText)
+QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &)
 {
     shown.append({ShownDialog::Input, prompt, title, Icon::None});
-    proposed.append(proposedText);
     if (inputs.empty())
         return QString();
     const QString answer = inputs.front();
@@ -34,9 +33,8 @@ QString FakeDialogs::input(const QString &prompt, const QString &title, const QS
 
 void FakeDialogs::showModal(QWidget *window)
 {
+    // The window counts as closed at once; it is deleted unseen.
     shown.append({ShownDialog::Window, window->metaObject()->className(), window->windowTitle(), Icon::None});
-    if (onWindow)
-        onWindow(window);
     delete window;
 }
 

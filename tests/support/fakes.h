@@ -28,10 +28,7 @@ public:
 
     std::deque<bool> answers;         // for ask(); an empty queue answers No
     std::deque<QString> inputs;       // for input(); an empty queue cancels
-    QStringList proposed;             // what each input box proposed
     QList<ShownDialog> shown;
-    // Runs while a modal window is "open"; it may click in it. The window is deleted after.
-    std::function<void(QWidget *)> onWindow;
     // Runs inside message(), as a person would act while a message box is open.
     std::function<void(const QString &)> onMessage;
 };
@@ -53,7 +50,6 @@ public:
 class FakeRandom final : public RandomSource
 {
 public:
-    explicit FakeRandom(std::deque<double> values = {}) : values(std::move(values)) {}
     double draw() override;
 
     std::deque<double> values;
