@@ -1,5 +1,6 @@
 // Plays a little of the game in a real window and saves what the screen shows:
-// screenshots <folder>. Run under Xvfb at 1280 x 1024.
+// screenshots <folder>. Run under Xvfb at 1280 x 1024. Also the smoke test of a real
+// window: it fails when the screen does not show the board and the found keyword.
 #include "shell/main.h"
 #include "shell/scoreform.h"
 #include "support/fakes.h"
@@ -17,11 +18,22 @@
 
 namespace {
 
-void save(const QString &folder, const QString &name)
+QImage save(const QString &folder, const QString &name)
 {
     QCoreApplication::processEvents();
     QTest::qWait(200);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + QLatin1Char('/') + name);
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    shot.save(folder + QLatin1Char('/') + name);
+    return shot;
+}
+
+bool expect(const QImage &shot, QPoint at, const QColor &colour, const char *what)
+{
+    if (shot.pixelColor(at) == colour)
+        return true;
+    std::fprintf(stderr, "%s: pixel (%d, %d) is %s, expected %s\n", what, at.x(), at.y(),
+                 qPrintable(shot.pixelColor(at).name()), qPrintable(colour.name()));
+    return false;
 }
 
 } // namespace
@@ -47,7 +59,10 @@ int main(int argc, char *argv[])
     window.showFullScreen();
     (void)QTest::qWaitForWindowExposed(&window);
     std::printf("idle board shown after %lld ms\n", started.elapsed());
-    save(folder, QStringLiteral("idle.png"));
+    // Slot 1 lies at (20, 20) on the board, which lies 20 pixels inside the window.
+    const QImage idle = save(folder, QStringLiteral("idle.png"));
+    bool ok = expect(idle, QPoint(60, 60), QColor(120, 120, 120), "slot 1 inside its frame");
+    ok = expect(idle, QPoint(30, 800), QColor(30, 30, 40), "the board") && ok;
 
     platform.dialogs().inputs = {QStringLiteral("Anna")};
     window.controller().MenuKnop_Click(0);
@@ -56,7 +71,10 @@ int main(int argc, char *argv[])
     window.Text1->setText(window.controller().state().ronde.RondeWoord[1]);
     window.controller().Text1_KeyDown(GameController::EnterKey);
     window.Text1->setText(QStringLiteral("zon"));
-    save(folder, QStringLiteral("round.png"));
+    const QImage round = save(folder, QStringLiteral("round.png"));
+    const int slot = window.controller().state().ronde.Positie[4];
+    const QPoint wiped(40 + 322 * ((slot - 1) % 3) + 300, 40 + 105 * ((slot - 1) / 3) + 80);
+    ok = expect(round, wiped, QColor(0, 225, 0), "the wipe of keyword 2") && ok;
 
     // The score window as the end of a game shows it, over the board.
     auto *form = new ScoreForm(window.controller().scorelijst(), &window);
@@ -65,5 +83,5 @@ int main(int argc, char *argv[])
     form->List1->setCurrentRow(1);
     save(folder, QStringLiteral("scores.png"));
     delete form;
-    return 0;
+    return ok ? 0 : 1;
 }
