@@ -1,7 +1,6 @@
 #include "controls/vistabutton.h"
 
 #include "controls/inputcodes.h"
-#include "controls/propertybag.h"
 #include "game/cp1252.h"
 
 #include <QApplication>
@@ -13,22 +12,6 @@
 #include <QPainter>
 #include <QTimer>
 
-namespace {
-
-// Stored colours are 32-bit values with red in the low byte, as the settings files hold them.
-int toStored(const QColor &colour)
-{
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
-}
-
-QColor fromStored(const QVariant &value)
-{
-    const int v = value.toInt();
-    return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
-}
-
-} // namespace
-
 VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
 {
@@ -36,126 +19,6 @@ VistaButton::VistaButton(QWidget *parent)
     setMouseTracking(true);
     m_states.setEnabled(isEnabled());
     initProperties();
-}
-
-void VistaButton::initProperties()
-{
-    m_reading = true;
-    m_caption = objectName();
-    m_foreColor = Qt::black;
-    QFont arial = font();
-    arial.setFamily(QStringLiteral("Arial"));
-    setFont(arial);
-    m_pictures = 2;
-    m_useMaskColor = true;
-    m_maskColor = QColor(0, 255, 0);
-    QWidget::setEnabled(true);
-    m_noBackground = false;
-    m_pictureOffset = 0;
-    m_picture = QImage();
-    m_backColor = Qt::white;
-    m_reading = false;
-    rebuildPictureSurface();
-    m_states.setEnabled(isEnabled());
-    updateTabStop();
-    refresh();
-}
-
-void VistaButton::readProperties(const PropertyBag &bag)
-{
-    m_reading = true;
-    m_caption = bag.readProperty(QStringLiteral("Caption"), m_caption).toString();
-    m_foreColor = fromStored(bag.readProperty(QStringLiteral("ForeColor"), toStored(m_foreColor)));
-    setFont(bag.readProperty(QStringLiteral("Font"), font()).value<QFont>());
-    m_picture = bag.readProperty(QStringLiteral("Picture"), m_picture).value<QImage>();
-    // Stored as read: only the property write keeps the frame count within 1 and 2.
-    m_pictures = bag.readProperty(QStringLiteral("Pictures"), m_pictures).toInt();
-    m_useMaskColor = bag.readProperty(QStringLiteral("UseMaskColor"), m_useMaskColor).toBool();
-    m_maskColor = fromStored(bag.readProperty(QStringLiteral("MaskColor"), toStored(m_maskColor)));
-    QWidget::setEnabled(bag.readProperty(QStringLiteral("Enabled"), enabled()).toBool());
-    m_noBackground = bag.readProperty(QStringLiteral("NoBackground"), m_noBackground).toBool();
-    m_backColor = fromStored(bag.readProperty(QStringLiteral("BackColor"),
-                                              toStored(QGuiApplication::palette().color(QPalette::Button))));
-    m_pictureOffset = bag.readProperty(QStringLiteral("PictureOffset"), m_pictureOffset).toInt();
-    m_reading = false;
-
-    rebuildPictureSurface();
-    // The enabled change was held back while reading; a button that stays enabled keeps its state.
-    if (m_states.enabled() != isEnabled())
-        m_states.setEnabled(isEnabled());
-    updateTabStop();
-    refresh();
-}
-
-void VistaButton::writeProperties(PropertyBag &bag) const
-{
-    bag.writeProperty(QStringLiteral("Caption"), m_caption);
-    bag.writeProperty(QStringLiteral("ForeColor"), toStored(m_foreColor));
-    bag.writeProperty(QStringLiteral("Font"), font());
-    bag.writeProperty(QStringLiteral("Picture"), m_picture);
-    bag.writeProperty(QStringLiteral("Pictures"), m_pictures);
-    bag.writeProperty(QStringLiteral("UseMaskColor"), m_useMaskColor);
-    bag.writeProperty(QStringLiteral("MaskColor"), toStored(m_maskColor));
-    // The button's own setting, not the one a disabled container imposes.
-    bag.writeProperty(QStringLiteral("Enabled"), !testAttribute(Qt::WA_ForceDisabled));
-    bag.writeProperty(QStringLiteral("NoBackground"), m_noBackground);
-    bag.writeProperty(QStringLiteral("BackColor"), toStored(m_backColor));
-    bag.writeProperty(QStringLiteral("PictureOffset"), m_pictureOffset);
-}
-
-void VistaButton::setPictureOffset(int nValue)
-{
-    // Only seen during the next press, which redraws anyway.
-    m_pictureOffset = nValue;
-}
-
-void VistaButton::setBackColor(const QColor &nValue)
-{
-    m_backColor = nValue;
-    refresh();
-}
-
-void VistaButton::setNoBackground(bool nValue)
-{
-    m_noBackground = nValue;
-    refresh();
-}
-
-void VistaButton::setMaskColor(const QColor &nValue)
-{
-    m_maskColor = nValue;
-    refresh();
-}
-
-void VistaButton::setUseMaskColor(bool nValue)
-{
-    m_useMaskColor = nValue;
-    refresh();
-}
-
-void VistaButton::setPictures(int nValue)
-{
-    m_pictures = std::clamp(nValue, 1, 2);
-    refresh();
-}
-
-void VistaButton::setPicture(const QImage &nValue)
-{
-    m_picture = nValue;
-    rebuildPictureSurface();
-    refresh();
-}
-
-void VistaButton::setForeColor(const QColor &nValue)
-{
-    m_foreColor = nValue;
-    refresh();
-}
-
-void VistaButton::setCaption(const QString &nValue)
-{
-    m_caption = nValue;
-    refresh();
 }
 
 void VistaButton::rebuildPictureSurface()

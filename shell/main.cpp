@@ -8,8 +8,6 @@
 #include "shell/paintpanel.h"
 #include "shell/tegellabel.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,8 +26,6 @@ QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallba
     }
     return image;
 }
-
-const QColor s_board(30, 30, 40);
 
 } // namespace
 
@@ -282,122 +278,4 @@ void Main::maakKnoppenbalk()
     PicKnoppen->drawText(QPoint(780, 6), QStringLiteral("Tijd :"), big, QColor(90, 90, 0));
     RondeLabel = label(PicKnoppen, QString(), big, QColor(90, 90, 90), QPoint(615, 6));
     KlokLabel = label(PicKnoppen, QStringLiteral("00:00"), big, QColor(90, 90, 90), QPoint(880, 6));
-}
-
-// --- Bord ---
-
-QString Main::antwoord() const { return Text1->text(); }
-void Main::setAntwoord(const QString &text) { Text1->setText(text); }
-void Main::focusAntwoord() { Text1->setFocus(Qt::OtherFocusReason); }
-void Main::setAntwoordEnabled(bool enabled) { Text1->setEnabled(enabled); }
-void Main::setNextEnabled(bool enabled) { NextKnop->setEnabled(enabled); }
-
-void Main::setMenuEnabled(bool enabled)
-{
-    for (int i = 0; i <= 5; ++i)
-        MenuKnop[i]->setEnabled(enabled);
-}
-
-void Main::setWoordZichtbaar(int n, bool visible)
-{
-    WoordLabel[n - 1]->setVisible(visible);
-    Img20[n - 1]->setVisible(visible);
-}
-
-void Main::toonRonde(const RondeBeeld &beeld)
-{
-    for (int n = 0; n < 3; ++n) {
-        WoordLabel[n]->setText(beeld.woordCaption[n]);
-        WoordLabel[n]->adjustSize();
-    }
-    Pic->setBackColor(s_board);
-    paintRowMarkers();
-    for (int n = 0; n < 3; ++n) {
-        for (int x : beeld.tileX[n])
-            Pic->drawImage(QRect(x, RondeBeeld::tileY[n], 20, 28), m_blur);
-    }
-    for (int i = 0; i < 12; ++i)
-        TekstLabel[i]->setText(beeld.slotCaption[i]);
-}
-
-void Main::vulSlot(int slot, const QRect &rect, const QColor &colour)
-{
-    if (slot >= 1 && slot <= 12)
-        KnopLabel[slot - 1]->fillRect(rect, colour);
-}
-
-void Main::setScoreTekst(const QString &text)
-{
-    RondeLabel->setText(text);
-    RondeLabel->adjustSize();
-}
-
-void Main::setKlokTekst(const QString &text)
-{
-    KlokLabel->setText(text);
-    KlokLabel->adjustSize();
-}
-
-void Main::setTijdTekst(const QString &text)
-{
-    TijdLabel->setText(text);
-    TijdLabel->adjustSize();
-}
-
-void Main::setNaamTekst(const QString &text)
-{
-    NaamLabel->setText(text);
-    NaamLabel->adjustSize();
-}
-
-void Main::setCoorTekst(const QString &text)
-{
-    CoorLabel->setText(text);
-    CoorLabel->adjustSize();
-}
-
-void Main::setSpelklok(bool running)
-{
-    if (running)
-        Timer1->start();
-    else
-        Timer1->stop();
-}
-
-void Main::minimaliseer() { showMinimized(); }
-void Main::toonToolsMenu() { Tools->popup(QCursor::pos()); }
-void Main::sluit() { close(); }
-
-void Main::closeEvent(QCloseEvent *event)
-{
-    if (m_closing || !m_controller.Form_Unload()) {
-        event->ignore();
-        return;
-    }
-    m_closing = true;
-    Timer1->stop();
-    Timer2->stop();
-    event->accept();
-    emit beeindigd();
-}
-
-bool Main::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Text1) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            m_controller.Text1_KeyDown(enter ? GameController::EnterKey : key->key());
-            return enter;
-        }
-        if (event->type() == QEvent::MouseButtonPress)
-            m_controller.Text1_Click();
-    } else if (watched == InfoLabel && event->type() == QEvent::MouseButtonDblClick) {
-        m_controller.InfoLabel_DblClick();
-        return true;
-    } else if (watched == MiniPic && event->type() == QEvent::MouseButtonPress) {
-        m_controller.MiniPic_Click();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -101,6 +101,9 @@ private:
     void maakKnoppenbalk();
     void paintRowMarkers();
 
+    // The board's own colour, shown wherever nothing is drawn on it.
+    static inline const QColor s_board{30, 30, 40};
+
     GameController m_controller;
     double m_dpi = 96.0;
     int m_schema = 1;
