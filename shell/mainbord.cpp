@@ -98,7 +98,13 @@ void Main::sluit() { close(); }
 
 void Main::closeEvent(QCloseEvent *event)
 {
-    if (m_closing || !m_controller.Form_Unload()) {
+    // Once the player has confirmed, later close requests (the application quitting)
+    // pass without asking again.
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    if (!m_controller.Form_Unload()) {
         event->ignore();
         return;
     }
