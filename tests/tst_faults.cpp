@@ -66,6 +66,7 @@ class TestFaults : public QObject
 private slots:
     void damagedFiles_data();
     void damagedFiles();
+    void binaryGarbageGivesDefinedResults();
     void missingDataFolderStartsAndRemakesItOnExit();
     void unwritableDataFolderKeepsTheOldFiles_data();
     void unwritableDataFolderKeepsTheOldFiles();
@@ -108,6 +109,27 @@ void TestFaults::damagedFiles()
     file.write(bytes);
     file.close();
     QCOMPARE(readBack(name), read);
+}
+
+// Garbage cannot be predicted row by row, but what the game gets from it can: no blank
+// keyword, no empty score line, and settings rewritten whole for the next start.
+void TestFaults::binaryGarbageGivesDefinedResults()
+{
+    TestPlatform platform;
+    QByteArray garbage(64 * 1024, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((uint(i) * 2654435761u) >> 24);
+    platform.writeData("Puzzel.lib", garbage);
+    for (const QString &keyword : readBack("Puzzel.lib"))
+        QVERIFY(!QString(keyword).remove(QLatin1Char(' ')).isEmpty());
+    platform.writeData("Scorelijst.lib", garbage);
+    const QStringList lines = readBack("Scorelijst.lib");
+    QVERIFY(!lines.contains(QString()));
+    QFile ini(platform.folder() + "/Raadkwartet.ini");
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(garbage);
+    ini.close();
+    QCOMPARE(readBack("Raadkwartet.ini"), (QStringList{"600", "damaged", "whole"}));
 }
 
 void TestFaults::missingDataFolderStartsAndRemakesItOnExit()
