@@ -205,11 +205,17 @@ void Main::Form_Load(const QSize &screen, double dpi)
     // 20 to 24: the puzzle list, the score list and the settings. A settings file that
     // could not be read leaves the first border colour.
     const bool settingsRead = m_controller.laadGegevens();
-    InfoLabel->setText(QString::number(m_controller.state().AantalItems) + QStringLiteral(" / "));
-    InfoLabel->adjustSize();
+    toonTekst(InfoLabel, QString::number(m_controller.state().AantalItems) + QStringLiteral(" / "));
     if (settingsRead)
         setBorderColour(m_controller.settings().randkleur());
     m_controller.Timer2_Timer();
+}
+
+void Main::toonTekst(QLabel *label, const QString &text)
+{
+    // The labels size themselves to their text.
+    label->setText(text);
+    label->adjustSize();
 }
 
 void Main::paintRowMarkers()

@@ -100,6 +100,7 @@ private:
     void maakGrid();
     void maakKnoppenbalk();
     void paintRowMarkers();
+    static void toonTekst(QLabel *label, const QString &text);
 
     // The board's own colour, shown wherever nothing is drawn on it.
     static inline const QColor s_board{30, 30, 40};

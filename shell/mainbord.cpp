@@ -54,35 +54,11 @@ void Main::vulSlot(int slot, const QRect &rect, const QColor &colour)
         KnopLabel[slot - 1]->fillRect(rect, colour);
 }
 
-void Main::setScoreTekst(const QString &text)
-{
-    RondeLabel->setText(text);
-    RondeLabel->adjustSize();
-}
-
-void Main::setKlokTekst(const QString &text)
-{
-    KlokLabel->setText(text);
-    KlokLabel->adjustSize();
-}
-
-void Main::setTijdTekst(const QString &text)
-{
-    TijdLabel->setText(text);
-    TijdLabel->adjustSize();
-}
-
-void Main::setNaamTekst(const QString &text)
-{
-    NaamLabel->setText(text);
-    NaamLabel->adjustSize();
-}
-
-void Main::setCoorTekst(const QString &text)
-{
-    CoorLabel->setText(text);
-    CoorLabel->adjustSize();
-}
+void Main::setScoreTekst(const QString &text) { toonTekst(RondeLabel, text); }
+void Main::setKlokTekst(const QString &text) { toonTekst(KlokLabel, text); }
+void Main::setTijdTekst(const QString &text) { toonTekst(TijdLabel, text); }
+void Main::setNaamTekst(const QString &text) { toonTekst(NaamLabel, text); }
+void Main::setCoorTekst(const QString &text) { toonTekst(CoorLabel, text); }
 
 void Main::setSpelklok(bool running)
 {
