@@ -250,19 +250,40 @@ void VistaButton::endHover()
     emit MouseOut();
 }
 
+namespace {
+
+// The drag events' arguments, passed by reference so a handler may change the effect,
+// which then answers the drag. Copy (1) and move (2) have the same numbers in both worlds.
+struct DropArguments {
+    explicit DropArguments(const QDropEvent *event)
+        : effect(int(event->dropAction()))
+        , button(InputCodes::buttonMask(event->buttons()))
+        , shift(InputCodes::shiftMask(event->modifiers()))
+        , x(float(event->position().x()))
+        , y(float(event->position().y()))
+    {
+    }
+    void answer(QDropEvent *event) const
+    {
+        event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
+        event->setAccepted(effect != 0);
+    }
+    int effect;
+    int button;
+    int shift;
+    float x;
+    float y;
+};
+
+} // namespace
+
 void VistaButton::dragOver(QDragMoveEvent *event, int dragState)
 {
     if (!m_states.enabled())
         return;
-    int effect = int(event->dropAction());
-    int button = InputCodes::buttonMask(event->buttons());
-    int shift = InputCodes::shiftMask(event->modifiers());
-    float x = event->position().x();
-    float y = event->position().y();
-    emit OLEDragOver(event->mimeData(), effect, button, shift, x, y, dragState);
-    // Copy (1) and move (2) have the same numbers in both worlds.
-    event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
-    event->setAccepted(effect != 0);
+    DropArguments a(event);
+    emit OLEDragOver(event->mimeData(), a.effect, a.button, a.shift, a.x, a.y, dragState);
+    a.answer(event);
 }
 
 void VistaButton::dragEnterEvent(QDragEnterEvent *event)
@@ -292,12 +313,7 @@ void VistaButton::dropEvent(QDropEvent *event)
 {
     if (!m_states.enabled())
         return;
-    int effect = int(event->dropAction());
-    int button = InputCodes::buttonMask(event->buttons());
-    int shift = InputCodes::shiftMask(event->modifiers());
-    float x = event->position().x();
-    float y = event->position().y();
-    emit OLEDragDrop(event->mimeData(), effect, button, shift, x, y);
-    event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
-    event->setAccepted(effect != 0);
+    DropArguments a(event);
+    emit OLEDragDrop(event->mimeData(), a.effect, a.button, a.shift, a.x, a.y);
+    a.answer(event);
 }
