@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/dialogs.h"
+#include "shell/dialogs.h"
 #include "game/platform.h"
 
 #include <QStringList>
