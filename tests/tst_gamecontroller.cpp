@@ -1,59 +1,12 @@
-#include "game/bord.h"
-#include "game/roundbuilder.h"
 #include "game/gamecontroller.h"
+#include "game/scorefile.h"
 #include "support/fakes.h"
 
+#include <QSignalSpy>
 #include <QTest>
-
-#include <functional>
 
 namespace {
 
-// Records what the rules do to the board; the side windows opened go to one log.
-class FakeBord final : public Bord
-{
-public:
-    QString antwoord() const override { return text; }
-    void setAntwoord(const QString &t) override { text = t; }
-    void focusAntwoord() override {}
-    void setAntwoordEnabled(bool e) override { textEnabled = e; }
-    void setNextEnabled(bool e) override { nextEnabled = e; }
-    void setMenuEnabled(bool e) override { menuEnabled = e; }
-    void setWoordZichtbaar(int n, bool v) override { visible[n - 1] = v; }
-    void toonRonde(const RoundView &) override { ++rounds; }
-    void vulSlot(int slot, const QRect &rect, const QColor &colour) override
-    {
-        fills.append({slot, rect, colour});
-        if (onFill)
-            onFill();
-    }
-    void setScoreTekst(const QString &t) override { score = t; }
-    void setKlokTekst(const QString &t) override { klok = t; }
-    void setTijdTekst(const QString &) override {}
-    void setNaamTekst(const QString &t) override { naam = t; }
-    void setCoorTekst(const QString &) override {}
-    void setSpelklok(bool r) override { clockRunning = r; }
-    void minimaliseer() override { log << "minimise"; }
-    void toonScoreForm() override { log << "ScoreForm"; }
-    void toonEditForm() override { log << "EditForm"; }
-    void toonToolsMenu() override { log << "Tools"; }
-    void toonAboutForm() override { log << "AboutForm"; }
-    void toonConfigForm() override { log << "ConfigForm"; }
-    void toonWoordenForm() override { log << "WoordenForm"; }
-    void toonSpreekwoordForm() override { log << "SpreekwoordForm"; }
-    void sluit() override { log << "close"; }
-
-    struct Fill { int slot; QRect rect; QColor colour; };
-    QString text = QStringLiteral("?"), score, klok, naam;
-    bool textEnabled = true, nextEnabled = false, menuEnabled = true, clockRunning = false;
-    std::array<bool, 3> visible{};
-    int rounds = 0;
-    QList<Fill> fills;
-    std::function<void()> onFill;
-    QStringList log;
-};
-
-using Shown = std::array<bool, 3>;
 const QByteArray s_scoreHeader("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
 
 QByteArray puzzleFile(const QStringList &rows)
@@ -66,272 +19,204 @@ QByteArray puzzleFile(const QStringList &rows)
 
 } // namespace
 
+// The rules alone, driven through the intent methods and watched through the signals.
 class TestGameController : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void playingTimeAndGameStates_data();
-    void playingTimeAndGameStates();
+    void clockFollowsTheDeadline_data();
+    void clockFollowsTheDeadline();
     void answers_data();
     void answers();
-    void oneEnterFindsTwoEqualKeywords();
-    void volgendeThenWipeThenThirdFindBuildsNextRound();
-    void clockEndingMidFindStartsNoNewRound_data();
-    void clockEndingMidFindStartsNoNewRound();
-    void gameEndStoresScoreBeforeMessageThenShowsScores();
+    void everyFindScoresOnceAndFoundKeywordsScoreNothing();
+    void nextAlwaysGivesWhatItCharges();
+    void roundCompletesThenNextRoundOnlyWhileRunning();
+    void gameEndStoresTheScoreBesideOnesWrittenMeanwhile();
     void startRefusedWithoutNameOrPuzzles();
-    void helpAndSolutionTexts();
-    void exitAskedAndFilesWrittenOnlyOnYes();
 
 private:
     void startGame(const QString &name = QStringLiteral("Anna"));
-    void enter(const QString &word);
-    void tick(int times);
 
-    TestPlatform *m_platform = nullptr;
-    FakeBord *m_bord = nullptr;
+    TestContext *m_test = nullptr;
     GameController *m_game = nullptr;
 };
 
 void TestGameController::init()
 {
-    m_platform = new TestPlatform;
-    m_platform->writeData("Puzzel.lib", puzzleFile({"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
-                                                    "rode kool,groente,paars,stamppot,blad"}));
-    m_bord = new FakeBord;
-    m_game = new GameController(*m_bord);
-    m_game->laadGegevens();
-    m_platform->dialogs().shown.clear();
+    m_test = new TestContext;
+    m_test->clock.step = 0;
+    m_test->writeData("Puzzel.lib", puzzleFile({"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
+                                                 "rode kool,groente,paars,stamppot,blad"}));
+    m_game = new GameController(m_test->random, m_test->clock, m_test->folders);
+    m_game->loadData();
 }
 
 void TestGameController::cleanup()
 {
     delete m_game;
-    delete m_bord;
-    delete m_platform;
+    delete m_test;
 }
 
 void TestGameController::startGame(const QString &name)
 {
     // Rows 1, 2, 3 in that order and order 1 (reading order).
-    m_platform->random().values = {0.0, 0.34, 0.67, 0.0};
-    m_platform->dialogs().inputs.push_back(name);
-    m_game->MenuKnop_Click(0);
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
+    m_game->start(name);
 }
 
-void TestGameController::enter(const QString &word)
-{
-    m_bord->text = word;
-    m_game->Text1_KeyDown(GameController::EnterKey);
-}
-
-void TestGameController::tick(int times)
-{
-    for (int i = 0; i < times; ++i)
-        m_game->Timer1_Timer();
-}
-
-void TestGameController::playingTimeAndGameStates_data()
+void TestGameController::clockFollowsTheDeadline_data()
 {
     QTest::addColumn<int>("setting");
     QTest::addColumn<int>("seconds");
-    QTest::addColumn<QString>("firstTick");
+    QTest::addColumn<QString>("afterOneSecond");
     QTest::newRow("60") << 60 << 60 << "00:59 ";
-    QTest::newRow("600") << 600 << 600 << "09:59 ";
     QTest::newRow("900") << 900 << 900 << "14:59 ";
     QTest::newRow("0 gives 600") << 0 << 600 << "09:59 ";
 }
 
-void TestGameController::playingTimeAndGameStates()
+void TestGameController::clockFollowsTheDeadline()
 {
     QFETCH(int, setting);
     QFETCH(int, seconds);
-    QFETCH(QString, firstTick);
+    QFETCH(QString, afterOneSecond);
     m_game->settings().speeltijd = setting;
-    // Idle: answers and "Volgende" do nothing before the first game.
-    QVERIFY(!m_bord->clockRunning && !m_bord->nextEnabled && m_bord->menuEnabled);
-    enter(QStringLiteral("appel"));
-    m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().score, 0);
-    QVERIFY(m_bord->fills.isEmpty());
-
+    QSignalSpy clock(m_game, &GameController::clockChanged);
+    QSignalSpy ended(m_game, &GameController::gameEnded);
     startGame();
-    QCOMPARE(m_game->state().phase, GameState::Phase::Running);
-    QVERIFY(m_bord->clockRunning && m_bord->textEnabled && m_bord->nextEnabled && !m_bord->menuEnabled);
-    QCOMPARE(m_bord->naam, QStringLiteral("Anna"));
-    tick(1);
-    QCOMPARE(m_bord->klok, firstTick);
-    tick(seconds - 2);
-    QCOMPARE(m_game->state().phase, GameState::Phase::Running);
-    tick(1);
-    QCOMPARE(m_bord->klok, QStringLiteral("00:00 "));
-    QCOMPARE(m_game->state().phase, GameState::Phase::Ended);
-    QVERIFY(!m_bord->clockRunning && !m_bord->textEnabled && !m_bord->nextEnabled && m_bord->menuEnabled);
+    QCOMPARE(clock.takeFirst().at(0).toString(), QStringLiteral("00:00"));
+
+    // Ticks that come late or not at all change nothing: the time left is measured.
+    m_test->clock.advance(1000);
+    m_game->updateClock();
+    QCOMPARE(clock.takeFirst().at(0).toString(), afterOneSecond);
+    m_test->clock.advance(1000LL * (seconds - 2) + 999);
+    QCOMPARE(m_game->secondsLeft(), 1);
+    QCOMPARE(m_game->msToNextSecond(), 1);
+    m_game->updateClock(); // one tick for a minute of busy interface
+    QVERIFY(m_game->isRunning());
+    m_test->clock.advance(1);
+    m_game->updateClock();
+    QCOMPARE(clock.takeLast().at(0).toString(), QStringLiteral("00:00 "));
+    QCOMPARE(m_game->phase(), GameController::Phase::Ended);
+    QCOMPARE(ended.size(), 1);
+    m_game->updateClock();
+    QCOMPARE(ended.size(), 1);
 }
 
 void TestGameController::answers_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("capitals") << "APPEL" << true;
-    QTest::newRow("trailing blank") << "appel " << false;
-    QTest::newRow("blank inside keyword") << "rode kool" << true;
-    QTest::newRow("without the blank") << "rodekool" << false;
+    QTest::addColumn<int>("foundRow");
+    QTest::newRow("capitals") << "APPEL" << 0;
+    QTest::newRow("trailing blank") << "appel " << -1;
+    QTest::newRow("blank inside keyword") << "rode kool" << 2;
+    QTest::newRow("without the blank") << "rodekool" << -1;
 }
 
 void TestGameController::answers()
 {
     QFETCH(QString, typed);
-    QFETCH(bool, found);
+    QFETCH(int, foundRow);
+    // Before the first game an answer counts for nothing.
+    QSignalSpy found(m_game, &GameController::keywordFound);
+    m_game->submitAnswer(QStringLiteral("appel"));
+    QVERIFY(found.isEmpty());
+
     startGame();
-    enter(typed);
-    QCOMPARE(m_bord->score, QString::number(found ? 20 : 0));
-    QCOMPARE(int(std::count(m_bord->visible.begin(), m_bord->visible.end(), true)), found ? 1 : 0);
+    m_game->submitAnswer(typed);
+    QCOMPARE(m_game->score(), foundRow >= 0 ? 20 : 0);
+    QCOMPARE(found.size(), foundRow >= 0 ? 1 : 0);
+    if (foundRow >= 0)
+        QCOMPARE(found.first().at(0).toInt(), foundRow);
 }
 
-void TestGameController::oneEnterFindsTwoEqualKeywords()
+void TestGameController::everyFindScoresOnceAndFoundKeywordsScoreNothing()
 {
-    m_platform->writeData("Puzzel.lib", puzzleFile({"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}));
-    m_game->laadGegevens();
+    m_test->writeData("Puzzel.lib", puzzleFile({"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}));
+    m_game->loadData();
+    QSignalSpy scores(m_game, &GameController::scoreChanged);
     startGame();
-    enter(QStringLiteral("KAT"));
-    QCOMPARE(m_game->state().score, 40);
-    QCOMPARE(m_bord->visible, (Shown{true, true, false}));
+    // One answer finds both equal keywords; entered again it finds nothing more.
+    m_game->submitAnswer(QStringLiteral("KAT"));
+    m_game->submitAnswer(QStringLiteral("kat"));
+    QCOMPARE(m_game->score(), 40);
+    QVERIFY(m_game->isFound(0) && m_game->isFound(1) && !m_game->isFound(2));
+    QCOMPARE(scores.size(), 3); // 0 at the start, then one per find
 }
 
-void TestGameController::volgendeThenWipeThenThirdFindBuildsNextRound()
+void TestGameController::nextAlwaysGivesWhatItCharges()
 {
+    QSignalSpy revealed(m_game, &GameController::keywordRevealed);
+    m_game->revealNext(); // no game: nothing given, nothing charged
+    QVERIFY(revealed.isEmpty());
     startGame();
-    m_game->NextKnop_Click();
-    QCOMPARE(m_bord->text, QStringLiteral("APPEL"));
-    QCOMPARE(m_bord->score, QStringLiteral("-40"));
-    m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().score, -80);
-    // The proposal, entered, finds APPEL; the next one is the first keyword still missing.
-    m_game->Text1_KeyDown(GameController::EnterKey);
-    m_game->NextKnop_Click();
-    QCOMPARE(m_bord->text, QStringLiteral("FIETS"));
-
-    m_bord->fills.clear();
-    int fillsSeen = 0;
-    m_bord->onFill = [&] {
-        if (fillsSeen++ == 0)
-            enter(QStringLiteral("rode kool")); // ignored during the wipe
-    };
-    enter(QStringLiteral("fiets"));
-    QCOMPARE(m_bord->visible, (Shown{true, true, false}));
-    // 74 steps over four slots; order 1 puts keyword 2 in slots 5 to 8.
-    QCOMPARE(m_bord->fills.size(), 74 * 4);
-    QCOMPARE(m_bord->fills[0].slot, 5);
-    QCOMPARE(m_bord->fills[0].rect, QRect(QPoint(12, 12), QPoint(12, 87)));
-    QCOMPARE(m_bord->fills.last().rect, QRect(QPoint(12, 12), QPoint(304, 87)));
-    QCOMPARE(m_bord->fills.last().colour, QColor(0, 225, 0));
-
-    enter(QStringLiteral("rode kool"));
-    QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
-    QCOMPARE(m_platform->dialogs().shown.last().title, QStringLiteral("De Trefkoning"));
-    QCOMPARE(m_bord->rounds, 2);
-    QCOMPARE(m_bord->visible, (Shown{false, false, false}));
-    // The new round paints the twelve slots grey from (10, 10).
-    for (const FakeBord::Fill &f : m_bord->fills.mid(m_bord->fills.size() - 12))
-        QVERIFY(f.rect == QRect(QPoint(10, 10), QPoint(304, 87)) && f.colour == QColor(120, 120, 120));
+    m_game->revealNext();
+    m_game->submitAnswer(revealed.last().at(0).toString());
+    m_game->revealNext();
+    QCOMPARE(revealed.size(), 2);
+    QCOMPARE(revealed.at(0).at(0).toString(), QStringLiteral("APPEL"));
+    QCOMPARE(revealed.at(1).at(0).toString(), QStringLiteral("FIETS"));
+    QCOMPARE(m_game->score(), -40 + 20 - 40);
 }
 
-void TestGameController::clockEndingMidFindStartsNoNewRound_data()
+void TestGameController::roundCompletesThenNextRoundOnlyWhileRunning()
 {
-    QTest::addColumn<bool>("duringWipe");
-    QTest::newRow("during the wipe") << true;
-    QTest::newRow("during the next-round message") << false;
-}
-
-void TestGameController::clockEndingMidFindStartsNoNewRound()
-{
-    QFETCH(bool, duringWipe);
     m_game->settings().speeltijd = 60;
+    QSignalSpy completed(m_game, &GameController::roundCompleted);
+    QSignalSpy rounds(m_game, &GameController::roundShown);
     startGame();
-    enter(QStringLiteral("appel"));
-    enter(QStringLiteral("fiets"));
-    tick(59);
-    if (duringWipe)
-        m_bord->onFill = [this] { tick(m_game->state().secondsLeft); };
-    else
-        m_platform->dialogs().onMessage = [this](const QString &) { tick(m_game->state().secondsLeft); };
-    enter(QStringLiteral("rode kool"));
-    QCOMPARE(m_game->state().phase, GameState::Phase::Ended);
-    QCOMPARE(m_bord->rounds, 1);
-    QCOMPARE(m_bord->visible, (Shown{true, true, true}));
-    QCOMPARE(m_game->scorelijst().lines(), QStringList{"0060 - Anna"});
-    QCOMPARE(m_bord->log, QStringList{"ScoreForm"});
+    QCOMPARE(rounds.takeFirst().at(1).toBool(), true);
+    for (const char *word : {"appel", "fiets", "rode kool"})
+        m_game->submitAnswer(QString::fromLatin1(word));
+    QCOMPARE(completed.size(), 1);
+    m_game->submitAnswer(QStringLiteral("appel")); // nothing more to find in a complete round
+    QCOMPARE(m_game->score(), 60);
+
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
+    m_game->continueWithNextRound();
+    QCOMPARE(rounds.size(), 1);
+    QCOMPARE(rounds.takeFirst().at(1).toBool(), false);
+    QVERIFY(!m_game->isFound(0));
+
+    // The clock ends the game while the next-round message is open: the last round stays.
+    for (const char *word : {"appel", "fiets", "rode kool"})
+        m_game->submitAnswer(QString::fromLatin1(word));
+    m_test->clock.advance(60000);
+    m_game->updateClock();
+    m_game->continueWithNextRound();
+    QVERIFY(rounds.isEmpty());
 }
 
-void TestGameController::gameEndStoresScoreBeforeMessageThenShowsScores()
+void TestGameController::gameEndStoresTheScoreBesideOnesWrittenMeanwhile()
 {
     m_game->settings().speeltijd = 60;
     startGame(QStringLiteral(" Bea"));
-    m_game->NextKnop_Click();
-    QStringList linesAtMessage, windowsAtMessage;
-    m_platform->dialogs().onMessage = [&](const QString &) {
-        linesAtMessage = m_game->scorelijst().lines();
-        windowsAtMessage = m_bord->log;
-    };
-    tick(60);
-    QCOMPARE(linesAtMessage, QStringList{"-040 -  Bea"});
-    QVERIFY(windowsAtMessage.isEmpty());
-    QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
-    QCOMPARE(m_bord->log, QStringList{"ScoreForm"});
-    QCOMPARE(m_platform->readData("Scorelijst.lib"), s_scoreHeader + "\"-040 -  Bea\"\r\n");
+    m_game->revealNext();
+    // Another copy of the game finished first and wrote its line.
+    m_test->writeData("Scorelijst.lib", s_scoreHeader + "\"0020 - Anna\"\r\n");
+    QSignalSpy ended(m_game, &GameController::gameEnded);
+    QStringList atEnd;
+    connect(m_game, &GameController::gameEnded, this, [&] { atEnd = m_game->scoreList().texts(); });
+    m_test->clock.advance(60000);
+    m_game->updateClock();
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(atEnd, QStringList({"-040 -  Bea", "0020 - Anna"}));
+    QCOMPARE(m_test->readData("Scorelijst.lib"), s_scoreHeader + "\"-040 -  Bea\"\r\n\"0020 - Anna\"\r\n");
 }
 
 void TestGameController::startRefusedWithoutNameOrPuzzles()
 {
-    m_platform->dialogs().inputs = {QStringLiteral("   ")};
-    m_game->MenuKnop_Click(0); // a blank name
-    m_game->MenuKnop_Click(0); // cancelled
-    QCOMPARE(m_game->state().phase, GameState::Phase::Idle);
-    m_platform->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
-    m_game->laadGegevens();
-    m_platform->dialogs().shown.clear();
-    m_platform->dialogs().inputs = {QStringLiteral("Anna")};
-    m_game->MenuKnop_Click(0);
-    QCOMPARE(m_game->state().phase, GameState::Phase::Idle);
-    QCOMPARE(m_platform->dialogs().shown.size(), 1); // only the message, no name asked
-}
-
-void TestGameController::helpAndSolutionTexts()
-{
-    m_game->MenuKnop_Click(3);
-    const ShownDialog help = m_platform->dialogs().shown.last();
-    QCOMPARE(help.title, QStringLiteral("De Trefkoning"));
-    QCOMPARE(help.icon, Dialogs::Icon::None);
-    QVERIFY(help.text.startsWith(QStringLiteral("Zoek in elke ronde 3 trefwoorden die door 4 omschrijvingen\r\n")));
-    QVERIFY(help.text.contains(QStringLiteral("keyboard om het te controleren.\r\n\r\nNa 3 goede")));
-    QVERIFY(help.text.endsWith(QStringLiteral("De score wordt dan met 40 punten verminderd.\r\n")));
-    QCOMPARE(help.text.count(QStringLiteral("\r\n")), 18);
-
-    startGame();
-    m_game->InfoLabel_DblClick();
-    QCOMPARE(m_platform->dialogs().shown.last().text,
-             QStringLiteral("appel = fruit, boom, rood, taart\r\nFiets = wiel, trappen, zadel, bel\r\n"
-                            "rode kool = groente, paars, stamppot, blad\r\n\r\n"
-                            "Matrix : 1,2,3,4,5,6,7,8,9,10,11,12\r\nRandom : 1"));
-}
-
-void TestGameController::exitAskedAndFilesWrittenOnlyOnYes()
-{
-    const QString ini = m_platform->folder() + "/Raadkwartet.ini";
-    QFile::remove(ini); // loading the settings wrote it
-    m_game->scorelijst().add(QStringLiteral("0100 - Cor"));
-    m_platform->dialogs().answers = {false};
-    QVERIFY(!m_game->Form_Unload());
-    QCOMPARE(m_platform->dialogs().shown.last().text, QStringLiteral("Wil je dit programma nu afsluiten?"));
-    QVERIFY(!QFile::exists(ini));
-    QVERIFY(!QFile::exists(m_platform->dataPath("Scorelijst.lib")));
-    m_platform->dialogs().answers = {true};
-    QVERIFY(m_game->Form_Unload());
-    QVERIFY(QFile::exists(ini));
-    QCOMPARE(m_platform->readData("Scorelijst.lib"), s_scoreHeader + "\"0100 - Cor\"\r\n");
+    QSignalSpy started(m_game, &GameController::gameStarted);
+    m_game->start(QStringLiteral("   "));
+    QVERIFY(started.isEmpty());
+    m_test->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
+    m_game->loadData();
+    QVERIFY(!m_game->canStart());
+    m_game->start(QStringLiteral("Anna"));
+    QVERIFY(started.isEmpty());
+    QCOMPARE(m_game->phase(), GameController::Phase::Idle);
 }
 
 QTEST_MAIN(TestGameController)
