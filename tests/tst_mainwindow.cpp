@@ -1,12 +1,12 @@
 #include "controls/vistabutton.h"
 #include "shell/mainwindow.h"
 #include "shell/paintpanel.h"
-#include "shell/scoreform.h"
 #include "support/fakes.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -20,50 +20,70 @@ private slots:
     void startsIdle();
     void firstStartWithoutSettingsKeepsTheFirstBorder();
     void playsAWholeGame();
-    void scoreFormListsHighestFirstAndDeletes();
+    void findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe();
+    void clockEndingDuringAWipeEndsTheGameThere();
+    void helpAndSolutionTexts();
+    void exitAskedAndFilesWrittenOnlyOnYes();
 
 private:
-    Main *makeWindow();
-    TestPlatform *m_platform = nullptr;
-    Main *m_window = nullptr;
+    MainWindow *makeWindow();
+    void startGame(MainWindow *w);
+    void enter(MainWindow *w, const QString &text);
+    TestContext *m_test = nullptr;
+    MainWindow *m_window = nullptr;
 };
 
 void TestMainWindow::init()
 {
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    m_platform = new TestPlatform;
-    m_platform->writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
+    m_test = new TestContext;
+    m_test->writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
                                         "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n");
-    m_platform->random().values = {0.0}; // colour scheme 1
+    m_test->random.values = {0.0}; // colour scheme 1
 }
 
 void TestMainWindow::cleanup()
 {
     delete m_window;
     m_window = nullptr;
-    delete m_platform;
+    delete m_test;
 }
 
-Main *TestMainWindow::makeWindow()
+MainWindow *TestMainWindow::makeWindow()
 {
-    m_window = new Main;
-    m_window->Form_Load(QSize(1280, 1024), 96);
+    m_window = new MainWindow(m_test->context());
+    m_window->layOut(QSize(1280, 1024), 96);
     return m_window;
+}
+
+void TestMainWindow::startGame(MainWindow *w)
+{
+    // Rows 1, 2, 3 in that order and order 1 (reading order).
+    m_test->dialogs.inputs = {QStringLiteral("Anna")};
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
+    QTest::mouseClick(w->menuButtons[MainWindow::Start], Qt::LeftButton);
+}
+
+void TestMainWindow::enter(MainWindow *w, const QString &text)
+{
+    w->answerBox->setText(text);
+    QTest::keyClick(w->answerBox, Qt::Key_Return);
 }
 
 void TestMainWindow::layoutAndSlotFramesOnA1280By1024Screen()
 {
-    Main *w = makeWindow();
-    // In twips, 15 to a pixel: Pic 300, 300, 18600 x 13710; PicKnoppen 300, 14160, 18600 x 870; CoorLabel top 15090.
-    QCOMPARE(w->Pic->geometry(), QRect(20, 20, 1240, 914));
-    QCOMPARE(w->PicKnoppen->geometry(), QRect(20, 944, 1240, 58));
-    QCOMPARE(w->CoorLabel->y(), 1006);
+    MainWindow *w = makeWindow();
+    // In twips, 15 to a pixel: the board 300, 300, 18600 x 13710; the button bar 300, 14160, 18600 x 870;
+    // the pointer position's top 15090.
+    QCOMPARE(w->board->geometry(), QRect(20, 20, 1240, 914));
+    QCOMPARE(w->buttonBar->geometry(), QRect(20, 944, 1240, 58));
+    QCOMPARE(w->pointerLabel->y(), 1006);
     const std::pair<int, QPoint> tops[] = {{1, {20, 20}}, {3, {664, 20}}, {4, {20, 125}}, {12, {664, 335}}};
     for (const auto &[slot, topLeft] : tops)
-        QCOMPARE(w->KnopLabel[slot - 1]->geometry(), QRect(topLeft, QSize(317, 100)));
+        QCOMPARE(w->slotPanels[slot - 1]->geometry(), QRect(topLeft, QSize(317, 100)));
     // The slot frames in the drawn colour scheme, ring j of nine.
-    QCOMPARE(w->kleurSchema(), 1);
-    const QImage slot = w->KnopLabel[0]->canvas();
+    QCOMPARE(w->colourScheme(), 1);
+    const QImage slot = w->slotPanels[0]->canvas();
     for (int j = 0; j <= 8; ++j) {
         const QColor ring(60 + 23 * j, 60, 60);
         QCOMPARE(slot.pixelColor(j, 50), ring);
@@ -73,94 +93,157 @@ void TestMainWindow::layoutAndSlotFramesOnA1280By1024Screen()
 
 void TestMainWindow::startsIdle()
 {
-    Main *w = makeWindow();
-    QCOMPARE(w->TekstLabel[11]->text(), QStringLiteral("?"));
-    QVERIFY(w->WoordLabel[0]->isHidden());
-    QCOMPARE(w->Text1->text(), QStringLiteral("?"));
-    QVERIFY(w->Text1->isEnabled() && !w->NextKnop->isEnabled() && w->MenuKnop[0]->isEnabled());
-    QVERIFY(!w->Timer1->isActive() && w->Timer2->isActive());
-    QCOMPARE(w->InfoLabel->text(), QStringLiteral("3 / "));
+    MainWindow *w = makeWindow();
+    QCOMPARE(w->slotTexts[11]->text(), QStringLiteral("?"));
+    QVERIFY(w->keywordLabels[0]->isHidden());
+    QCOMPARE(w->answerBox->text(), QStringLiteral("?"));
+    QVERIFY(w->answerBox->isEnabled() && !w->nextButton->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
+    QVERIFY(!w->gameClockTimer->isActive() && w->wallClockTimer->isActive());
+    QCOMPARE(w->puzzleCountLabel->text(), QStringLiteral("3 / "));
 }
 
 void TestMainWindow::firstStartWithoutSettingsKeepsTheFirstBorder()
 {
-    Main *w = makeWindow();
+    MainWindow *w = makeWindow();
     QCOMPARE(w->palette().color(QPalette::Window), QColor(30, 0, 0));
     delete m_window;
-    m_platform->random().values = {0.0};
+    m_test->random.values = {0.0};
     w = makeWindow();
     QCOMPARE(w->palette().color(QPalette::Window), QColor(30, 30, 40));
 }
 
 void TestMainWindow::playsAWholeGame()
 {
-    Main *w = makeWindow();
+    MainWindow *w = makeWindow();
     w->controller().settings().speeltijd = 60;
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    m_platform->dialogs().inputs = {QStringLiteral("Anna")};
-    m_platform->random().values = {0.0, 0.34, 0.67, 0.0};
-    QTest::mouseClick(w->MenuKnop[0], Qt::LeftButton);
-    QVERIFY(w->Timer1->isActive() && w->NextKnop->isEnabled() && !w->MenuKnop[0]->isEnabled());
-    QCOMPARE(w->NaamLabel->text(), QStringLiteral("Anna"));
-    QCOMPARE(w->TekstLabel[11]->text(), QStringLiteral("blad"));
+    startGame(w);
+    QVERIFY(w->gameClockTimer->isActive() && w->nextButton->isEnabled() && !w->menuButtons[MainWindow::Start]->isEnabled());
+    QCOMPARE(w->playerNameLabel->text(), QStringLiteral("Anna"));
+    QCOMPARE(w->slotTexts[11]->text(), QStringLiteral("blad"));
     // The board keeps its drawing when covered (the answer box is left out: its cursor blinks).
     const QRect rows(0, 500, 600, 170);
-    const QImage before = w->Pic->grab(rows).toImage();
-    const QImage slotBefore = w->KnopLabel[4]->grab().toImage();
+    const QImage before = w->board->grab(rows).toImage();
+    const QImage slotBefore = w->slotPanels[4]->grab().toImage();
     w->hide();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    QCOMPARE(w->Pic->grab(rows).toImage(), before);
-    QCOMPARE(w->KnopLabel[4]->grab().toImage(), slotBefore);
+    QCOMPARE(w->board->grab(rows).toImage(), before);
+    QCOMPARE(w->slotPanels[4]->grab().toImage(), slotBefore);
     // "rode kool": eight tiles, a gap at x = 230 on the third keyword row.
-    QCOMPARE(w->Pic->canvas().pixelColor(235, 624 + 14), QColor(30, 30, 40));
-    QVERIFY(w->Pic->canvas().pixelColor(255, 624 + 14) != QColor(30, 30, 40));
+    QCOMPARE(w->board->canvas().pixelColor(235, 624 + 14), QColor(30, 30, 40));
+    QVERIFY(w->board->canvas().pixelColor(255, 624 + 14) != QColor(30, 30, 40));
 
-    QTest::keyClicks(w->Text1, QStringLiteral("Appel"));
-    QTest::keyClick(w->Text1, Qt::Key_Return);
-    QVERIFY(w->WoordLabel[0]->isVisible() && w->Img20[0]->isVisible());
-    QCOMPARE(w->WoordLabel[0]->text(), QStringLiteral("APPEL"));
-    QCOMPARE(w->RondeLabel->text(), QStringLiteral("20"));
-    QTest::mouseClick(w->NextKnop, Qt::LeftButton);
-    QCOMPARE(w->Text1->text(), QStringLiteral("FIETS"));
-    QCOMPARE(w->RondeLabel->text(), QStringLiteral("-20"));
+    QTest::keyClicks(w->answerBox, QStringLiteral("Appel"));
+    QTest::keyClick(w->answerBox, Qt::Key_Return);
+    QVERIFY(w->keywordLabels[0]->isVisible() && w->keywordMarks[0]->isVisible());
+    QCOMPARE(w->keywordLabels[0]->text(), QStringLiteral("APPEL"));
+    QCOMPARE(w->scoreLabel->text(), QStringLiteral("20"));
+    QTest::mouseClick(w->nextButton, Qt::LeftButton);
+    QCOMPARE(w->answerBox->text(), QStringLiteral("FIETS"));
+    QCOMPARE(w->scoreLabel->text(), QStringLiteral("-20"));
 
-    for (int i = 0; i < 60; ++i)
-        w->controller().Timer1_Timer();
-    QVERIFY(!w->Timer1->isActive() && !w->Text1->isEnabled() && w->MenuKnop[0]->isEnabled());
-    QCOMPARE(m_platform->readData("Scorelijst.lib"),
+    m_test->clock.advance(60000);
+    w->gameClockTimer->setInterval(0);
+    QTRY_VERIFY(!w->controller().isRunning());
+    QVERIFY(!w->gameClockTimer->isActive() && !w->answerBox->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
+    QCOMPARE(m_test->readData("Scorelijst.lib"),
              QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"-020 - Anna\"\r\n"));
 }
 
-void TestMainWindow::scoreFormListsHighestFirstAndDeletes()
+void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
 {
-    ScoreList list;
-    for (const char *line : {"0080 - Bram", "0120 - Anna", "0340 - Cor", "0120 - Anna"})
-        list.add(QString::fromLatin1(line));
-    auto &dialogs = m_platform->dialogs();
-    ScoreForm form(list);
-    QCOMPARE(form.List1->item(0)->text(), QStringLiteral("0340 - Cor"));
-    QCOMPARE(form.Label2->text(), QStringLiteral("4 namen in de lijst"));
+    MainWindow *w = makeWindow();
+    startGame(w);
+    // Three answers back to back, each while the wipes of the ones before still run.
+    enter(w, QStringLiteral("appel"));
+    QVERIFY(w->isWiping());
+    QCOMPARE(w->answerBox->text(), QString());
+    enter(w, QStringLiteral("fiets"));
+    QTest::mouseClick(w->nextButton, Qt::LeftButton); // "Volgende" mid-wipe gives what it charges
+    QCOMPARE(w->answerBox->text(), QStringLiteral("RODE KOOL"));
+    QTest::keyClick(w->answerBox, Qt::Key_Return);
+    QCOMPARE(w->scoreLabel->text(), QStringLiteral("20"));
+    QVERIFY(!w->keywordLabels[2]->isHidden());
+    QVERIFY(m_test->dialogs.openNotices.empty());
 
-    // Nothing selected: the question names "...", and Yes brings the selection message.
-    dialogs.answers = {true};
-    form.DeleteKnop_Click();
-    QCOMPARE(dialogs.shown[0].text, QStringLiteral("Wilt u '...' verwijderen uit de lijst?"));
-    QCOMPARE(dialogs.shown[1].text, QStringLiteral("Eerst een naam selecteren..."));
+    QTRY_VERIFY(!w->isWiping());
+    // Order 1 puts keyword 2 in slots 4 to 6 and 7; each wipe ends filled to x = 304.
+    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(0, 225, 0));
+    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(305, 87), QColor(120, 120, 120));
+    QCOMPARE(w->slotPanels[11]->canvas().pixelColor(12, 12), QColor(0, 225, 225));
+    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
+    QCOMPARE(m_test->dialogs.shown.last().title, QStringLiteral("De Trefkoning"));
 
-    // One of two equal lines goes; the other stays in both lists. The count line stays.
-    form.List1->setCurrentRow(1);
-    dialogs.answers = {true};
-    form.DeleteKnop_Click();
-    QCOMPARE(form.List1->count(), 3);
-    QCOMPARE(list.lines(), (QStringList{"0080 - Bram", "0120 - Anna", "0340 - Cor"}));
-    QCOMPARE(form.Label2->text(), QStringLiteral("4 namen in de lijst"));
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
+    QVERIFY(m_test->dialogs.closeNotice());
+    QVERIFY(w->keywordLabels[0]->isHidden());
+    // The new round paints the slots grey from (10, 10).
+    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(10, 10), QColor(120, 120, 120));
+    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(120, 120, 120));
+}
 
-    dialogs.answers = {true};
-    form.DeleteAllKnop_Click();
-    QCOMPARE(dialogs.shown.last().text, QStringLiteral("Wilt u alle 3 namen verwijderen?"));
-    QCOMPARE(form.List1->count() + list.count(), 0);
+void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere()
+{
+    MainWindow *w = makeWindow();
+    w->controller().settings().speeltijd = 60;
+    QStringList windows;
+    m_test->dialogs.onWindow = [&](QWidget *window) { windows << window->metaObject()->className(); };
+    startGame(w);
+    enter(w, QStringLiteral("appel"));
+    enter(w, QStringLiteral("fiets"));
+    enter(w, QStringLiteral("rode kool"));
+    m_test->clock.advance(60000);
+    w->controller().updateClock();
+    QTRY_VERIFY(!w->isWiping());
+    // No next-round message and no new round: the end message, then the scores.
+    QCOMPARE(m_test->dialogs.openNotices.size(), size_t(1));
+    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
+    QVERIFY(windows.isEmpty());
+    QVERIFY(m_test->dialogs.closeNotice());
+    QCOMPARE(windows, QStringList{"ScoreForm"});
+    QVERIFY(!w->keywordLabels[2]->isHidden());
+    QVERIFY(!w->answerBox->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
+}
+
+void TestMainWindow::helpAndSolutionTexts()
+{
+    MainWindow *w = makeWindow();
+    QTest::mouseClick(w->menuButtons[MainWindow::Help], Qt::LeftButton);
+    const ShownDialog help = m_test->dialogs.shown.last();
+    QCOMPARE(help.title, QStringLiteral("De Trefkoning"));
+    QCOMPARE(help.icon, Dialogs::Icon::None);
+    QVERIFY(help.text.startsWith(QStringLiteral("Zoek in elke ronde 3 trefwoorden die door 4 omschrijvingen\r\n")));
+    QVERIFY(help.text.contains(QStringLiteral("keyboard om het te controleren.\r\n\r\nNa 3 goede")));
+    QVERIFY(help.text.endsWith(QStringLiteral("De score wordt dan met 40 punten verminderd.\r\n")));
+    QCOMPARE(help.text.count(QStringLiteral("\r\n")), 18);
+
+    startGame(w);
+    QTest::mouseDClick(w->puzzleCountLabel, Qt::LeftButton);
+    QCOMPARE(m_test->dialogs.shown.last().text,
+             QStringLiteral("appel = fruit, boom, rood, taart\r\nFiets = wiel, trappen, zadel, bel\r\n"
+                            "rode kool = groente, paars, stamppot, blad\r\n\r\n"
+                            "Matrix : 1,2,3,4,5,6,7,8,9,10,11,12\r\nRandom : 1"));
+}
+
+void TestMainWindow::exitAskedAndFilesWrittenOnlyOnYes()
+{
+    MainWindow *w = makeWindow();
+    const QString ini = m_test->folder() + "/Raadkwartet.ini";
+    QFile::remove(ini); // loading the settings wrote it
+    w->controller().scoreList().add({100, QStringLiteral("Cor")});
+    QSignalSpy closed(w, &MainWindow::closed);
+    m_test->dialogs.answers = {false};
+    QVERIFY(!w->close());
+    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Wil je dit programma nu afsluiten?"));
+    QVERIFY(!QFile::exists(ini) && !QFile::exists(m_test->dataPath("Scorelijst.lib")));
+    m_test->dialogs.answers = {true};
+    QVERIFY(w->close());
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(QFile::exists(ini));
+    QCOMPARE(m_test->readData("Scorelijst.lib"),
+             QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0100 - Cor\"\r\n"));
 }
 
 QTEST_MAIN(TestMainWindow)
