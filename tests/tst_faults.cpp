@@ -1,6 +1,7 @@
 #include "game/gamesettings.h"
-#include "game/loadsave.h"
+#include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
+#include "game/scorefile.h"
 #include "game/scorelist.h"
 #include "shell/mainwindow.h"
 #include "support/fakes.h"
@@ -23,11 +24,11 @@ const QByteArray s_settings = s_header + "630\r\n10,20,30\r\n\"Voet\"\r\n";
 
 // What the game reads from a file: the keywords, the score lines, or the playing time
 // with whether the settings were whole and whether they are whole at the next start.
-QStringList readBack(const QString &name)
+QStringList readBack(const Folders &folders, const QString &name)
 {
     if (name == "Puzzel.lib") {
         PuzzleList list;
-        LaadPuzzelLijst(list);
+        PuzzleFile::load(folders.dataFile(name), list);
         QStringList keywords;
         for (const PuzzleEntry &e : list.entries())
             keywords << e.keyword;
@@ -35,13 +36,14 @@ QStringList readBack(const QString &name)
     }
     if (name == "Scorelijst.lib") {
         ScoreList list;
-        LaadScorelijst(list);
-        return list.lines();
+        ScoreFile::load(folders.dataFile(name), list);
+        return list.texts();
     }
     GameSettings settings;
-    const bool whole = loadSettings(settings);
+    const bool whole = loadSettings(folders.settingsFile(), settings);
     GameSettings next;
-    return {QString::number(settings.speeltijd), whole ? "whole" : "damaged", loadSettings(next) ? "whole" : "damaged"};
+    return {QString::number(settings.speeltijd), whole ? "whole" : "damaged",
+            loadSettings(folders.settingsFile(), next) ? "whole" : "damaged"};
 }
 
 // A small file system of its own for the Data folder, so a full or read-only disk is
@@ -103,50 +105,50 @@ void TestFaults::damagedFiles()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, read);
-    TestPlatform platform;
-    QFile file(name == "Raadkwartet.ini" ? platform.folder() + "/" + name : platform.dataPath(name));
+    TestContext test;
+    QFile file(name == "Raadkwartet.ini" ? test.folder() + "/" + name : test.dataPath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    QCOMPARE(readBack(name), read);
+    QCOMPARE(readBack(test.folders, name), read);
 }
 
 // Garbage cannot be predicted row by row, but what the game gets from it can: no blank
 // keyword, no empty score line, and settings rewritten whole for the next start.
 void TestFaults::binaryGarbageGivesDefinedResults()
 {
-    TestPlatform platform;
+    TestContext test;
     QByteArray garbage(64 * 1024, '\0');
     for (int i = 0; i < garbage.size(); ++i)
         garbage[i] = char((uint(i) * 2654435761u) >> 24);
-    platform.writeData("Puzzel.lib", garbage);
-    for (const QString &keyword : readBack("Puzzel.lib"))
+    test.writeData("Puzzel.lib", garbage);
+    for (const QString &keyword : readBack(test.folders, "Puzzel.lib"))
         QVERIFY(!QString(keyword).remove(QLatin1Char(' ')).isEmpty());
-    platform.writeData("Scorelijst.lib", garbage);
-    const QStringList lines = readBack("Scorelijst.lib");
+    test.writeData("Scorelijst.lib", garbage);
+    const QStringList lines = readBack(test.folders, "Scorelijst.lib");
     QVERIFY(!lines.contains(QString()));
-    QFile ini(platform.folder() + "/Raadkwartet.ini");
+    QFile ini(test.folders.settingsFile());
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write(garbage);
     ini.close();
-    QCOMPARE(readBack("Raadkwartet.ini"), (QStringList{"600", "damaged", "whole"}));
+    QCOMPARE(readBack(test.folders, "Raadkwartet.ini"), (QStringList{"600", "damaged", "whole"}));
 }
 
 void TestFaults::missingDataFolderStartsAndRemakesItOnExit()
 {
-    TestPlatform platform;
-    QVERIFY(QDir(platform.folder() + "/Data").removeRecursively());
-    Main window;
-    window.Form_Load(QSize(1280, 1024), 96);
-    QCOMPARE(window.InfoLabel->text(), QStringLiteral("0 / "));
-    platform.dialogs().inputs = {QStringLiteral("Anna")};
-    window.controller().MenuKnop_Click(0);
-    QCOMPARE(window.controller().state().phase, GameState::Phase::Idle);
-    QCOMPARE(platform.dialogs().shown.last().kind, ShownDialog::Message);
-    window.controller().scorelijst().add(QStringLiteral("0100 - Anna"));
-    platform.dialogs().answers = {true};
-    QVERIFY(window.controller().Form_Unload());
-    QCOMPARE(platform.readData("Scorelijst.lib"), s_header + "\"0100 - Anna\"\r\n");
+    TestContext test;
+    QVERIFY(QDir(test.folder() + "/Data").removeRecursively());
+    MainWindow window(test.context());
+    window.layOut(QSize(1280, 1024), 96);
+    QCOMPARE(window.puzzleCountLabel->text(), QStringLiteral("0 / "));
+    test.dialogs.inputs = {QStringLiteral("Anna")};
+    window.startGame();
+    QCOMPARE(window.controller().phase(), GameController::Phase::Idle);
+    QCOMPARE(test.dialogs.shown.last().kind, ShownDialog::Message);
+    window.controller().scoreList().add({100, QStringLiteral("Anna")});
+    test.dialogs.answers = {true};
+    QVERIFY(window.close());
+    QCOMPARE(test.readData("Scorelijst.lib"), s_header + "\"0100 - Anna\"\r\n");
 }
 
 void TestFaults::unwritableDataFolderKeepsTheOldFiles_data()
@@ -159,13 +161,13 @@ void TestFaults::unwritableDataFolderKeepsTheOldFiles_data()
 void TestFaults::unwritableDataFolderKeepsTheOldFiles()
 {
     QFETCH(bool, readOnly);
-    TestPlatform platform;
-    const QString data = platform.folder() + "/Data";
+    TestContext test;
+    const QString data = test.folder() + "/Data";
     Mount mount(data, QStringLiteral("size=64k"));
     if (!mount.ok)
         QSKIP("mounting a small file system needs root");
-    platform.writeData("Puzzel.lib", s_puzzels);
-    platform.writeData("Scorelijst.lib", s_scores);
+    test.writeData("Puzzel.lib", s_puzzels);
+    test.writeData("Scorelijst.lib", s_scores);
     if (readOnly) {
         QVERIFY(Mount::mount({"-o", "remount,ro", data}));
     } else { // filled to the last byte
@@ -175,17 +177,16 @@ void TestFaults::unwritableDataFolderKeepsTheOldFiles()
             ;
     }
     PuzzleList list;
-    LaadPuzzelLijst(list);
+    const QString puzzles = test.dataPath("Puzzel.lib");
+    PuzzleFile::load(puzzles, list);
     // Small saves: the disk-full error shows only when the write buffer is flushed.
     list.append(PuzzleEntry{QStringLiteral("peer"), {"een", "twee", "drie", "vier"}});
-    platform.clock().step = 1000; // each wait ends at once
-    BewaarPuzzelLijst(list, nullptr);
+    QVERIFY(!PuzzleFile::save(puzzles, test.dataPath("Puzzel.bak"), list).isEmpty());
     ScoreList scores;
-    LaadScorelijst(scores);
-    VoegScoreToe(scores, 200, QStringLiteral("Cor"));
-    QCOMPARE(scores.lines().last(), QStringLiteral("0200 - Cor"));
-    QCOMPARE(platform.readData("Puzzel.lib"), s_puzzels);
-    QCOMPARE(platform.readData("Scorelijst.lib"), s_scores);
+    QVERIFY(!ScoreFile::add(test.dataPath("Scorelijst.lib"), scores, {200, QStringLiteral("Cor")}).isEmpty());
+    QCOMPARE(scores.texts(), QStringList({"0080 - Bram", "0120 - Anna", "0200 - Cor"}));
+    QCOMPARE(test.readData("Puzzel.lib"), s_puzzels);
+    QCOMPARE(test.readData("Scorelijst.lib"), s_scores);
 }
 
 void TestFaults::wordSearchSurvivesExtremeWordLists_data()

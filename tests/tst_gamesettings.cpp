@@ -36,30 +36,31 @@ void TestGameSettings::readsTheFile()
     QFETCH(QByteArray, file);
     QFETCH(QString, read);
     QFETCH(QByteArray, fileAfter);
-    TestPlatform platform;
-    QFile stored(settingsPath());
+    TestContext test;
+    const QString path = test.folders.settingsFile();
+    QFile stored(path);
     if (!file.isNull())
         QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(file) == file.size());
     stored.close();
     GameSettings settings;
     settings.speeltijd = 90; // a read starts from the defaults
-    const bool whole = loadSettings(settings);
+    const bool whole = loadSettings(path, settings);
     QCOMPARE(QStringList({whole ? "whole" : "damaged", QString::number(settings.speeltijd), settings.borderColour().name(),
                           settings.printFooter}).join(u'|'), read);
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QCOMPARE(stored.readAll(), fileAfter.isNull() ? file : fileAfter);
-    QVERIFY(loadSettings(settings)); // the next start reads the file left behind
+    QVERIFY(loadSettings(path, settings)); // the next start reads the file left behind
 }
 
 void TestGameSettings::unwritableFileFailsQuietly()
 {
-    TestPlatform platform;
+    TestContext test;
     // A folder in the file's place cannot be opened nor replaced, even by an administrator.
-    QVERIFY(QDir(platform.folder()).mkdir("Raadkwartet.ini"));
+    QVERIFY(QDir(test.folder()).mkdir("Raadkwartet.ini"));
     GameSettings settings;
     settings.speeltijd = 90;
-    QVERIFY(!saveSettings(settings));
-    QVERIFY(!loadSettings(settings));
+    QVERIFY(!saveSettings(test.folders.settingsFile(), settings));
+    QVERIFY(!loadSettings(test.folders.settingsFile(), settings));
     QCOMPARE(settings.speeltijd, 600);
 }
 

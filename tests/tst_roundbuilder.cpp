@@ -47,20 +47,20 @@ void TestRoundBuilder::showsDescriptionsInTheirSlotsAndTilesWithGaps()
 {
     QFETCH(int, order);
     QFETCH(QStringList, slotCaptions);
-    TestPlatform platform;
-    platform.random().values = {(order - 0.5) / 26}; // a draw that gives this order
-    Round ronde;
+    FakeRandom random;
+    random.values = {(order - 0.5) / 26}; // a draw that gives this order
+    Round round;
     const QStringList words{"a", "rode kool", "c"};
     for (int n = 0; n < 3; ++n) {
-        ronde.keywords[n] = words.at(n);
+        round.keywords[n] = words.at(n);
         for (int k = 0; k < 4; ++k)
-            ronde.descriptions[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
+            round.descriptions[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
     }
-    const RoundView beeld = ToonRonde(ronde);
-    QCOMPARE(beeld.keywordCaptions[1], QStringLiteral("RODE KOOL"));
-    QCOMPARE(beeld.tileX[1], QList<int>({150, 170, 190, 210, 250, 270, 290, 310})); // a gap for the blank
-    QCOMPARE(ronde.orderNumber, order);
-    QCOMPARE(QStringList(beeld.slotCaptions.begin(), beeld.slotCaptions.end()), slotCaptions);
+    const RoundView view = RoundBuilder(random).layOut(round);
+    QCOMPARE(view.keywordCaptions[1], QStringLiteral("RODE KOOL"));
+    QCOMPARE(view.tileX[1], QList<int>({150, 170, 190, 210, 250, 270, 290, 310})); // a gap for the blank
+    QCOMPARE(round.orderNumber, order);
+    QCOMPARE(QStringList(view.slotCaptions.begin(), view.slotCaptions.end()), slotCaptions);
 }
 
 void TestRoundBuilder::drawsThreeDifferentRows_data()
@@ -79,23 +79,23 @@ void TestRoundBuilder::drawsThreeDifferentRows()
     QFETCH(int, rows);
     QFETCH(QList<int>, draws);
     QFETCH(QList<int>, expected);
-    TestPlatform platform;
+    FakeRandom random;
     for (int d : draws)
-        platform.random().values.push_back((d - 0.5) / rows); // a draw that gives row d
+        random.values.push_back((d - 0.5) / rows); // a draw that gives row d
     PuzzleList list;
     for (int i = 1; i <= rows; ++i) {
         const QString n = QString::number(i);
         list.append(PuzzleEntry{"woord" + n, {n + "a", n + "b", n + "c", n + "d"}});
     }
-    Round ronde;
-    QCOMPARE(KiesTrefwoorden(list, rows, ronde), !expected.isEmpty());
+    Round round;
+    QCOMPARE(RoundBuilder(random).drawKeywords(list, rows, round), !expected.isEmpty());
     for (int n = 0; n < expected.size(); ++n) {
-        QCOMPARE(ronde.keywords[n], list.entry(expected[n] - 1).keyword);
-        QCOMPARE(ronde.descriptions[n], list.entry(expected[n] - 1).descriptions);
+        QCOMPARE(round.keywords[n], list.entry(expected[n] - 1).keyword);
+        QCOMPARE(round.descriptions[n], list.entry(expected[n] - 1).descriptions);
     }
     if (expected.isEmpty()) // refused before drawing, the round left alone
-        QVERIFY(platform.random().draws == 0 && ronde.keywords[0].isEmpty());
-    QVERIFY(platform.random().draws < 5000); // a stuck source does not hang the game
+        QVERIFY(random.draws == 0 && round.keywords[0].isEmpty());
+    QVERIFY(random.draws < 5000); // a stuck source does not hang the game
 }
 
 QTEST_MAIN(TestRoundBuilder)

@@ -1,11 +1,11 @@
-#include "game/loadsave.h"
+#include "game/scorefile.h"
 #include "game/scorelist.h"
 #include "support/fakes.h"
 
 #include <QFile>
 #include <QTest>
 
-class TestScorelijst : public QObject
+class TestScoreList : public QObject
 {
     Q_OBJECT
 private slots:
@@ -13,11 +13,11 @@ private slots:
     void scoreTextIsFourCharacters();
     void keepsLinesSorted_data();
     void keepsLinesSorted();
-    void removesExactlyEqualLinesAndRefusesEmptyAndSurplusOnes();
+    void removesExactlyEqualEntriesAndRefusesSurplusOnes();
     void readsAndRewritesTheFile();
 };
 
-void TestScorelijst::scoreTextIsFourCharacters_data()
+void TestScoreList::scoreTextIsFourCharacters_data()
 {
     QTest::addColumn<qint32>("score");
     QTest::addColumn<QString>("text");
@@ -26,14 +26,14 @@ void TestScorelijst::scoreTextIsFourCharacters_data()
     QTest::newRow("below -999") << -1000 << "-999";
 }
 
-void TestScorelijst::scoreTextIsFourCharacters()
+void TestScoreList::scoreTextIsFourCharacters()
 {
     QFETCH(qint32, score);
     QFETCH(QString, text);
     QCOMPARE(scoreText(score), text);
 }
 
-void TestScorelijst::keepsLinesSorted_data()
+void TestScoreList::keepsLinesSorted_data()
 {
     QTest::addColumn<QStringList>("added");
     QTest::addColumn<QStringList>("sorted");
@@ -45,43 +45,44 @@ void TestScorelijst::keepsLinesSorted_data()
         << QStringList{"0100 - Bo", "0100 - bo", "0100 - Bo", "0100 - BO"};
 }
 
-void TestScorelijst::keepsLinesSorted()
+void TestScoreList::keepsLinesSorted()
 {
     QFETCH(QStringList, added);
     QFETCH(QStringList, sorted);
     ScoreList list;
     for (const QString &line : added)
-        QVERIFY(list.add(line));
-    QCOMPARE(list.lines(), sorted);
+        QVERIFY(list.add(ScoreEntry::fromText(line)));
+    QCOMPARE(list.texts(), sorted);
 }
 
-void TestScorelijst::removesExactlyEqualLinesAndRefusesEmptyAndSurplusOnes()
+void TestScoreList::removesExactlyEqualEntriesAndRefusesSurplusOnes()
 {
     ScoreList list;
-    QVERIFY(!list.add(QString()));
     for (const char *line : {"0100 - a", "0100 - A", "0100 - a"})
-        list.add(line);
-    QVERIFY(list.removeFirstEqual("0100 - a"));
-    QCOMPARE(list.lines(), QStringList({"0100 - A", "0100 - a"}));
-    while (list.count() < 32767)
-        QVERIFY(list.add(QStringLiteral("0001 - x")));
-    QVERIFY(!list.add(QStringLiteral("9999 - y")));
+        list.add(ScoreEntry::fromText(line));
+    QVERIFY(list.removeFirstEqual({100, "a"}));
+    QCOMPARE(list.texts(), QStringList({"0100 - A", "0100 - a"}));
+    while (list.count() < ScoreList::MaxEntries)
+        QVERIFY(list.add({1, "x"}));
+    QVERIFY(!list.add({9999, "y"}));
 }
 
-void TestScorelijst::readsAndRewritesTheFile()
+void TestScoreList::readsAndRewritesTheFile()
 {
-    TestPlatform platform;
+    TestContext test;
+    const QString path = test.dataPath("Scorelijst.lib");
     ScoreList list;
-    LaadScorelijst(list); // no file yet: empty, nothing created
-    QVERIFY(list.count() == 0 && !QFile::exists(platform.dataPath("Scorelijst.lib")));
-    // Header lines not checked, empty lines skipped, lines sorted; commas in quotes kept.
-    platform.writeData("Scorelijst.lib", "a,b\r\n\"1240 - z\"\r\n\r\n\"\"\r\n\"-040 - Jan, Piet\"\r\n");
-    LaadScorelijst(list);
-    QCOMPARE(list.lines(), QStringList({"-040 - Jan, Piet", "1240 - z"}));
-    VoegScoreToe(list, 0, QString::fromUtf8("Zoë  "));
-    QCOMPARE(platform.readData("Scorelijst.lib"), QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
-                                                             "\"-040 - Jan, Piet\"\r\n\"0000 - Zo\xeb  \"\r\n\"1240 - z\"\r\n"));
+    QVERIFY(!ScoreFile::load(path, list)); // no file yet: empty, nothing created
+    QVERIFY(list.count() == 0 && !QFile::exists(path));
+    // Header lines not checked, empty lines skipped, lines sorted; commas in quotes kept; a
+    // line without a score is kept whole as a name.
+    test.writeData("Scorelijst.lib", "a,b\r\n\"1240 - z\"\r\n\r\n\"\"\r\n\"-040 - Jan, Piet\"\r\n\"Bea 30\"\r\n");
+    QVERIFY(ScoreFile::load(path, list));
+    QCOMPARE(list.texts(), QStringList({"-040 - Jan, Piet", "0000 - Bea 30", "1240 - z"}));
+    QVERIFY(ScoreFile::add(path, list, {0, QString::fromUtf8("Zo\u00eb  ")}).isEmpty());
+    QCOMPARE(test.readData("Scorelijst.lib"), QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
+                                                         "\"-040 - Jan, Piet\"\r\n\"0000 - Bea 30\"\r\n\"0000 - Zo\xeb  \"\r\n\"1240 - z\"\r\n"));
 }
 
-QTEST_MAIN(TestScorelijst)
-#include "tst_scorelijst.moc"
+QTEST_MAIN(TestScoreList)
+#include "tst_scorelist.moc"
