@@ -1,9 +1,8 @@
 // Times start-up, loading a full puzzle database and building rounds, each beside a
 // reference run in the same process. Prints figures; asserts nothing.
-#include "game/roundbuilder.h"
-#include "game/loadsave.h"
-#include "game/platform.h"
+#include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
+#include "game/roundbuilder.h"
 #include "shell/mainwindow.h"
 #include "support/fakes.h"
 
@@ -50,9 +49,10 @@ QByteArray fullDatabase()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    TestPlatform platform;
-    Platform::setRandom(nullptr); // the real generator
-    Platform::setClock(nullptr);
+    TestContext platform;
+    SystemRandom random; // the real generator and clock
+    SystemClock clock;
+    const AppContext context{random, clock, platform.folders, platform.dialogs, platform.printers};
     const QString shipped = QStringLiteral(RAADKWARTET_DATA_DIR "/Puzzel.lib");
     QFile::copy(shipped, platform.dataPath("Puzzel.lib"));
     QFile::copy(QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art"), platform.dataPath("Background.art"));
@@ -66,8 +66,8 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
     });
     const double main = timeMs(5, [&] {
-        Main w;
-        w.Form_Load(screen, 96);
+        MainWindow w(context);
+        w.layOut(screen, 96);
         w.show();
         (void)QTest::qWaitForWindowExposed(&w);
         QCoreApplication::processEvents();
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
 
     platform.writeData("Puzzel.lib", fullDatabase());
     PuzzleList list;
-    const double load = timeMs(20, [&] { LaadPuzzelLijst(list); });
+    const double load = timeMs(20, [&] { PuzzleFile::load(platform.dataPath("Puzzel.lib"), list); });
     const double raw = timeMs(20, [&] {
         QFile f(platform.dataPath("Puzzel.lib"));
         f.open(QIODevice::ReadOnly);
@@ -86,17 +86,18 @@ int main(int argc, char *argv[])
     std::printf("load 999-row database     %8.3f ms   readAll+split %7.3f ms   ratio %.1f (%d rows)\n", load, raw,
                 load / raw, list.count());
 
-    Round ronde;
+    Round round;
+    const RoundBuilder builder(random);
     const int rounds = 10000;
     const double build = timeMs(5, [&] {
         for (int i = 0; i < rounds; ++i) {
-            KiesTrefwoorden(list, list.count(), ronde);
-            (void)ToonRonde(ronde);
+            builder.drawKeywords(list, list.count(), round);
+            (void)builder.layOut(round);
         }
     });
     const double draws = timeMs(5, [&] {
         for (int i = 0; i < rounds * 4; ++i)
-            (void)Platform::drawWhole(999);
+            (void)random.drawWhole(999);
     });
     std::printf("build %d rounds        %8.2f ms   %d bare draws %8.2f ms   ratio %.1f (%.2f us a round)\n",
                 rounds, build, rounds * 4, draws, build / draws, build * 1000.0 / rounds);

@@ -87,9 +87,9 @@ int main(int argc, char **argv)
                 qint64(bytes.size()), qint64(bytes.count('\n')), s_runs);
 
     // The window reads its list from its own Data folder.
-    TestPlatform platform;
+    TestContext platform;
     platform.writeData(QStringLiteral("Nederlands.lib"), bytes);
-    WoordenForm form;
+    WoordenForm form(platform.context());
     form.show();
     QCoreApplication::processEvents();
 

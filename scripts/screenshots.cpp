@@ -43,9 +43,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    TestPlatform platform;
-    Platform::setRandom(nullptr);
-    platform.clock().current = QDateTime(QDate(2026, 12, 6), QTime(20, 15, 42));
+    TestContext platform;
+    SystemRandom random;
+    platform.clock.step = 0;
+    const AppContext context{random, platform.clock, platform.folders, platform.dialogs, platform.printers};
+    platform.clock.current = QDateTime(QDate(2026, 12, 6), QTime(20, 15, 42));
     for (const char *name : {"Puzzel.lib", "Background.art"})
         QFile::copy(QStringLiteral(RAADKWARTET_DATA_DIR "/") + QLatin1String(name), platform.dataPath(name));
     platform.writeData("Scorelijst.lib", "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
@@ -53,9 +55,9 @@ int main(int argc, char *argv[])
 
     QElapsedTimer started;
     started.start();
-    Main window;
+    MainWindow window(context);
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.Form_Load(screen->size(), screen->logicalDotsPerInchY());
+    window.layOut(screen->size(), screen->logicalDotsPerInchY());
     window.showFullScreen();
     (void)QTest::qWaitForWindowExposed(&window);
     std::printf("idle board shown after %lld ms\n", started.elapsed());
@@ -64,20 +66,21 @@ int main(int argc, char *argv[])
     bool ok = expect(idle, QPoint(60, 60), QColor(120, 120, 120), "slot 1 inside its frame");
     ok = expect(idle, QPoint(30, 800), QColor(30, 30, 40), "the board") && ok;
 
-    platform.dialogs().inputs = {QStringLiteral("Anna")};
-    window.controller().MenuKnop_Click(0);
-    for (int i = 0; i < 37; ++i)
-        window.controller().Timer1_Timer();
-    window.Text1->setText(window.controller().state().ronde.keywords[1]);
-    window.controller().Text1_KeyDown(GameController::EnterKey);
-    window.Text1->setText(QStringLiteral("zon"));
+    platform.dialogs.inputs = {QStringLiteral("Anna")};
+    window.startGame();
+    platform.clock.advance(37000);
+    window.controller().updateClock();
+    window.answerBox->setText(window.controller().round().keywords[1]);
+    QTest::keyClick(window.answerBox, Qt::Key_Return);
+    QTest::qWaitFor([&] { return !window.isWiping(); });
+    window.answerBox->setText(QStringLiteral("zon"));
     const QImage round = save(folder, QStringLiteral("round.png"));
-    const int slot = window.controller().state().ronde.slotOf[4];
+    const int slot = window.controller().round().slotOf[4];
     const QPoint wiped(40 + 322 * ((slot - 1) % 3) + 300, 40 + 105 * ((slot - 1) / 3) + 80);
     ok = expect(round, wiped, QColor(0, 225, 0), "the wipe of keyword 2") && ok;
 
     // The score window as the end of a game shows it, over the board.
-    auto *form = new ScoreForm(window.controller().scorelijst(), &window);
+    auto *form = new ScoreForm(context, window.controller().scoreList(), &window);
     form->show();
     (void)QTest::qWaitForWindowExposed(form);
     form->List1->setCurrentRow(1);

@@ -1,6 +1,6 @@
 #include "fuzzsupport.h"
 
-#include "game/loadsave.h"
+#include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
 
 // Any Data/Puzzel.lib loads without failing, and never yields a blank keyword.
@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static FuzzFolder folder;
     folder.write(QStringLiteral("Data/Puzzel.lib"), data, size);
     PuzzleList list;
-    LaadPuzzelLijst(list);
+    PuzzleFile::load(folder.path(QStringLiteral("Data/Puzzel.lib")), list);
     for (const PuzzleEntry &entry : list.entries())
         FUZZ_CHECK(!QString(entry.keyword).remove(QLatin1Char(' ')).isEmpty());
     FUZZ_CHECK(size_t(list.count()) <= size);

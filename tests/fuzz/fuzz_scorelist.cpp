@@ -1,27 +1,28 @@
 #include "fuzzsupport.h"
 
-#include "game/loadsave.h"
+#include "game/scorefile.h"
 #include "game/scorelist.h"
 
-// Any Data/ScoreList.lib loads into a list without empty lines and within its limit,
+// Any Data/Scorelijst.lib loads into a list without empty lines and within its limit,
 // and a save followed by a load gives the same lines.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static FuzzFolder folder;
     folder.write(QStringLiteral("Data/Scorelijst.lib"), data, size);
+    const QString path = folder.path(QStringLiteral("Data/Scorelijst.lib"));
     ScoreList list;
-    LaadScorelijst(list);
-    FUZZ_CHECK(list.count() <= ScoreList::MaxLines);
+    ScoreFile::load(path, list);
+    FUZZ_CHECK(list.count() <= ScoreList::MaxEntries);
     bool quoteOrBreak = false;
-    for (const QString &line : list.lines()) {
-        FUZZ_CHECK(!line.isEmpty());
-        quoteOrBreak = quoteOrBreak || line.contains(QLatin1Char('"'));
+    for (const ScoreEntry &entry : list.entries()) {
+        FUZZ_CHECK(!entry.text().isEmpty());
+        quoteOrBreak = quoteOrBreak || entry.name.contains(QLatin1Char('"'));
     }
     if (!quoteOrBreak) {
-        BewaarScorelijst(list);
+        ScoreFile::save(path, list);
         ScoreList again;
-        LaadScorelijst(again);
-        FUZZ_CHECK(again.lines() == list.lines());
+        ScoreFile::load(path, again);
+        FUZZ_CHECK(again.entries() == list.entries());
     }
     return 0;
 }

@@ -9,9 +9,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static FuzzFolder folder;
     folder.write(QStringLiteral("Raadkwartet.ini"), data, size);
     GameSettings settings;
-    if (!loadSettings(settings)) {
+    const QString path = folder.path(QStringLiteral("Raadkwartet.ini"));
+    if (!loadSettings(path, settings)) {
         GameSettings again;
-        const bool reread = loadSettings(again);
+        const bool reread = loadSettings(path, again);
         // A footer holding a quote or line break cannot survive the file format.
         if (!settings.printFooter.contains(QLatin1Char('"')) && !settings.printFooter.contains(QLatin1Char('\n'))
             && !settings.printFooter.contains(QLatin1Char('\r'))) {

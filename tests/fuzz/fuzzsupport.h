@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/platform.h"
+#include "game/folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,6 @@ public:
     FuzzFolder()
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
-        Platform::setProgramFolder(m_dir.path());
     }
 
     void write(const QString &relativePath, const uint8_t *data, size_t size) const
@@ -28,6 +27,7 @@ public:
     }
 
     QString path(const QString &relativePath) const { return m_dir.path() + QLatin1Char('/') + relativePath; }
+    Folders folders() const { return Folders::beside(m_dir.path(), path(QStringLiteral("Raadkwartet"))); }
 
 private:
     QTemporaryDir m_dir;
