@@ -3,11 +3,13 @@
 #include "game/folders.h"
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
+#include "shell/singlecopylock.h"
 #include "shell/widgetdialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -23,6 +25,18 @@ int main(int argc, char *argv[])
 
     const Folders folders = Folders::forProgram(QCoreApplication::applicationFilePath(),
                                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    SingleCopyLock lock(folders.playerFolder());
+    if (!lock.acquire()) {
+        // Nothing is read or written: the running copy owns the player's files. Where no
+        // one can see a window (the offscreen platform) the text goes to the error output.
+        const QString text = SingleCopyLock::alreadyRunningText();
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+            qCritical("%s", qPrintable(text));
+        else
+            QMessageBox::information(nullptr, QStringLiteral("Raadkwartet"), text);
+        return 0;
+    }
     folders.preparePlayerFolder();
     SystemRandom random;
     SystemClock clock;
