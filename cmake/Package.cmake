@@ -79,3 +79,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
+
+# Packages come from the build as shipped; the sanitizer build would make one that needs the
+# sanitizer runtimes.
+if(BUILD_TESTING AND NOT RAADKWARTET_SANITIZE)
+  add_test(NAME Package-deb COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/package/check-deb.sh
+    ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/package-check ${CMAKE_CPACK_COMMAND})
+  set_tests_properties(Package-deb PROPERTIES TIMEOUT 600)
+endif()
