@@ -1,8 +1,16 @@
-#include "shell/main.h"
+#include "editor/printerchoice.h"
+#include "game/clock.h"
+#include "game/folders.h"
+#include "game/randomsource.h"
+#include "shell/mainwindow.h"
+#include "shell/widgetdialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -13,10 +21,19 @@ int main(int argc, char *argv[])
     if (system.language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
 
-    Main window;
+    const Folders folders = Folders::forProgram(QCoreApplication::applicationFilePath(),
+                                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    folders.preparePlayerFolder();
+    SystemRandom random;
+    SystemClock clock;
+    WidgetDialogs dialogs;
+    PrinterChoice printers;
+    const AppContext context{random, clock, folders, dialogs, printers};
+
+    MainWindow window(context);
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.Form_Load(screen->size(), screen->logicalDotsPerInchY());
-    QObject::connect(&window, &Main::beeindigd, &app, &QCoreApplication::quit);
+    window.layOut(screen->size(), screen->logicalDotsPerInchY());
+    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     window.showFullScreen();
     return app.exec();
 }

@@ -3,16 +3,18 @@
 #include "about/aboutinfo.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "game/platform.h"
-#include "game/twips.h"
+#include "game/clock.h"
+#include "game/folders.h"
+#include "common/twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 
-AboutForm::AboutForm(QWidget *parent)
+AboutForm::AboutForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
+    , m_context(context)
 {
     Form_Load();
 }
@@ -50,7 +52,7 @@ void AboutForm::Form_Load()
     if (!picture.isNull())
         Image1->setPixmap(picture);
 
-    Label1 = new QLabel(AboutInfo::tekst(Platform::clock().now(), Platform::programFile()), this);
+    Label1 = new QLabel(AboutInfo::tekst(m_context.clock.now(), m_context.folders.programFile()), this);
     Label1->setGeometry(twips(300, 2760, 3900, 1800));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/appcontext.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -11,7 +13,7 @@ class AboutForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AboutForm(QWidget *parent = nullptr);
+    explicit AboutForm(const AppContext &context, QWidget *parent = nullptr);
 
     void CancelKnop_Click();
 
@@ -21,6 +23,7 @@ public:
     VistaButton *CancelKnop = nullptr;
 
 private:
+    AppContext m_context;
     void Form_Load();
     QRect twips(int top, int left, int width, int height) const;
 };

@@ -1,10 +1,10 @@
 // Times start-up, loading a full puzzle database and building rounds, each beside a
 // reference run in the same process. Prints figures; asserts nothing.
-#include "game/datamodule.h"
+#include "game/roundbuilder.h"
 #include "game/loadsave.h"
 #include "game/platform.h"
 #include "game/puzzlelist.h"
-#include "shell/main.h"
+#include "shell/mainwindow.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     std::printf("load 999-row database     %8.3f ms   readAll+split %7.3f ms   ratio %.1f (%d rows)\n", load, raw,
                 load / raw, list.count());
 
-    Ronde ronde;
+    Round ronde;
     const int rounds = 10000;
     const double build = timeMs(5, [&] {
         for (int i = 0; i < rounds; ++i) {

@@ -17,7 +17,7 @@ if(NOT EXISTS ${RAADKWARTET_WORDLIST_SOURCE})
 endif()
 # The converter uses the program's own Windows-1252 codec, so the list holds exactly what the program can read.
 add_executable(make_wordlist scripts/make_wordlist.cpp)
-target_link_libraries(make_wordlist PRIVATE raadkwartet_core)
+target_link_libraries(make_wordlist PRIVATE raadkwartet_game)
 add_custom_command(OUTPUT ${RAADKWARTET_DATA_DIR}/Nederlands.lib
   COMMAND make_wordlist ${RAADKWARTET_WORDLIST_SOURCE} ${RAADKWARTET_DATA_DIR}/Nederlands.lib
   DEPENDS ${RAADKWARTET_WORDLIST_SOURCE} make_wordlist

@@ -1,7 +1,7 @@
 #include "controls/vistabutton.h"
 
 #include "controls/inputcodes.h"
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 
 #include <QApplication>
 #include <QCursor>

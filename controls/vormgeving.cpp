@@ -1,6 +1,6 @@
 #include "controls/vormgeving.h"
 
-#include "game/twips.h"
+#include "common/twips.h"
 
 #include <QWidget>
 

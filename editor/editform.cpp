@@ -6,11 +6,12 @@
 #include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
-#include "game/dialogs.h"
+#include "shell/dialogs.h"
 #include "game/gamesettings.h"
-#include "game/loadsave.h"
-#include "game/platform.h"
-#include "game/twips.h"
+#include "game/folders.h"
+#include "game/puzzlefile.h"
+#include "editor/saveprogress.h"
+#include "common/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -32,8 +33,9 @@ bool isBlank(const QString &text)
 
 } // namespace
 
-EditForm::EditForm(const GameSettings &settings, QWidget *parent)
+EditForm::EditForm(const AppContext &context, const GameSettings &settings, QWidget *parent)
     : QDialog(parent)
+    , m_context(context)
     , m_settings(settings)
 {
     Form_Load();
@@ -68,7 +70,7 @@ void EditForm::Knop_Click(int Index)
     switch (Index) {
     case 0:
         if (anyBoxEmpty()) {
-            Platform::dialogs().message(QStringLiteral("Niet alle gegevens zijn ingevuld!"),
+            m_context.dialogs.message(QStringLiteral("Niet alle gegevens zijn ingevuld!"),
                                         Dialogs::applicationTitle(), Dialogs::Icon::Critical);
             return;
         }
@@ -114,9 +116,9 @@ void EditForm::blankDescriptionsToHyphen()
 PuzzleEntry EditForm::boxesEntry() const
 {
     PuzzleEntry entry;
-    entry.Trefwoord = Text0->text();
+    entry.keyword = Text0->text();
     for (int k = 0; k < 4; ++k)
-        entry.Omschrijving[k] = Text1[k]->text();
+        entry.descriptions[k] = Text1[k]->text();
     return entry;
 }
 
@@ -135,12 +137,12 @@ void EditForm::showCount()
 void EditForm::ItemToevoegen()
 {
     if (m_list.count() >= PuzzleList::MaxRows) {
-        Platform::dialogs().message(QStringLiteral("Er kunnen maximaal 999 items worden ingevoerd!"),
+        m_context.dialogs.message(QStringLiteral("Er kunnen maximaal 999 items worden ingevoerd!"),
                                     QStringLiteral("Error"), Dialogs::Icon::Critical);
         return;
     }
     if (isBlank(Text0->text())) {
-        Platform::dialogs().message(QStringLiteral("Oplossing invullen a.u.b."), Dialogs::applicationTitle());
+        m_context.dialogs.message(QStringLiteral("Oplossing invullen a.u.b."), Dialogs::applicationTitle());
         Text0->setFocus();
         return;
     }
@@ -157,7 +159,7 @@ void EditForm::ItemToevoegen()
 void EditForm::ItemWijzigen()
 {
     if (isBlank(Text0->text())) {
-        Platform::dialogs().message(QStringLiteral("Eerst een item selecteren a.u.b."), Dialogs::applicationTitle());
+        m_context.dialogs.message(QStringLiteral("Eerst een item selecteren a.u.b."), Dialogs::applicationTitle());
         Text0->setFocus();
         return;
     }
@@ -171,9 +173,9 @@ void EditForm::ItemVerwijderen()
     const int row = selectedRow();
     if (m_list.count() == 0 || row < 0)
         return;
-    const QString question = QStringLiteral("Wil je (") + m_list.entry(row).Trefwoord
+    const QString question = QStringLiteral("Wil je (") + m_list.entry(row).keyword
         + QStringLiteral(") verwijderen uit de lijst?");
-    if (!Platform::dialogs().ask(question, QStringLiteral(" Delete")))
+    if (!m_context.dialogs.ask(question, QStringLiteral(" Delete")))
         return;
     m_list.remove(row);
     showCount();
@@ -184,9 +186,9 @@ void EditForm::ListView1_ItemClick(const QModelIndex &Item)
     if (!Item.isValid())
         return;
     const PuzzleEntry &entry = m_list.entry(Item.row());
-    Text0->setText(entry.Trefwoord);
+    Text0->setText(entry.keyword);
     for (int k = 0; k < 4; ++k)
-        Text1[k]->setText(entry.Omschrijving[k]);
+        Text1[k]->setText(entry.descriptions[k]);
 }
 
 void EditForm::Text0_Click()
@@ -230,21 +232,23 @@ void EditForm::Combo1_Change()
     int listIndex = Combo1->currentIndex();
     if (listIndex >= 0 && Combo1->currentText() != Combo1->itemText(listIndex))
         listIndex = -1;
-    m_printerIndex = PrinterChoice::choose(listIndex, PrinterChoice::installed());
+    m_printerIndex = m_context.printers.choose(listIndex, m_context.printers.installed());
 }
 
 void EditForm::LijstAfdrukken()
 {
-    ListPrintJob::print(m_list.entries(), m_settings.Afdruktekst);
+    ListPrintJob::print(m_context, m_list.entries(), m_settings.printFooter);
 }
 
 void EditForm::Opslaan()
 {
-    // Wacht handles events between the rows: the buttons stay disabled and closing is
+    // Events are handled between the rows: the buttons stay disabled and closing is
     // refused until the file is written and the strip is full.
     m_saving = true;
     updateButtons();
-    BewaarPuzzelLijst(m_list, Bar);
+    PuzzleFile::save(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")),
+                     m_context.folders.dataFile(QStringLiteral("Puzzel.bak")), m_list);
+    runSaveProgress(Bar, m_list.count(), m_context.clock);
     m_saving = false;
     updateButtons();
 }

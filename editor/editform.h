@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/puzzlelist.h"
+#include "shell/appcontext.h"
 
 #include <QDialog>
 
@@ -27,7 +28,7 @@ class EditForm : public QDialog
     Q_OBJECT
 public:
     // 'settings' gives the footer text of printed pages at the moment of printing.
-    explicit EditForm(const GameSettings &settings, QWidget *parent = nullptr);
+    EditForm(const AppContext &context, const GameSettings &settings, QWidget *parent = nullptr);
 
     void Knop_Click(int Index);
     void ListView1_ItemClick(const QModelIndex &Item);
@@ -81,6 +82,7 @@ private:
     void updateButtons();
     QRect twips(int top, int left, int width, int height) const;
 
+    AppContext m_context;
     const GameSettings &m_settings;
     PuzzleList m_list;
     QString m_printerIndex;

@@ -6,11 +6,12 @@
 #include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
-#include "game/dialogs.h"
+#include "shell/dialogs.h"
 #include "game/gamesettings.h"
-#include "game/loadsave.h"
-#include "game/platform.h"
-#include "game/twips.h"
+#include "game/folders.h"
+#include "game/puzzlefile.h"
+#include "editor/saveprogress.h"
+#include "common/twips.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -101,7 +102,7 @@ void EditForm::Form_Load()
     buildButtons(area);
     buildBoxes(area);
 
-    LaadPuzzelLijst(m_list);
+    PuzzleFile::load(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")), m_list);
     showCount();
 }
 
@@ -147,9 +148,9 @@ void EditForm::buildBoxes(QWidget *client)
     comboArea.setHeight(Combo1->sizeHint().height());
     Combo1->setGeometry(comboArea);
     setColours(Combo1, QColor(200, 240, 200));
-    const QStringList printers = PrinterChoice::installed();
+    const QStringList printers = m_context.printers.installed();
     Combo1->addItems(printers);
-    const QString current = PrinterChoice::current();
+    const QString current = m_context.printers.current();
     const int currentIndex = printers.indexOf(current);
     if (currentIndex >= 0)
         Combo1->setCurrentIndex(currentIndex);

@@ -92,11 +92,11 @@ void ListPrinter::printRow(int number, const PuzzleEntry &row)
 
     m_font.bold = false;
     m_colour = keywordColour;
-    print(lefts[1], m_y, row.Trefwoord);
+    print(lefts[1], m_y, row.keyword);
 
     m_colour = descriptionColour;
     for (int k = 0; k < 4; ++k)
-        print(lefts[2 + k], m_y, row.Omschrijving[k]);
+        print(lefts[2 + k], m_y, row.descriptions[k]);
 }
 
 void ListPrinter::KoppenAfdrukken()

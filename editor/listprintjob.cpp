@@ -2,24 +2,25 @@
 
 #include "editor/painterprintsink.h"
 #include "editor/printerchoice.h"
-#include "game/dialogs.h"
-#include "game/platform.h"
+#include "shell/dialogs.h"
+#include "game/clock.h"
+#include "game/folders.h"
 
 #include <QDir>
 #include <QPrinter>
 
-QString ListPrintJob::pdfPath()
+QString ListPrintJob::pdfPath(const AppContext &context)
 {
-    return Platform::programFolder() + QStringLiteral("/Datalijst.pdf");
+    return context.folders.playerFolder() + QStringLiteral("/Datalijst.pdf");
 }
 
-void ListPrintJob::print(const QList<PuzzleEntry> &rows, const QString &footer)
+void ListPrintJob::print(const AppContext &context, const QList<PuzzleEntry> &rows, const QString &footer)
 {
-    const QDateTime moment = Platform::clock().now();
-    const QStringList printers = PrinterChoice::installed();
+    const QDateTime moment = context.clock.now();
+    const QStringList printers = context.printers.installed();
     if (!printers.isEmpty()) {
         // Printers may be installed with none of them the system's default.
-        QString name = PrinterChoice::current();
+        QString name = context.printers.current();
         if (!printers.contains(name))
             name = printers.first();
         QPrinter printer(QPrinter::HighResolution);
@@ -30,7 +31,7 @@ void ListPrintJob::print(const QList<PuzzleEntry> &rows, const QString &footer)
         return;
     }
 
-    const QString path = pdfPath();
+    const QString path = pdfPath(context);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -40,10 +41,10 @@ void ListPrintJob::print(const QList<PuzzleEntry> &rows, const QString &footer)
     // Without a printer nothing would show that the button did anything, so here the
     // user is told where the pages went.
     if (PainterPrintSink::printList(printer, rows, footer, moment)) {
-        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd. De lijst is bewaard in ") + where,
+        context.dialogs.message(QStringLiteral("Er is geen printer geïnstalleerd. De lijst is bewaard in ") + where,
                                     Dialogs::applicationTitle(), Dialogs::Icon::Information);
     } else {
-        Platform::dialogs().message(QStringLiteral("Er is geen printer geïnstalleerd en ") + where
+        context.dialogs.message(QStringLiteral("Er is geen printer geïnstalleerd en ") + where
                                         + QStringLiteral(" kon niet worden geschreven."),
                                     Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
     }

@@ -2,28 +2,19 @@
 
 #include <QPrinterInfo>
 
-QString PrinterChoice::s_current;
-std::optional<QStringList> PrinterChoice::s_installedOverride;
-
-QStringList PrinterChoice::installed()
+QStringList PrinterChoice::installed() const
 {
-    if (s_installedOverride)
-        return *s_installedOverride;
     return QPrinterInfo::availablePrinterNames();
 }
 
-QString PrinterChoice::current()
+QString PrinterChoice::systemDefault() const
 {
-    if (!s_current.isEmpty())
-        return s_current;
-    if (s_installedOverride)
-        return s_installedOverride->value(0);
     return QPrinterInfo::defaultPrinterName();
 }
 
-void PrinterChoice::setCurrent(const QString &name)
+QString PrinterChoice::current() const
 {
-    s_current = name;
+    return m_current.isEmpty() ? systemDefault() : m_current;
 }
 
 QString PrinterChoice::choose(int listIndex, const QStringList &printers)
@@ -36,14 +27,4 @@ QString PrinterChoice::choose(int listIndex, const QStringList &printers)
         }
     }
     return printerIndex;
-}
-
-void PrinterChoice::setInstalledForTesting(const std::optional<QStringList> &names)
-{
-    s_installedOverride = names;
-}
-
-void PrinterChoice::resetCurrent()
-{
-    s_current.clear();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/loadsave.h"
+#include "editor/saveprogress.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "game/fieldreader.h"
 
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 
 #include <cmath>
 

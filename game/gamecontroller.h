@@ -1,70 +1,105 @@
 #pragma once
 
 #include "game/gamesettings.h"
-#include "game/gamestate.h"
 #include "game/puzzlelist.h"
-#include "game/scorelijst.h"
+#include "game/roundbuilder.h"
+#include "game/scorelist.h"
 
-class Bord;
+#include <QObject>
 
-// The main window's handlers: answers and scoring, the game clock and the end of a
-// game, and the main menu. Speaks to the board only through Bord, so every rule runs
-// without a window.
-class GameController
+#include <array>
+
+class Clock;
+class Folders;
+class RandomSource;
+
+// The rules of a game: answers and scoring, rounds, the clock and the end of a game.
+// The window calls its intent methods with what the player did and shows what the
+// signals report; the controller never touches a widget, opens a window or waits.
+class GameController : public QObject
 {
+    Q_OBJECT
 public:
-    explicit GameController(Bord &bord);
+    enum class Phase { Idle, Running, Ended };
 
-    // Start-up's data steps: the puzzle list, the score list and the settings. Returns
-    // whether the settings file was read (only then may its border colour be shown).
-    bool laadGegevens();
+    GameController(RandomSource &random, const Clock &clock, const Folders &folders, QObject *parent = nullptr);
 
-    // Handlers, named after the control and the event they answer.
-    void MenuKnop_Click(int index);
-    void Tools2_click(int index);
-    void Text1_KeyDown(int keyCode);
-    void Text1_Click();
-    void NextKnop_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void InfoLabel_DblClick();
-    void MiniPic_Click();
-    void Pic_MouseMove(double x, double y);
-    // Asked before the main window closes; true when the player confirmed (both files
-    // are then written), false to keep the window open with nothing changed.
-    bool Form_Unload();
+    // Reads the puzzle list, the score list and the settings. Returns whether the settings
+    // file was read whole (only then may its border colour be shown).
+    bool loadData();
+    // Writes the score list and the settings, as the program does when the player leaves.
+    void saveData();
 
-    // Starts a game for the current player: draws the round, resets score and clock.
-    // False when the puzzle list cannot make a round.
-    bool StartPuzzel();
+    // Whether the puzzle list holds enough items for a round.
+    bool canStart() const;
+    // Starts a game for 'playerName' (not blank): score and clock reset, first round drawn.
+    void start(const QString &playerName);
+    // Judges a typed answer: every keyword of the round equal to it (letter case aside)
+    // and not found yet is found.
+    void submitAnswer(const QString &text);
+    // Buys the first missing keyword of the round for 40 points.
+    void revealNext();
+    // After roundCompleted has been shown: draws the next round, unless the game has
+    // ended meanwhile (the last round then stays).
+    void continueWithNextRound();
+    // Brings the clock up to date; ends the game when the time is up.
+    void updateClock();
 
-    GameState &state() { return m_state; }
-    const GameState &state() const { return m_state; }
+    bool isRunning() const { return m_phase == Phase::Running; }
+    Phase phase() const { return m_phase; }
+    bool isFound(int row) const { return m_found.at(row); }
+    qint32 score() const { return m_score; }
+    QString playerName() const { return m_playerName; }
+    // Whole seconds left, rounded up, so the clock shows 0 only when time is up.
+    qint32 secondsLeft() const;
+    // Milliseconds until the clock's text changes next.
+    int msToNextSecond() const;
+    const Round &round() const { return m_round; }
+    int itemCount() const { return m_itemCount; }
+    // The current round's keywords with their descriptions and its order, for the
+    // double-click on the puzzle count.
+    QString solutionText() const;
+
     GameSettings &settings() { return m_settings; }
-    Scorelijst &scorelijst() { return m_scorelijst; }
-    PuzzleList &puzzels() { return m_puzzels; }
-    bool wipeBusy() const { return m_wipeBusy; }
+    ScoreList &scoreList() { return m_scoreList; }
+    const PuzzleList &puzzles() const { return m_puzzles; }
 
-    static constexpr int EnterKey = 13;
+signals:
+    // A new game began: the first round follows at once.
+    void gameStarted(const QString &playerName);
+    // A round is on the board; 'firstOfGame' tells the game's first round from a next one.
+    void roundShown(const RoundView &view, bool firstOfGame);
+    // Keyword 'row' (0..2) of the round was found.
+    void keywordFound(int row);
+    // All three keywords are found; call continueWithNextRound when the player has seen it.
+    void roundCompleted();
+    // "Volgende" bought this keyword (in capitals) for the answer box.
+    void keywordRevealed(const QString &keyword);
+    void scoreChanged(qint32 score);
+    // The game clock's text, "mm:ss ".
+    void clockChanged(const QString &text);
+    // The time is up; the score is already in the score list and its file.
+    void gameEnded(qint32 score);
 
 private:
-    bool gevonden(int n) const { return m_gevonden[n - 1]; }
-    void setGevonden(int n, bool found);
-    void toonRonde();
-    void maakSlotsGrijs(int inset);
-    void kleurWipe(int n);
-    void volgendeRonde();
-    void eindeSpel();
-    void startMenu();
-    bool running() const { return m_state.fase == GameState::Fase::Running; }
+    void showNewRound(bool firstOfGame);
+    void setScore(qint32 score);
+    void endGame();
 
-    Bord &m_bord;
-    GameState m_state;
+    RandomSource &m_random;
+    const Clock &m_clock;
+    const Folders &m_folders;
+    RoundBuilder m_builder;
     GameSettings m_settings;
-    Scorelijst m_scorelijst;
-    PuzzleList m_puzzels;
-    std::array<bool, 3> m_gevonden{};
-    bool m_wipeBusy = false;
-    bool m_rondeOpBord = false;   // no round exists before the first game
-    quint64 m_rondeNummer = 0;    // tells a wipe that its round has been replaced
+    ScoreList m_scoreList;
+    PuzzleList m_puzzles;
+
+    Phase m_phase = Phase::Idle;
+    qint32 m_score = 0;
+    QString m_playerName;
+    int m_itemCount = 0;
+    Round m_round;
+    bool m_roundOnBoard = false; // no round exists before the first game
+    std::array<bool, 3> m_found{};
+    qint64 m_deadlineMs = 0;     // on the monotonic clock
 };

@@ -1,7 +1,6 @@
 #include "game/gamesettings.h"
 
 #include "game/fieldreader.h"
-#include "game/platform.h"
 #include "game/textwriter.h"
 
 
@@ -32,23 +31,18 @@ int colourPart(double value)
 
 } // namespace
 
-QColor GameSettings::randkleur() const
+QColor GameSettings::borderColour() const
 {
-    return QColor(colourPart(RandkleurRood), colourPart(RandkleurGroen), RandkleurBlauw);
+    return QColor(colourPart(borderRed), colourPart(borderGreen), borderBlue);
 }
 
-QString settingsPath()
-{
-    return Platform::programFolder() + QStringLiteral("/Raadkwartet.ini");
-}
-
-bool LaadInstellingen(GameSettings &settings)
+bool loadSettings(const QString &path, GameSettings &settings)
 {
     settings = GameSettings();
     // Each value is taken into the record as soon as it is read, so a failure later in
     // the file still keeps what came before it.
-    const bool complete = [&settings] {
-        const std::optional<QByteArray> bytes = readWholeFile(settingsPath());
+    const bool complete = [&settings, &path] {
+        const std::optional<QByteArray> bytes = readWholeFile(path);
         if (!bytes)
             return false;
         FieldReader reader(*bytes);
@@ -58,39 +52,39 @@ bool LaadInstellingen(GameSettings &settings)
                                              std::numeric_limits<qint32>::max());
         if (!speeltijd)
             return false;
-        settings.Speeltijd = qint32(*speeltijd);
+        settings.speeltijd = qint32(*speeltijd);
         const auto rood = reader.number(colourPartMin, colourPartMax);
         if (!rood)
             return false;
-        settings.RandkleurRood = double(*rood);
+        settings.borderRed = double(*rood);
         const auto groen = reader.number(colourPartMin, colourPartMax);
         if (!groen)
             return false;
-        settings.RandkleurGroen = double(*groen);
+        settings.borderGreen = double(*groen);
         const auto blauw = reader.number(0, 255);
         if (!blauw)
             return false;
-        settings.RandkleurBlauw = quint8(*blauw);
+        settings.borderBlue = quint8(*blauw);
         const std::optional<QString> afdruktekst = reader.field();
         if (!afdruktekst)
             return false;
-        settings.Afdruktekst = *afdruktekst;
+        settings.printFooter = *afdruktekst;
         return true;
     }();
     if (!complete)
-        BewaarInstellingen(settings);
+        saveSettings(path, settings);
     return complete;
 }
 
-bool BewaarInstellingen(const GameSettings &settings)
+bool saveSettings(const QString &path, const GameSettings &settings)
 {
     TextWriter writer;
     writer.quoted(QStringLiteral("Brovelt Software 2019"));
     writer.quoted(QString(26, u'-'));
-    writer.line(QString::number(settings.Speeltijd));
-    writer.line(wholeNumberText(settings.RandkleurRood) + u',' + wholeNumberText(settings.RandkleurGroen)
-                + u',' + QString::number(settings.RandkleurBlauw));
-    writer.quoted(settings.Afdruktekst);
+    writer.line(QString::number(settings.speeltijd));
+    writer.line(wholeNumberText(settings.borderRed) + u',' + wholeNumberText(settings.borderGreen)
+                + u',' + QString::number(settings.borderBlue));
+    writer.quoted(settings.printFooter);
 
-    return writeWholeFile(settingsPath(), writer.bytes());
+    return writeWholeFile(path, writer.bytes()).isEmpty();
 }

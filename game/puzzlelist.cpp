@@ -61,7 +61,7 @@ QVariant PuzzleList::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const PuzzleEntry &row = m_rows.at(index.row());
-    return index.column() == 0 ? row.Trefwoord : row.Omschrijving[index.column() - 1];
+    return index.column() == 0 ? row.keyword : row.descriptions[index.column() - 1];
 }
 
 QVariant PuzzleList::headerData(int section, Qt::Orientation orientation, int role) const

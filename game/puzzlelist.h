@@ -8,8 +8,8 @@
 
 // One puzzle item: the keyword and the four descriptions that point to it.
 struct PuzzleEntry {
-    QString Trefwoord;
-    std::array<QString, 4> Omschrijving; // descriptions 1 to 4 at indexes 0 to 3
+    QString keyword;
+    std::array<QString, 4> descriptions; // descriptions 1 to 4 at indexes 0 to 3
 
     bool operator==(const PuzzleEntry &) const = default;
 };

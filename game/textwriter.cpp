@@ -1,6 +1,6 @@
 #include "game/textwriter.h"
 
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ void TextWriter::quoted(const QString &text)
     m_bytes += "\"\r\n";
 }
 
-bool writeWholeFile(const QString &path, const QByteArray &bytes)
+QString writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     // Written beside the old file and then put in its place: a disk that is full or a
     // folder that is read-only leaves the previous file whole. A missing folder (a
@@ -28,14 +28,17 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return file.errorString();
     // The write may only fill a buffer; a full disk shows at the flush, which must fail the
     // save before the empty file takes the old one's place.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return reason;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.errorString();
+    return QString();
 }
 
 std::optional<QByteArray> readWholeFile(const QString &path)

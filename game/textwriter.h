@@ -19,8 +19,8 @@ private:
     QByteArray m_bytes;
 };
 
-// Replaces the whole file at once; false (and the old file untouched) when it cannot
-// be created or written.
-bool writeWholeFile(const QString &path, const QByteArray &bytes);
+// Replaces the whole file at once. Returns an empty text on success, otherwise the
+// system's reason; the old file is then untouched.
+QString writeWholeFile(const QString &path, const QByteArray &bytes);
 // Reads the whole file; nothing when it cannot be opened or read.
 std::optional<QByteArray> readWholeFile(const QString &path);

@@ -1,6 +1,6 @@
 #include "game/wordlistconverter.h"
 
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 
 #include <QSet>
 #include <QString>

@@ -1,7 +1,7 @@
 // Plays a little of the game in a real window and saves what the screen shows:
 // screenshots <folder>. Run under Xvfb at 1280 x 1024. Also the smoke test of a real
 // window: it fails when the screen does not show the board and the found keyword.
-#include "shell/main.h"
+#include "shell/mainwindow.h"
 #include "shell/scoreform.h"
 #include "support/fakes.h"
 
@@ -68,11 +68,11 @@ int main(int argc, char *argv[])
     window.controller().MenuKnop_Click(0);
     for (int i = 0; i < 37; ++i)
         window.controller().Timer1_Timer();
-    window.Text1->setText(window.controller().state().ronde.RondeWoord[1]);
+    window.Text1->setText(window.controller().state().ronde.keywords[1]);
     window.controller().Text1_KeyDown(GameController::EnterKey);
     window.Text1->setText(QStringLiteral("zon"));
     const QImage round = save(folder, QStringLiteral("round.png"));
-    const int slot = window.controller().state().ronde.Positie[4];
+    const int slot = window.controller().state().ronde.slotOf[4];
     const QPoint wiped(40 + 322 * ((slot - 1) % 3) + 300, 40 + 105 * ((slot - 1) / 3) + 80);
     ok = expect(round, wiped, QColor(0, 225, 0), "the wipe of keyword 2") && ok;
 

@@ -4,7 +4,7 @@
 #include "controls/vormgeving.h"
 #include "game/gamesettings.h"
 #include "game/tekst.h"
-#include "game/twips.h"
+#include "common/twips.h"
 #include "shell/speeltijdtekst.h"
 
 #include <QComboBox>
@@ -57,7 +57,7 @@ void ConfigForm::Form_Load()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    Text1 = new QLineEdit(m_settings.Afdruktekst, this);
+    Text1 = new QLineEdit(m_settings.printFooter, this);
     Text1->setGeometry(twips(240, 180, 6720, 300));
     Vormgeving::setKleur(Text1, QPalette::Base, QColor(230, 230, 230));
     Vormgeving::setKleur(Text1, QPalette::Text, QColor(60, 60, 60));
@@ -70,7 +70,7 @@ void ConfigForm::Form_Load()
     Vormgeving::setKleur(Label2, QPalette::Window, Qt::black);
 
     const QColor labelKleur[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128)};
-    const QColor colour = m_settings.randkleur();
+    const QColor colour = m_settings.borderColour();
     const int waarden[3] = {colour.red(), colour.green(), colour.blue()};
     for (int k = 0; k < 3; ++k) {
         HScroll1[k] = new QScrollBar(Qt::Horizontal, this);
@@ -110,7 +110,7 @@ void ConfigForm::Form_Load()
     Vormgeving::setKleur(Combo1, QPalette::Text, QColor(230, 230, 230));
     for (int seconden = 60; seconden <= 900; seconden += 30)
         Combo1->addItem(QString::number(seconden));
-    Combo1->setEditText(QString::number(m_settings.Speeltijd));
+    Combo1->setEditText(QString::number(m_settings.speeltijd));
 
     Label6 = label(SpeeltijdTekst::minutenTekstVoor(Combo1->currentText()), 1290, 4280);
     connect(Combo1, &QComboBox::editTextChanged, this, &ConfigForm::Combo1_Change);
@@ -177,10 +177,10 @@ void ConfigForm::ResetKnop_Click()
     HScroll1[2]->setValue(0);
     toonKleur(sliderColour());
 
-    m_settings.RandkleurRood = 30;
-    m_settings.RandkleurGroen = 0;
-    m_settings.RandkleurBlauw = 0;
-    m_settings.Speeltijd = 600;
+    m_settings.borderRed = 30;
+    m_settings.borderGreen = 0;
+    m_settings.borderBlue = 0;
+    m_settings.speeltijd = 600;
 
     Combo1->setCurrentIndex(s_resetIndex);
     // Choosing the entry already chosen leaves typed text standing; put the value back.
@@ -191,13 +191,13 @@ void ConfigForm::ResetKnop_Click()
 
 void ConfigForm::OkKnop_Click()
 {
-    m_settings.Afdruktekst = trimBlanks(Text1->text());
-    m_settings.RandkleurRood = HScroll1[0]->value();
-    m_settings.RandkleurGroen = HScroll1[1]->value();
-    m_settings.RandkleurBlauw = quint8(HScroll1[2]->value());
-    m_settings.Speeltijd = SpeeltijdTekst::speeltijd(Combo1->currentText());
+    m_settings.printFooter = trimBlanks(Text1->text());
+    m_settings.borderRed = HScroll1[0]->value();
+    m_settings.borderGreen = HScroll1[1]->value();
+    m_settings.borderBlue = quint8(HScroll1[2]->value());
+    m_settings.speeltijd = SpeeltijdTekst::speeltijd(Combo1->currentText());
     if (m_setBorderColour)
-        m_setBorderColour(m_settings.randkleur());
+        m_setBorderColour(m_settings.borderColour());
     accept();
 }
 

@@ -2,10 +2,11 @@
 
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "game/dialogs.h"
-#include "game/platform.h"
-#include "game/scorelijst.h"
-#include "game/twips.h"
+#include "shell/dialogs.h"
+#include "game/folders.h"
+#include "game/scorefile.h"
+#include "game/scorelist.h"
+#include "common/twips.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -13,9 +14,10 @@
 #include <QListWidget>
 #include <QScreen>
 
-ScoreForm::ScoreForm(Scorelijst &scorelijst, QWidget *parent)
+ScoreForm::ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent)
     : QDialog(parent)
-    , m_scorelijst(scorelijst)
+    , m_context(context)
+    , m_scorelijst(scoreList)
 {
     Form_Load();
 }
@@ -50,7 +52,7 @@ void ScoreForm::Form_Load()
     List1->setPalette(pal);
 
     for (int k = m_scorelijst.count() - 1; k >= 0; --k)
-        List1->addItem(m_scorelijst.at(k));
+        List1->addItem(m_scorelijst.at(k).text());
 
     QFont countFont(QStringLiteral("Arial"));
     countFont.setPointSizeF(9.75);
@@ -84,28 +86,37 @@ void ScoreForm::DeleteKnop_Click()
     QString naam = selected ? selected->text().mid(7) : QString();
     if (naam.isEmpty())
         naam = QStringLiteral("...");
-    if (!Platform::dialogs().ask(QStringLiteral("Wilt u '") + naam + QStringLiteral("' verwijderen uit de lijst?"),
+    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + naam + QStringLiteral("' verwijderen uit de lijst?"),
                                  QStringLiteral(" Delete")))
         return;
     if (!selected) {
-        Platform::dialogs().message(QStringLiteral("Eerst een naam selecteren..."), QStringLiteral(" Foutje"));
+        m_context.dialogs.message(QStringLiteral("Eerst een naam selecteren..."), QStringLiteral(" Foutje"));
         return;
     }
     const QString line = selected->text();
     delete List1->takeItem(List1->row(selected));
-    m_scorelijst.removeFirstEqual(line);
+    m_scorelijst.removeFirstEqual(ScoreEntry::fromText(line));
+    saveScores();
 }
 
 void ScoreForm::DeleteAllKnop_Click()
 {
     if (List1->count() == 0)
         return;
-    if (!Platform::dialogs().ask(QStringLiteral("Wilt u alle ") + QString::number(List1->count())
+    if (!m_context.dialogs.ask(QStringLiteral("Wilt u alle ") + QString::number(List1->count())
                                      + QStringLiteral(" namen verwijderen?"),
                                  QStringLiteral(" Delete All")))
         return;
     List1->clear();
     m_scorelijst.clear();
+    saveScores();
+}
+
+void ScoreForm::saveScores()
+{
+    // Written at once: the end of a game reads the file again before adding its score,
+    // so a deletion kept only in memory would come back.
+    ScoreFile::save(m_context.folders.dataFile(QStringLiteral("Scorelijst.lib")), m_scorelijst);
 }
 
 void ScoreForm::OkKnop_Click()

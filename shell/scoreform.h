@@ -1,11 +1,13 @@
 #pragma once
 
+#include "shell/appcontext.h"
+
 #include <QDialog>
 
 class QFrame;
 class QLabel;
 class QListWidget;
-class Scorelijst;
+class ScoreList;
 class VistaButton;
 
 // The high-score window: the main window's list, highest score first, with Delete
@@ -14,7 +16,7 @@ class ScoreForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit ScoreForm(Scorelijst &scorelijst, QWidget *parent = nullptr);
+    ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent = nullptr);
 
     void DeleteKnop_Click();
     void DeleteAllKnop_Click();
@@ -28,8 +30,10 @@ public:
     VistaButton *OkKnop = nullptr;
 
 private:
+    void saveScores();
     void Form_Load();
     QRect twips(int top, int left, int width, int height) const;
 
-    Scorelijst &m_scorelijst;
+    AppContext m_context;
+    ScoreList &m_scorelijst;
 };

@@ -1,4 +1,4 @@
-#include "game/dialogs.h"
+#include "shell/widgetdialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,51 +28,54 @@ QString titleOrDefault(const QString &title)
     return title.isEmpty() ? Dialogs::applicationTitle() : title;
 }
 
-class WidgetDialogs final : public Dialogs
-{
-public:
-    void message(const QString &text, const QString &title, Icon icon) override
-    {
-        QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
-        box.exec();
-    }
-
-    bool ask(const QString &text, const QString &title, Icon icon) override
-    {
-        QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
-                        QApplication::activeWindow());
-        return box.exec() == QMessageBox::Yes;
-    }
-
-    QString input(const QString &prompt, const QString &title, const QString &proposed) override
-    {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(QApplication::activeWindow(), titleOrDefault(title), prompt,
-                                                     QLineEdit::Normal, proposed, &ok);
-        return ok ? answer : QString();
-    }
-
-    void showModal(QWidget *window) override
-    {
-        QPointer<QWidget> guard(window);
-        if (auto *dialog = qobject_cast<QDialog *>(window)) {
-            dialog->exec();
-        } else {
-            window->setAttribute(Qt::WA_DeleteOnClose, false);
-            window->setWindowModality(Qt::ApplicationModal);
-            QEventLoop loop;
-            QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
-            window->show();
-            while (guard && guard->isVisible())
-                loop.processEvents(QEventLoop::WaitForMoreEvents);
-        }
-        delete guard.data();
-    }
-};
-
 } // namespace
 
-std::unique_ptr<Dialogs> makeWidgetDialogs()
+void WidgetDialogs::message(const QString &text, const QString &title, Icon icon)
 {
-    return std::make_unique<WidgetDialogs>();
+    QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString WidgetDialogs::input(const QString &prompt, const QString &title, const QString &proposed)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), titleOrDefault(title), prompt,
+                                                 QLineEdit::Normal, proposed, &ok);
+    return ok ? answer : QString();
+}
+
+void WidgetDialogs::showModal(QWidget *window)
+{
+    QPointer<QWidget> guard(window);
+    if (auto *dialog = qobject_cast<QDialog *>(window)) {
+        dialog->exec();
+    } else {
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->setWindowModality(Qt::ApplicationModal);
+        QEventLoop loop;
+        QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+        window->show();
+        while (guard && guard->isVisible())
+            loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    delete guard.data();
+}
+
+void WidgetDialogs::notify(const QString &text, const QString &title, const std::function<void()> &closed)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box, [closed](int) {
+        if (closed)
+            closed();
+    });
+    box->open();
 }

@@ -20,9 +20,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
         m_platform = std::make_unique<TestPlatform>();
         m_settings = GameSettings();
-        m_settings.Afdruktekst = "  Mijn voettekst  ";
-        m_settings.RandkleurRood = 10; // green 30, blue 40
-        m_settings.Speeltijd = 45;
+        m_settings.printFooter = "  Mijn voettekst  ";
+        m_settings.borderRed = 10; // green 30, blue 40
+        m_settings.speeltijd = 45;
         m_border.clear();
         m_form = std::make_unique<ConfigForm>(m_settings, [this](const QColor &colour) { m_border << colour; });
         m_form->show();
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(m_form->Label6->text(), "Speeltijd in seconden (" + minutes + " Min.)");
         QTest::mouseClick(m_form->OkKnop, Qt::LeftButton);
         QCOMPARE(m_form->result(), int(QDialog::Accepted));
-        QCOMPARE(m_settings.Speeltijd, seconds);
+        QCOMPARE(m_settings.speeltijd, seconds);
     }
     // OK gives the border the record's colour once more and stores a trimmed footer.
     void slidersRecolourAtOnceAndOkStores()
@@ -68,8 +68,8 @@ private slots:
 
         QTest::mouseClick(m_form->OkKnop, Qt::LeftButton);
         QCOMPARE(m_border, (QList<QColor>{QColor(255, 30, 40), QColor(255, 30, 40)}));
-        QCOMPARE(m_settings.RandkleurRood, 255.0);
-        QCOMPARE(m_settings.Afdruktekst, QString("Mijn voettekst"));
+        QCOMPARE(m_settings.borderRed, 255.0);
+        QCOMPARE(m_settings.printFooter, QString("Mijn voettekst"));
     }
     // Reset chooses 600 even when that entry is chosen already with other text typed over it.
     void resetThenCancelKeepsTheResetValues()
@@ -84,9 +84,9 @@ private slots:
         // Cancel keeps what Reset put in the record, but not the footer it showed.
         QTest::mouseClick(m_form->CancelKnop, Qt::LeftButton);
         QVERIFY(!m_form->isVisible());
-        QCOMPARE(m_settings.RandkleurGroen, 0.0);
-        QCOMPARE(m_settings.Speeltijd, 600);
-        QCOMPARE(m_settings.Afdruktekst, QString("  Mijn voettekst  "));
+        QCOMPARE(m_settings.borderGreen, 0.0);
+        QCOMPARE(m_settings.speeltijd, 600);
+        QCOMPARE(m_settings.printFooter, QString("  Mijn voettekst  "));
     }
 
 private:

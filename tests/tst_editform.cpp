@@ -42,7 +42,7 @@ void fillBoxes(EditForm &form, const QStringList &texts)
 QStringList row(const EditForm &form, int index)
 {
     const PuzzleEntry &e = form.list().entry(index);
-    return {e.Trefwoord, e.Omschrijving[0], e.Omschrijving[1], e.Omschrijving[2], e.Omschrijving[3]};
+    return {e.keyword, e.descriptions[0], e.descriptions[1], e.descriptions[2], e.descriptions[3]};
 }
 
 void clickRow(EditForm &form, int index)

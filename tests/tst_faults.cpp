@@ -1,8 +1,8 @@
 #include "game/gamesettings.h"
 #include "game/loadsave.h"
 #include "game/puzzlelist.h"
-#include "game/scorelijst.h"
-#include "shell/main.h"
+#include "game/scorelist.h"
+#include "shell/mainwindow.h"
 #include "support/fakes.h"
 #include "tools/woordenform.h"
 
@@ -30,18 +30,18 @@ QStringList readBack(const QString &name)
         LaadPuzzelLijst(list);
         QStringList keywords;
         for (const PuzzleEntry &e : list.entries())
-            keywords << e.Trefwoord;
+            keywords << e.keyword;
         return keywords;
     }
     if (name == "Scorelijst.lib") {
-        Scorelijst list;
+        ScoreList list;
         LaadScorelijst(list);
         return list.lines();
     }
     GameSettings settings;
-    const bool whole = LaadInstellingen(settings);
+    const bool whole = loadSettings(settings);
     GameSettings next;
-    return {QString::number(settings.Speeltijd), whole ? "whole" : "damaged", LaadInstellingen(next) ? "whole" : "damaged"};
+    return {QString::number(settings.speeltijd), whole ? "whole" : "damaged", loadSettings(next) ? "whole" : "damaged"};
 }
 
 // A small file system of its own for the Data folder, so a full or read-only disk is
@@ -141,7 +141,7 @@ void TestFaults::missingDataFolderStartsAndRemakesItOnExit()
     QCOMPARE(window.InfoLabel->text(), QStringLiteral("0 / "));
     platform.dialogs().inputs = {QStringLiteral("Anna")};
     window.controller().MenuKnop_Click(0);
-    QCOMPARE(window.controller().state().fase, GameState::Fase::Idle);
+    QCOMPARE(window.controller().state().phase, GameState::Phase::Idle);
     QCOMPARE(platform.dialogs().shown.last().kind, ShownDialog::Message);
     window.controller().scorelijst().add(QStringLiteral("0100 - Anna"));
     platform.dialogs().answers = {true};
@@ -180,7 +180,7 @@ void TestFaults::unwritableDataFolderKeepsTheOldFiles()
     list.append(PuzzleEntry{QStringLiteral("peer"), {"een", "twee", "drie", "vier"}});
     platform.clock().step = 1000; // each wait ends at once
     BewaarPuzzelLijst(list, nullptr);
-    Scorelijst scores;
+    ScoreList scores;
     LaadScorelijst(scores);
     VoegScoreToe(scores, 200, QStringLiteral("Cor"));
     QCOMPARE(scores.lines().last(), QStringLiteral("0200 - Cor"));

@@ -1,5 +1,5 @@
 #include "game/bord.h"
-#include "game/datamodule.h"
+#include "game/roundbuilder.h"
 #include "game/gamecontroller.h"
 #include "support/fakes.h"
 
@@ -20,7 +20,7 @@ public:
     void setNextEnabled(bool e) override { nextEnabled = e; }
     void setMenuEnabled(bool e) override { menuEnabled = e; }
     void setWoordZichtbaar(int n, bool v) override { visible[n - 1] = v; }
-    void toonRonde(const RondeBeeld &) override { ++rounds; }
+    void toonRonde(const RoundView &) override { ++rounds; }
     void vulSlot(int slot, const QRect &rect, const QColor &colour) override
     {
         fills.append({slot, rect, colour});
@@ -149,25 +149,25 @@ void TestGameController::playingTimeAndGameStates()
     QFETCH(int, setting);
     QFETCH(int, seconds);
     QFETCH(QString, firstTick);
-    m_game->settings().Speeltijd = setting;
+    m_game->settings().speeltijd = setting;
     // Idle: answers and "Volgende" do nothing before the first game.
     QVERIFY(!m_bord->clockRunning && !m_bord->nextEnabled && m_bord->menuEnabled);
     enter(QStringLiteral("appel"));
     m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().Score, 0);
+    QCOMPARE(m_game->state().score, 0);
     QVERIFY(m_bord->fills.isEmpty());
 
     startGame();
-    QCOMPARE(m_game->state().fase, GameState::Fase::Running);
+    QCOMPARE(m_game->state().phase, GameState::Phase::Running);
     QVERIFY(m_bord->clockRunning && m_bord->textEnabled && m_bord->nextEnabled && !m_bord->menuEnabled);
     QCOMPARE(m_bord->naam, QStringLiteral("Anna"));
     tick(1);
     QCOMPARE(m_bord->klok, firstTick);
     tick(seconds - 2);
-    QCOMPARE(m_game->state().fase, GameState::Fase::Running);
+    QCOMPARE(m_game->state().phase, GameState::Phase::Running);
     tick(1);
     QCOMPARE(m_bord->klok, QStringLiteral("00:00 "));
-    QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
+    QCOMPARE(m_game->state().phase, GameState::Phase::Ended);
     QVERIFY(!m_bord->clockRunning && !m_bord->textEnabled && !m_bord->nextEnabled && m_bord->menuEnabled);
 }
 
@@ -197,7 +197,7 @@ void TestGameController::oneEnterFindsTwoEqualKeywords()
     m_game->laadGegevens();
     startGame();
     enter(QStringLiteral("KAT"));
-    QCOMPARE(m_game->state().Score, 40);
+    QCOMPARE(m_game->state().score, 40);
     QCOMPARE(m_bord->visible, (Shown{true, true, false}));
 }
 
@@ -208,7 +208,7 @@ void TestGameController::volgendeThenWipeThenThirdFindBuildsNextRound()
     QCOMPARE(m_bord->text, QStringLiteral("APPEL"));
     QCOMPARE(m_bord->score, QStringLiteral("-40"));
     m_game->NextKnop_Click();
-    QCOMPARE(m_game->state().Score, -80);
+    QCOMPARE(m_game->state().score, -80);
     // The proposal, entered, finds APPEL; the next one is the first keyword still missing.
     m_game->Text1_KeyDown(GameController::EnterKey);
     m_game->NextKnop_Click();
@@ -249,17 +249,17 @@ void TestGameController::clockEndingMidFindStartsNoNewRound_data()
 void TestGameController::clockEndingMidFindStartsNoNewRound()
 {
     QFETCH(bool, duringWipe);
-    m_game->settings().Speeltijd = 60;
+    m_game->settings().speeltijd = 60;
     startGame();
     enter(QStringLiteral("appel"));
     enter(QStringLiteral("fiets"));
     tick(59);
     if (duringWipe)
-        m_bord->onFill = [this] { tick(m_game->state().TijdOver); };
+        m_bord->onFill = [this] { tick(m_game->state().secondsLeft); };
     else
-        m_platform->dialogs().onMessage = [this](const QString &) { tick(m_game->state().TijdOver); };
+        m_platform->dialogs().onMessage = [this](const QString &) { tick(m_game->state().secondsLeft); };
     enter(QStringLiteral("rode kool"));
-    QCOMPARE(m_game->state().fase, GameState::Fase::Ended);
+    QCOMPARE(m_game->state().phase, GameState::Phase::Ended);
     QCOMPARE(m_bord->rounds, 1);
     QCOMPARE(m_bord->visible, (Shown{true, true, true}));
     QCOMPARE(m_game->scorelijst().lines(), QStringList{"0060 - Anna"});
@@ -268,7 +268,7 @@ void TestGameController::clockEndingMidFindStartsNoNewRound()
 
 void TestGameController::gameEndStoresScoreBeforeMessageThenShowsScores()
 {
-    m_game->settings().Speeltijd = 60;
+    m_game->settings().speeltijd = 60;
     startGame(QStringLiteral(" Bea"));
     m_game->NextKnop_Click();
     QStringList linesAtMessage, windowsAtMessage;
@@ -289,13 +289,13 @@ void TestGameController::startRefusedWithoutNameOrPuzzles()
     m_platform->dialogs().inputs = {QStringLiteral("   ")};
     m_game->MenuKnop_Click(0); // a blank name
     m_game->MenuKnop_Click(0); // cancelled
-    QCOMPARE(m_game->state().fase, GameState::Fase::Idle);
+    QCOMPARE(m_game->state().phase, GameState::Phase::Idle);
     m_platform->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
     m_game->laadGegevens();
     m_platform->dialogs().shown.clear();
     m_platform->dialogs().inputs = {QStringLiteral("Anna")};
     m_game->MenuKnop_Click(0);
-    QCOMPARE(m_game->state().fase, GameState::Fase::Idle);
+    QCOMPARE(m_game->state().phase, GameState::Phase::Idle);
     QCOMPARE(m_platform->dialogs().shown.size(), 1); // only the message, no name asked
 }
 

@@ -42,13 +42,13 @@ void TestGameSettings::readsTheFile()
         QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(file) == file.size());
     stored.close();
     GameSettings settings;
-    settings.Speeltijd = 90; // a read starts from the defaults
-    const bool whole = LaadInstellingen(settings);
-    QCOMPARE(QStringList({whole ? "whole" : "damaged", QString::number(settings.Speeltijd), settings.randkleur().name(),
-                          settings.Afdruktekst}).join(u'|'), read);
+    settings.speeltijd = 90; // a read starts from the defaults
+    const bool whole = loadSettings(settings);
+    QCOMPARE(QStringList({whole ? "whole" : "damaged", QString::number(settings.speeltijd), settings.borderColour().name(),
+                          settings.printFooter}).join(u'|'), read);
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QCOMPARE(stored.readAll(), fileAfter.isNull() ? file : fileAfter);
-    QVERIFY(LaadInstellingen(settings)); // the next start reads the file left behind
+    QVERIFY(loadSettings(settings)); // the next start reads the file left behind
 }
 
 void TestGameSettings::unwritableFileFailsQuietly()
@@ -57,10 +57,10 @@ void TestGameSettings::unwritableFileFailsQuietly()
     // A folder in the file's place cannot be opened nor replaced, even by an administrator.
     QVERIFY(QDir(platform.folder()).mkdir("Raadkwartet.ini"));
     GameSettings settings;
-    settings.Speeltijd = 90;
-    QVERIFY(!BewaarInstellingen(settings));
-    QVERIFY(!LaadInstellingen(settings));
-    QCOMPARE(settings.Speeltijd, 600);
+    settings.speeltijd = 90;
+    QVERIFY(!saveSettings(settings));
+    QVERIFY(!loadSettings(settings));
+    QCOMPARE(settings.speeltijd, 600);
 }
 
 QTEST_MAIN(TestGameSettings)

@@ -1,5 +1,5 @@
 #include "controls/vistabutton.h"
-#include "shell/main.h"
+#include "shell/mainwindow.h"
 #include "shell/paintpanel.h"
 #include "shell/scoreform.h"
 #include "support/fakes.h"
@@ -95,7 +95,7 @@ void TestMainWindow::firstStartWithoutSettingsKeepsTheFirstBorder()
 void TestMainWindow::playsAWholeGame()
 {
     Main *w = makeWindow();
-    w->controller().settings().Speeltijd = 60;
+    w->controller().settings().speeltijd = 60;
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     m_platform->dialogs().inputs = {QStringLiteral("Anna")};
@@ -135,7 +135,7 @@ void TestMainWindow::playsAWholeGame()
 
 void TestMainWindow::scoreFormListsHighestFirstAndDeletes()
 {
-    Scorelijst list;
+    ScoreList list;
     for (const char *line : {"0080 - Bram", "0120 - Anna", "0340 - Cor", "0120 - Anna"})
         list.add(QString::fromLatin1(line));
     auto &dialogs = m_platform->dialogs();

@@ -74,7 +74,7 @@ private slots:
 
         QList<PuzzleEntry> list = makeRows(rows);
         if (rows > 0) // wider than any column: printed whole
-            list[0].Omschrijving[1] = QString(100, u'x');
+            list[0].descriptions[1] = QString(100, u'x');
         RecordingSink sink;
         ListPrinter(sink, list, footer, moment).LijstAfdrukken();
 
@@ -97,9 +97,9 @@ private slots:
                 const QColor band = number % 2 ? QColor(240, 240, 240) : QColor(250, 250, 250);
                 expected << QStringLiteral("fill 300,%1 16290,%2 %3").arg(y).arg(y + 240).arg(band.name())
                          << describe({300, y}, QStringLiteral(" %1").arg(number), bold, QColor(0, 90, 90))
-                         << describe({1200, y}, entry.Trefwoord, plain, QColor(120, 0, 0));
+                         << describe({1200, y}, entry.keyword, plain, QColor(120, 0, 0));
                 for (int k = 0; k < 4; ++k)
-                    expected << describe({lefts[k + 2], y}, entry.Omschrijving[k], plain, grey);
+                    expected << describe({lefts[k + 2], y}, entry.descriptions[k], plain, grey);
             }
             if (rows > 0)
                 expected << describe({300, 11160}, footer, plain, grey);

@@ -63,7 +63,7 @@ void TestPuzzleDatabase::loadsRecords()
     LaadPuzzelLijst(list);
     QStringList read;
     for (const PuzzleEntry &e : list.entries())
-        read << QStringList{e.Trefwoord, e.Omschrijving[0], e.Omschrijving[1], e.Omschrijving[2], e.Omschrijving[3]}.join(u'|');
+        read << QStringList{e.keyword, e.descriptions[0], e.descriptions[1], e.descriptions[2], e.descriptions[3]}.join(u'|');
     QCOMPARE(read, rows);
 }
 

@@ -1,4 +1,4 @@
-#include "game/datamodule.h"
+#include "game/roundbuilder.h"
 #include "game/puzzlelist.h"
 #include "support/fakes.h"
 
@@ -49,18 +49,18 @@ void TestRoundBuilder::showsDescriptionsInTheirSlotsAndTilesWithGaps()
     QFETCH(QStringList, slotCaptions);
     TestPlatform platform;
     platform.random().values = {(order - 0.5) / 26}; // a draw that gives this order
-    Ronde ronde;
+    Round ronde;
     const QStringList words{"a", "rode kool", "c"};
     for (int n = 0; n < 3; ++n) {
-        ronde.RondeWoord[n] = words.at(n);
+        ronde.keywords[n] = words.at(n);
         for (int k = 0; k < 4; ++k)
-            ronde.RondeOmschrijving[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
+            ronde.descriptions[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
     }
-    const RondeBeeld beeld = ToonRonde(ronde);
-    QCOMPARE(beeld.woordCaption[1], QStringLiteral("RODE KOOL"));
+    const RoundView beeld = ToonRonde(ronde);
+    QCOMPARE(beeld.keywordCaptions[1], QStringLiteral("RODE KOOL"));
     QCOMPARE(beeld.tileX[1], QList<int>({150, 170, 190, 210, 250, 270, 290, 310})); // a gap for the blank
-    QCOMPARE(ronde.MatrixNummer, order);
-    QCOMPARE(QStringList(beeld.slotCaption.begin(), beeld.slotCaption.end()), slotCaptions);
+    QCOMPARE(ronde.orderNumber, order);
+    QCOMPARE(QStringList(beeld.slotCaptions.begin(), beeld.slotCaptions.end()), slotCaptions);
 }
 
 void TestRoundBuilder::drawsThreeDifferentRows_data()
@@ -87,14 +87,14 @@ void TestRoundBuilder::drawsThreeDifferentRows()
         const QString n = QString::number(i);
         list.append(PuzzleEntry{"woord" + n, {n + "a", n + "b", n + "c", n + "d"}});
     }
-    Ronde ronde;
+    Round ronde;
     QCOMPARE(KiesTrefwoorden(list, rows, ronde), !expected.isEmpty());
     for (int n = 0; n < expected.size(); ++n) {
-        QCOMPARE(ronde.RondeWoord[n], list.entry(expected[n] - 1).Trefwoord);
-        QCOMPARE(ronde.RondeOmschrijving[n], list.entry(expected[n] - 1).Omschrijving);
+        QCOMPARE(ronde.keywords[n], list.entry(expected[n] - 1).keyword);
+        QCOMPARE(ronde.descriptions[n], list.entry(expected[n] - 1).descriptions);
     }
     if (expected.isEmpty()) // refused before drawing, the round left alone
-        QVERIFY(platform.random().draws == 0 && ronde.RondeWoord[0].isEmpty());
+        QVERIFY(platform.random().draws == 0 && ronde.keywords[0].isEmpty());
     QVERIFY(platform.random().draws < 5000); // a stuck source does not hang the game
 }
 

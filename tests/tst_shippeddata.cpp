@@ -1,4 +1,4 @@
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "tools/spreekwoordenlijst.h"
 
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 #include "tools/regellezer.h"
 
 #include <QFile>

@@ -2,9 +2,10 @@
 
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "game/dialogs.h"
-#include "game/platform.h"
-#include "game/twips.h"
+#include "shell/dialogs.h"
+#include "game/clock.h"
+#include "game/folders.h"
+#include "common/twips.h"
 #include "tools/spreekwoordenlijst.h"
 
 #include <QGuiApplication>
@@ -18,8 +19,9 @@ const QString s_titel = QStringLiteral("Spreekwoorden en Gezegden");
 
 } // namespace
 
-SpreekwoordForm::SpreekwoordForm(QWidget *parent)
+SpreekwoordForm::SpreekwoordForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
+    , m_context(context)
 {
     Form_Load();
 }
@@ -77,13 +79,13 @@ void SpreekwoordForm::LaadSpreekwoorden()
     List2->clear();
 
     SpreekwoordenLijst lijst;
-    const bool gelezen = lijst.laad(Platform::dataFile(QStringLiteral("Spreekwoorden.lib")));
+    const bool gelezen = lijst.laad(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
     // A failure keeps what was read before it.
     List1->addItems(lijst.spreekwoorden());
     List2->addItems(lijst.betekenisvelden());
     QGuiApplication::restoreOverrideCursor();
     if (!gelezen) {
-        Platform::dialogs().message(QStringLiteral("Kan database niet vinden..."), QStringLiteral("Error"),
+        m_context.dialogs.message(QStringLiteral("Kan database niet vinden..."), QStringLiteral("Error"),
                                     Dialogs::Icon::Critical);
         return;
     }
@@ -97,7 +99,7 @@ void SpreekwoordForm::List1_DblClick()
     const int i = List1->currentRow();
     if (i < 0 || i >= List2->count())
         return;
-    Platform::dialogs().message(SpreekwoordenLijst::betekenis(List2->item(i)->text()),
+    m_context.dialogs.message(SpreekwoordenLijst::betekenis(List2->item(i)->text()),
                                 QStringLiteral("Betekenis"));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/appcontext.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -11,7 +13,7 @@ class SpreekwoordForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit SpreekwoordForm(QWidget *parent = nullptr);
+    explicit SpreekwoordForm(const AppContext &context, QWidget *parent = nullptr);
 
     void LaadSpreekwoorden();
     void List1_DblClick();
@@ -24,6 +26,7 @@ public:
     VistaButton *OkKnop = nullptr;
 
 private:
+    AppContext m_context;
     void Form_Load();
     QRect twips(int left, int top, int width, int height) const;
 };

@@ -2,10 +2,11 @@
 
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "game/dialogs.h"
-#include "game/platform.h"
+#include "shell/dialogs.h"
+#include "game/clock.h"
+#include "game/folders.h"
 #include "game/tekst.h"
-#include "game/twips.h"
+#include "common/twips.h"
 #include "tools/woordenlijstmodel.h"
 #include "tools/woordzoeker.h"
 
@@ -27,8 +28,9 @@ constexpr qint64 s_frameMs = 16;
 
 } // namespace
 
-WoordenForm::WoordenForm(QWidget *parent)
+WoordenForm::WoordenForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
+    , m_context(context)
 {
     Form_Load();
 }
@@ -115,11 +117,11 @@ void WoordenForm::StartKnop_Click()
 {
     const QString term = trimBlanks(Text1->text());
     if (term.isEmpty()) {
-        Platform::dialogs().message(QStringLiteral("Trefwoord invullen a.u.b."), Dialogs::applicationTitle());
+        m_context.dialogs.message(QStringLiteral("Trefwoord invullen a.u.b."), Dialogs::applicationTitle());
         return;
     }
     if (term.size() < 3) {
-        Platform::dialogs().message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"),
+        m_context.dialogs.message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"),
                                     Dialogs::applicationTitle());
         return;
     }
@@ -141,7 +143,7 @@ void WoordenForm::LaadDatabase(qint16 index)
 
     QElapsedTimer sindsGetoond;
     sindsGetoond.start();
-    const bool gelezen = zoeker.zoek(Platform::dataFile(QStringLiteral("Nederlands.lib")),
+    const bool gelezen = zoeker.zoek(m_context.folders.shippedFile(QStringLiteral("Nederlands.lib")),
                                      [&](const QStringList &gevonden) {
                                          m_woorden->append(gevonden);
                                          if (sindsGetoond.elapsed() >= s_frameMs) {
@@ -150,7 +152,7 @@ void WoordenForm::LaadDatabase(qint16 index)
                                          }
                                      });
     if (!gelezen) {
-        Platform::dialogs().message(QStringLiteral("Kan de database niet vinden!"), Dialogs::applicationTitle());
+        m_context.dialogs.message(QStringLiteral("Kan de database niet vinden!"), Dialogs::applicationTitle());
         QGuiApplication::restoreOverrideCursor();
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/appcontext.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -16,7 +18,7 @@ class WoordenForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit WoordenForm(QWidget *parent = nullptr);
+    explicit WoordenForm(const AppContext &context, QWidget *parent = nullptr);
 
     void StartKnop_Click();
     // One search; index 0, 1 or 2 as the option buttons.
@@ -38,6 +40,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    AppContext m_context;
     void Form_Load();
     QRect twips(int left, int top, int width, int height) const;
     void toonLijst();

@@ -1,6 +1,6 @@
 #include "fuzzsupport.h"
 
-#include "game/cp1252.h"
+#include "common/cp1252.h"
 
 // Every byte sequence decodes and encodes back unchanged.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PuzzleList list;
     LaadPuzzelLijst(list);
     for (const PuzzleEntry &entry : list.entries())
-        FUZZ_CHECK(!QString(entry.Trefwoord).remove(QLatin1Char(' ')).isEmpty());
+        FUZZ_CHECK(!QString(entry.keyword).remove(QLatin1Char(' ')).isEmpty());
     FUZZ_CHECK(size_t(list.count()) <= size);
     return 0;
 }

@@ -9,18 +9,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static FuzzFolder folder;
     folder.write(QStringLiteral("Raadkwartet.ini"), data, size);
     GameSettings settings;
-    if (!LaadInstellingen(settings)) {
+    if (!loadSettings(settings)) {
         GameSettings again;
-        const bool reread = LaadInstellingen(again);
+        const bool reread = loadSettings(again);
         // A footer holding a quote or line break cannot survive the file format.
-        if (!settings.Afdruktekst.contains(QLatin1Char('"')) && !settings.Afdruktekst.contains(QLatin1Char('\n'))
-            && !settings.Afdruktekst.contains(QLatin1Char('\r'))) {
+        if (!settings.printFooter.contains(QLatin1Char('"')) && !settings.printFooter.contains(QLatin1Char('\n'))
+            && !settings.printFooter.contains(QLatin1Char('\r'))) {
             FUZZ_CHECK(reread);
-            FUZZ_CHECK(again.Speeltijd == settings.Speeltijd);
-            FUZZ_CHECK(again.RandkleurBlauw == settings.RandkleurBlauw);
+            FUZZ_CHECK(again.speeltijd == settings.speeltijd);
+            FUZZ_CHECK(again.borderBlue == settings.borderBlue);
         }
     }
-    const QColor colour = settings.randkleur();
+    const QColor colour = settings.borderColour();
     FUZZ_CHECK(colour.isValid());
     return 0;
 }

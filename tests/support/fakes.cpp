@@ -11,6 +11,23 @@ void FakeDialogs::message(const QString &text, const QString &title, Icon icon)
         onMessage(text);
 }
 
+void FakeDialogs::notify(const QString &text, const QString &title, const std::function<void()> &closed)
+{
+    shown.append({ShownDialog::Notice, text, title, Icon::None});
+    openNotices.push_back(closed);
+}
+
+bool FakeDialogs::closeNotice()
+{
+    if (openNotices.empty())
+        return false;
+    const std::function<void()> closed = openNotices.front();
+    openNotices.pop_front();
+    if (closed)
+        closed();
+    return true;
+}
+
 bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon)
 {
     shown.append({ShownDialog::Question, text, title, icon});
@@ -35,6 +52,8 @@ void FakeDialogs::showModal(QWidget *window)
 {
     // The window counts as closed at once; it is deleted unseen.
     shown.append({ShownDialog::Window, window->metaObject()->className(), window->windowTitle(), Icon::None});
+    if (onWindow)
+        onWindow(window);
     delete window;
 }
 
@@ -48,39 +67,21 @@ double FakeRandom::draw()
     return last;
 }
 
-TestPlatform::TestPlatform()
+TestContext::TestContext()
+    : folders(Folders::beside(m_dir.path(), m_dir.path() + "/Raadkwartet"))
+    , m_context{random, clock, folders, dialogs, printers}
 {
     QDir(m_dir.path()).mkpath("Data");
-    auto dialogs = std::make_unique<FakeDialogs>();
-    auto clock = std::make_unique<FakeClock>();
-    auto random = std::make_unique<FakeRandom>();
-    m_dialogs = dialogs.get();
-    m_clock = clock.get();
-    m_random = random.get();
-    Platform::setDialogs(std::move(dialogs));
-    Platform::setClock(std::move(clock));
-    Platform::setRandom(std::move(random));
-    Platform::setProgramFolder(m_dir.path());
-    Platform::setProgramFile(m_dir.path() + "/Raadkwartet");
 }
 
-TestPlatform::~TestPlatform()
-{
-    Platform::setDialogs(nullptr);
-    Platform::setClock(nullptr);
-    Platform::setRandom(nullptr);
-    Platform::setProgramFolder(QString());
-    Platform::setProgramFile(QString());
-}
-
-void TestPlatform::writeData(const QString &name, const QByteArray &bytes) const
+void TestContext::writeData(const QString &name, const QByteArray &bytes) const
 {
     QFile file(dataPath(name));
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
 
-QByteArray TestPlatform::readData(const QString &name) const
+QByteArray TestContext::readData(const QString &name) const
 {
     QFile file(dataPath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

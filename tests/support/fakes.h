@@ -1,7 +1,11 @@
 #pragma once
 
-#include "game/dialogs.h"
-#include "game/platform.h"
+#include "editor/printerchoice.h"
+#include "game/clock.h"
+#include "game/folders.h"
+#include "game/randomsource.h"
+#include "shell/appcontext.h"
+#include "shell/dialogs.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -11,7 +15,7 @@
 
 // What a dialog was asked to show, for the tests to compare.
 struct ShownDialog {
-    enum Kind { Message, Question, Input, Window } kind;
+    enum Kind { Message, Notice, Question, Input, Window } kind;
     QString text;
     QString title;
     Dialogs::Icon icon = Dialogs::Icon::None;
@@ -22,27 +26,35 @@ class FakeDialogs final : public Dialogs
 {
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
+    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override;
     bool ask(const QString &text, const QString &title, Icon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
     void showModal(QWidget *window) override;
+
+    // Dismisses the oldest notice still open, running what waits for it; false when none is open.
+    bool closeNotice();
 
     std::deque<bool> answers;         // for ask(); an empty queue answers No
     std::deque<QString> inputs;       // for input(); an empty queue cancels
     QList<ShownDialog> shown;
     // Runs inside message(), as a person would act while a message box is open.
     std::function<void(const QString &)> onMessage;
+    // Runs for each window shown modally, before it is closed and deleted.
+    std::function<void(QWidget *)> onWindow;
+    std::deque<std::function<void()>> openNotices;
 };
 
-// A clock the test sets; the monotonic count moves on by 'step' ms at every read,
-// so a wait ends after a bounded number of event loop rounds.
+// A clock the test sets and moves on by hand.
 class FakeClock final : public Clock
 {
 public:
     QDateTime now() const override { return current; }
     qint64 monotonicMs() const override { return monotonic += step; }
+    void advance(qint64 ms) { monotonic += ms; }
 
     QDateTime current = QDateTime(QDate(2026, 12, 4), QTime(9, 5, 3));
     mutable qint64 monotonic = 0;
+    // Added at every read, so a wait on this clock ends after a bounded number of rounds.
     qint64 step = 5;
 };
 
@@ -57,26 +69,40 @@ public:
     int draws = 0;
 };
 
-// Installs fresh fakes and a temporary program folder (with an empty Data folder) for
-// the lifetime of one test; puts the real seams back afterwards.
-class TestPlatform
+// Printers of the test's own; the first stands for the system's default.
+class FakePrinterChoice final : public PrinterChoice
 {
 public:
-    TestPlatform();
-    ~TestPlatform();
+    QStringList installed() const override { return printers; }
+    QStringList printers;
 
+protected:
+    QString systemDefault() const override { return printers.value(0); }
+};
+
+// Fresh fakes and a temporary program folder (with an empty Data folder) for one test.
+class TestContext
+{
+public:
+    TestContext();
+
+    const AppContext &context() const { return m_context; }
     QString folder() const { return m_dir.path(); }
     QString dataPath(const QString &name) const { return m_dir.path() + "/Data/" + name; }
     void writeData(const QString &name, const QByteArray &bytes) const;
     QByteArray readData(const QString &name) const;
 
-    FakeDialogs &dialogs() { return *m_dialogs; }
-    FakeClock &clock() { return *m_clock; }
-    FakeRandom &random() { return *m_random; }
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeRandom random;
+    FakePrinterChoice printers;
 
 private:
     QTemporaryDir m_dir;
-    FakeDialogs *m_dialogs;
-    FakeClock *m_clock;
-    FakeRandom *m_random;
+
+public:
+    const Folders folders;
+
+private:
+    AppContext m_context;
 };

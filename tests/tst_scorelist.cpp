@@ -1,5 +1,5 @@
 #include "game/loadsave.h"
-#include "game/scorelijst.h"
+#include "game/scorelist.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -49,7 +49,7 @@ void TestScorelijst::keepsLinesSorted()
 {
     QFETCH(QStringList, added);
     QFETCH(QStringList, sorted);
-    Scorelijst list;
+    ScoreList list;
     for (const QString &line : added)
         QVERIFY(list.add(line));
     QCOMPARE(list.lines(), sorted);
@@ -57,7 +57,7 @@ void TestScorelijst::keepsLinesSorted()
 
 void TestScorelijst::removesExactlyEqualLinesAndRefusesEmptyAndSurplusOnes()
 {
-    Scorelijst list;
+    ScoreList list;
     QVERIFY(!list.add(QString()));
     for (const char *line : {"0100 - a", "0100 - A", "0100 - a"})
         list.add(line);
@@ -71,7 +71,7 @@ void TestScorelijst::removesExactlyEqualLinesAndRefusesEmptyAndSurplusOnes()
 void TestScorelijst::readsAndRewritesTheFile()
 {
     TestPlatform platform;
-    Scorelijst list;
+    ScoreList list;
     LaadScorelijst(list); // no file yet: empty, nothing created
     QVERIFY(list.count() == 0 && !QFile::exists(platform.dataPath("Scorelijst.lib")));
     // Header lines not checked, empty lines skipped, lines sorted; commas in quotes kept.

@@ -1,17 +1,17 @@
 #include "fuzzsupport.h"
 
 #include "game/loadsave.h"
-#include "game/scorelijst.h"
+#include "game/scorelist.h"
 
-// Any Data/Scorelijst.lib loads into a list without empty lines and within its limit,
+// Any Data/ScoreList.lib loads into a list without empty lines and within its limit,
 // and a save followed by a load gives the same lines.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static FuzzFolder folder;
     folder.write(QStringLiteral("Data/Scorelijst.lib"), data, size);
-    Scorelijst list;
+    ScoreList list;
     LaadScorelijst(list);
-    FUZZ_CHECK(list.count() <= Scorelijst::MaxLines);
+    FUZZ_CHECK(list.count() <= ScoreList::MaxLines);
     bool quoteOrBreak = false;
     for (const QString &line : list.lines()) {
         FUZZ_CHECK(!line.isEmpty());
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (!quoteOrBreak) {
         BewaarScorelijst(list);
-        Scorelijst again;
+        ScoreList again;
         LaadScorelijst(again);
         FUZZ_CHECK(again.lines() == list.lines());
     }

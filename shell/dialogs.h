@@ -2,11 +2,12 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
-// Message boxes, the input box and modal windows, behind one interface so the game's
-// rules can be driven without a person answering. The real implementation lives with
-// the widgets (shell/); tests answer from a queue.
+// Message boxes, the input box and modal windows, behind one interface so the windows
+// can be driven without a person answering: tests answer from a queue.
 class Dialogs
 {
 public:
@@ -16,6 +17,9 @@ public:
 
     // A message with only an OK button; returns when it is closed.
     virtual void message(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
+    // A message with only an OK button that does not hold up the caller: timers and the
+    // game clock run on while it is open. 'closed' runs once it has been dismissed.
+    virtual void notify(const QString &text, const QString &title, const std::function<void()> &closed) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
     // An input box; cancelling gives an empty text.

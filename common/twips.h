@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 // Window positions are given in twips (1/1440 inch): 15 twips a pixel at 96 dots per inch.
@@ -13,6 +15,12 @@ inline int toPixels(double twips, double dpi = 96.0)
 inline double fromPixels(double pixels, double dpi = 96.0)
 {
     return pixels * 1440.0 / dpi;
+}
+
+// A rectangle given in twips, in Qt's order (left, top, width, height), in pixels.
+inline QRect rect(double left, double top, double width, double height, double dpi = 96.0)
+{
+    return QRect(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi), toPixels(height, dpi));
 }
 
 } // namespace Twips

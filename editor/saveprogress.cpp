@@ -1,17 +1,31 @@
-#include "game/algemeen.h"
+#include "editor/saveprogress.h"
 
-#include "game/platform.h"
+#include "game/clock.h"
+#include "game/puzzlefile.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QThread>
 #include <QTimer>
 
-void Wacht(float seconds)
+void runSaveProgress(SaveProgress *progress, int rows, const Clock &clock)
 {
-    const Clock &clock = Platform::clock();
+    const int step = PuzzleFile::progressStep(rows);
+    if (progress)
+        progress->begin(saveBarBackground());
+    for (int i = 1; i <= rows; ++i) {
+        if (progress)
+            progress->fill(i * step, saveBarColour());
+        waitHandlingEvents(clock, 0.03);
+    }
+    if (progress)
+        progress->end();
+}
+
+void waitHandlingEvents(const Clock &clock, double seconds)
+{
     const qint64 start = clock.monotonicMs();
-    const double wanted = double(seconds) * 1000.0;
+    const double wanted = seconds * 1000.0;
     if (!(clock.monotonicMs() - start < wanted))
         return;
 

@@ -4,9 +4,9 @@
 #include <QString>
 
 // "mm:ss " for the game clock: minutes and seconds with two digits, one blank after.
-QString klokTekst(qint32 tijdOver);
+QString clockText(qint32 tijdOver);
 // The wall clock: the locale's short date, " / ", then h:mm:ss.
-QString wandklokTekst(const QDateTime &moment);
+QString wallClockText(const QDateTime &moment);
 // The playing time a game really gets: a time of 0 or less would never reach exactly
 // 0 on the way down, so such a game gets the default 600 seconds.
-qint32 speeltijdVoorSpel(qint32 speeltijd);
+qint32 playingTimeForGame(qint32 speeltijd);

@@ -1,8 +1,8 @@
-#include "game/klokteksten.h"
+#include "game/clocktexts.h"
 
 #include <QLocale>
 
-QString klokTekst(qint32 tijdOver)
+QString clockText(qint32 tijdOver)
 {
     const qint32 minuten = tijdOver / 60;
     const qint32 seconden = tijdOver % 60;
@@ -15,13 +15,13 @@ QString klokTekst(qint32 tijdOver)
     return text + QString::number(seconden) + QLatin1Char(' ');
 }
 
-QString wandklokTekst(const QDateTime &moment)
+QString wallClockText(const QDateTime &moment)
 {
     return QLocale().toString(moment.date(), QLocale::ShortFormat) + QStringLiteral(" / ")
         + moment.time().toString(QStringLiteral("H:mm:ss"));
 }
 
-qint32 speeltijdVoorSpel(qint32 speeltijd)
+qint32 playingTimeForGame(qint32 speeltijd)
 {
     return speeltijd > 0 ? speeltijd : 600;
 }

@@ -1,19 +1,19 @@
-#include "shell/tegellabel.h"
+#include "shell/keywordtileslabel.h"
 
 #include <QPainter>
 
-TegelLabel::TegelLabel(const QString &text, QWidget *parent)
+KeywordTilesLabel::KeywordTilesLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-QSize TegelLabel::sizeHint() const
+QSize KeywordTilesLabel::sizeHint() const
 {
     return QSize(qMax(1, int(text().size())) * TileWidth, TileTop + TileHeight + 4);
 }
 
-void TegelLabel::paintEvent(QPaintEvent *)
+void KeywordTilesLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setFont(font());

@@ -4,7 +4,7 @@
 
 // A keyword row's caption: each character centred on its letter tile (20 pixels a
 // tile), drawn with a dark edge so the light text stays readable on the light tiles.
-class TegelLabel : public QLabel
+class KeywordTilesLabel : public QLabel
 {
     Q_OBJECT
 public:
@@ -12,7 +12,7 @@ public:
     static constexpr int TileTop = 4;     // the tiles start 4 pixels below the row
     static constexpr int TileHeight = 28;
 
-    explicit TegelLabel(const QString &text, QWidget *parent = nullptr);
+    explicit KeywordTilesLabel(const QString &text, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
 

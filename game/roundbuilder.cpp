@@ -1,6 +1,6 @@
-#include "game/datamodule.h"
+#include "game/roundbuilder.h"
 
-#include "game/platform.h"
+#include "game/randomsource.h"
 #include "game/puzzlelist.h"
 
 namespace {
@@ -46,7 +46,7 @@ const std::array<QString, 26> &matrixOrders()
     return orders;
 }
 
-bool KiesTrefwoorden(const PuzzleList &list, int aantalItems, Ronde &ronde)
+bool RoundBuilder::drawKeywords(const PuzzleList &list, int aantalItems, Round &ronde) const
 {
     const int rows = qMin(aantalItems, maxDrawRows);
     // Three different rows cannot be found in fewer, and a row the list lacks cannot be read.
@@ -56,9 +56,9 @@ bool KiesTrefwoorden(const PuzzleList &list, int aantalItems, Ronde &ronde)
     std::array<bool, maxDrawRows + 1> used{};
     std::array<int, 3> drawn{};
     for (int &row : drawn) {
-        int r = Platform::drawWhole(rows);
+        int r = m_random.drawWhole(rows);
         for (int redraws = 0; (r < 1 || r > rows || used[r]) && redraws < maxRedraws; ++redraws)
-            r = Platform::drawWhole(rows);
+            r = m_random.drawWhole(rows);
         if (r < 1 || r > rows)
             r = 1;
         while (used[r])
@@ -69,37 +69,37 @@ bool KiesTrefwoorden(const PuzzleList &list, int aantalItems, Ronde &ronde)
 
     for (int n = 0; n < 3; ++n) {
         const PuzzleEntry &entry = list.entry(drawn[n] - 1);
-        ronde.RondeWoord[n] = entry.Trefwoord;
-        ronde.RondeOmschrijving[n] = entry.Omschrijving;
+        ronde.keywords[n] = entry.keyword;
+        ronde.descriptions[n] = entry.descriptions;
     }
     return true;
 }
 
-QString KiesMatrix(Ronde &ronde)
+QString RoundBuilder::drawOrder(Round &ronde) const
 {
-    ronde.MatrixNummer = Platform::drawWhole(int(matrixOrders().size()));
-    return matrixOrders().at(ronde.MatrixNummer - 1);
+    ronde.orderNumber = m_random.drawWhole(int(matrixOrders().size()));
+    return matrixOrders().at(ronde.orderNumber - 1);
 }
 
-RondeBeeld ToonRonde(Ronde &ronde)
+RoundView RoundBuilder::layOut(Round &ronde) const
 {
-    RondeBeeld beeld;
+    RoundView beeld;
     for (int n = 0; n < 3; ++n) {
-        const QString &woord = ronde.RondeWoord[n];
-        beeld.woordCaption[n] = woord.toUpper();
+        const QString &woord = ronde.keywords[n];
+        beeld.keywordCaptions[n] = woord.toUpper();
         for (int i = 0; i < woord.size(); ++i) {
             if (woord.at(i) != u' ')
                 beeld.tileX[n].append(150 + 20 * i);
         }
     }
 
-    ronde.MatrixTekst = KiesMatrix(ronde);
-    const QStringList numbers = ronde.MatrixTekst.split(u',');
+    ronde.orderText = drawOrder(ronde);
+    const QStringList numbers = ronde.orderText.split(u',');
     for (int j = 1; j <= 12; ++j) {
-        ronde.Positie[j - 1] = numbers.value(j - 1).toInt();
-        const int slot = ronde.Positie[j - 1];
+        ronde.slotOf[j - 1] = numbers.value(j - 1).toInt();
+        const int slot = ronde.slotOf[j - 1];
         if (slot >= 1 && slot <= 12)
-            beeld.slotCaption[slot - 1] = ronde.omschrijving(j);
+            beeld.slotCaptions[slot - 1] = ronde.description(j);
     }
     return beeld;
 }

@@ -1,0 +1,60 @@
+#include "game/folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+Folders::Folders(const QString &programFile, const QString &shippedData, const QString &playerFolder)
+    : m_programFile(programFile)
+    , m_shippedData(QDir::cleanPath(shippedData))
+    , m_playerFolder(QDir::cleanPath(playerFolder))
+{
+}
+
+Folders Folders::beside(const QString &folder, const QString &programFile)
+{
+    return Folders(programFile, folder + QStringLiteral("/Data"), folder);
+}
+
+Folders Folders::forProgram(const QString &programFile, const QString &playerFolder)
+{
+    const QString folder = QFileInfo(programFile).absolutePath();
+    const QFileInfo besideData(folder + QStringLiteral("/Data"));
+    if (besideData.isDir()) {
+        if (QFileInfo(folder).isWritable() && besideData.isWritable())
+            return beside(folder, programFile);
+        return Folders(programFile, besideData.filePath(), playerFolder);
+    }
+    const QString shared = folder + QStringLiteral("/../share/raadkwartet/Data");
+    if (QFileInfo(shared).isDir())
+        return Folders(programFile, shared, playerFolder);
+    // No shipped Data anywhere: behave as a folder install, which makes Data on saving.
+    return beside(folder, programFile);
+}
+
+QString Folders::shippedFile(const QString &name) const
+{
+    return m_shippedData + u'/' + name;
+}
+
+QString Folders::dataFile(const QString &name) const
+{
+    return m_playerFolder + QStringLiteral("/Data/") + name;
+}
+
+QString Folders::settingsFile() const
+{
+    return m_playerFolder + QStringLiteral("/Raadkwartet.ini");
+}
+
+bool Folders::preparePlayerFolder() const
+{
+    if (!separatePlayerFolder())
+        return true;
+    if (!QDir().mkpath(m_playerFolder + QStringLiteral("/Data")))
+        return false;
+    const QString puzzles = dataFile(QStringLiteral("Puzzel.lib"));
+    if (!QFileInfo::exists(puzzles) && QFile::copy(shippedFile(QStringLiteral("Puzzel.lib")), puzzles))
+        QFile::setPermissions(puzzles, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class PuzzleList;
+
+// The puzzle database file Data/Puzzel.lib: two header lines, then one item a line,
+// keyword and four descriptions joined by commas, Windows-1252 with CR LF.
+namespace PuzzleFile {
+
+// Loads 'path' into 'list' (emptied first). A missing or damaged file gives what could
+// be read, never an error.
+void load(const QString &path, PuzzleList &list);
+
+// Writes 'list' to 'path' whole, keeping the previous file as 'backupPath'. Returns an
+// empty text on success, otherwise the reason (the previous file is then untouched).
+QString save(const QString &path, const QString &backupPath, const PuzzleList &list);
+
+// The editor's progress step per row: 500 / rows, rounded half to even; 0 for no rows.
+int progressStep(int rows);
+
+} // namespace PuzzleFile

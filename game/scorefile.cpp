@@ -1,0 +1,51 @@
+#include "game/scorefile.h"
+
+#include "game/fieldreader.h"
+#include "game/scorelist.h"
+#include "game/textwriter.h"
+
+namespace ScoreFile {
+
+bool load(const QString &path, ScoreList &list)
+{
+    list.clear();
+    const std::optional<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
+        return false;
+    FieldReader reader(*bytes);
+    if (!reader.field() || !reader.field())
+        return true;
+    while (!reader.atEnd()) {
+        const std::optional<QString> line = reader.field();
+        if (!line)
+            break;
+        if (!line->isEmpty())
+            list.add(ScoreEntry::fromText(*line));
+    }
+    return true;
+}
+
+QString save(const QString &path, const ScoreList &list)
+{
+    TextWriter writer;
+    writer.quoted(QStringLiteral("Brovelt Software 2019"));
+    writer.quoted(QString(26, u'-'));
+    for (const ScoreEntry &entry : list.entries())
+        writer.quoted(entry.text());
+    // Replaced whole, never deleted first: a failed write keeps the scores on disk.
+    return writeWholeFile(path, writer.bytes());
+}
+
+QString add(const QString &path, ScoreList &list, const ScoreEntry &entry)
+{
+    // Another copy of the game (or the player, by hand) may have written the file since
+    // it was read: start from what it holds now, so no one's score is dropped.
+    // A file that cannot be read leaves the list as it was.
+    ScoreList onDisk;
+    if (load(path, onDisk))
+        list = onDisk;
+    list.add(entry);
+    return save(path, list);
+}
+
+} // namespace ScoreFile

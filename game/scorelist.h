@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One high-score record: the score of a finished game and the player's name.
+struct ScoreEntry {
+    qint32 score = 0;
+    QString name;
+
+    bool operator==(const ScoreEntry &) const = default;
+
+    // "0120 - Anna", as the file and the score window show it.
+    QString text() const;
+    // Reads such a line. A line that does not start with a score text is kept whole as
+    // the name of a score of 0, so nothing a file holds is lost.
+    static ScoreEntry fromText(const QString &line);
+};
+
+// The high-score list, kept in ascending order of the entries' texts compared without
+// regard to letter case, negative scores first by their number (so the highest score is
+// last); equal entries may repeat.
+class ScoreList
+{
+public:
+    static constexpr int MaxEntries = 32767;
+
+    int count() const { return int(m_entries.size()); }
+    const ScoreEntry &at(int position) const { return m_entries.at(position); }
+    const QList<ScoreEntry> &entries() const { return m_entries; }
+    // The entries' texts in list order.
+    QStringList texts() const;
+
+    // Inserts in sorted place (after equal entries). Beyond MaxEntries nothing is kept;
+    // returns whether the entry was added.
+    bool add(const ScoreEntry &entry);
+    // Removes the first entry (lowest position) equal to 'entry'.
+    bool removeFirstEqual(const ScoreEntry &entry);
+    void clear() { m_entries.clear(); }
+
+private:
+    QList<ScoreEntry> m_entries;
+};
+
+// The four-character score text: "0120" for 120, "9999" above it, "-040" for -40.
+QString scoreText(qint32 score);

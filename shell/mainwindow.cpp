@@ -1,0 +1,287 @@
+#include "shell/mainwindow.h"
+
+#include "controls/vistabutton.h"
+#include "controls/vormgeving.h"
+#include "common/twips.h"
+#include "game/folders.h"
+#include "game/randomsource.h"
+#include "shell/paintpanel.h"
+#include "shell/keywordtileslabel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+using Vormgeving::arial;
+
+QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallback)
+{
+    QImage image(path);
+    if (image.isNull()) {
+        image = QImage(fallbackSize, QImage::Format_RGB32);
+        image.fill(fallback);
+    }
+    return image;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const AppContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_controller(context.random, context.clock, context.folders)
+{
+    setWindowFlag(Qt::FramelessWindowHint);
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::px(double twips) const
+{
+    return Twips::toPixels(twips, m_dpi);
+}
+
+QLabel *MainWindow::label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QPoint at)
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(font);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+void MainWindow::setBorderColour(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+}
+
+void MainWindow::layOut(const QSize &screen, double dpi)
+{
+    m_dpi = dpi > 0 ? dpi : 96.0;
+    const double screenW = Twips::fromPixels(screen.width(), m_dpi);
+    const double screenH = Twips::fromPixels(screen.height(), m_dpi);
+
+    // The window fills the screen; its own colour shows as the frame round the panels.
+    setGeometry(0, 0, screen.width(), screen.height());
+    setBorderColour(QColor(30, 0, 0));
+
+    pointerLabel = label(this, QStringLiteral("0 x 0"), arial(9), QColor(120, 120, 120),
+                      QPoint(px(300), px(screenH - 270)));
+
+    // The board; drawing inside it is in pixels.
+    board = new PaintPanel(this);
+    board->setGeometry(px(300), px(300), px(screenW - 600), px(screenH - 1650));
+    board->setBackColor(s_board);
+    board->setMouseTracking(true);
+    connect(board, &PaintPanel::mouseMoved, this, [this](double x, double y) {
+        setLabelText(pointerLabel, QString::number(x) + QStringLiteral(" x ") + QString::number(y));
+    });
+    const int insideW = board->width();
+    const int insideH = board->height();
+
+    m_rowMarker = loadPicture(QStringLiteral(":/pictures/picture1.png"), QSize(60, 36), QColor(90, 90, 120));
+    m_letterTile = loadPicture(QStringLiteral(":/pictures/blur.png"), QSize(20, 28), QColor(160, 160, 170));
+    paintRowMarkers();
+
+    minimizeIcon = new QLabel(board);
+    minimizeIcon->setPixmap(QPixmap(QStringLiteral(":/pictures/minipic.png")));
+    minimizeIcon->move(insideW - 30, 7);
+    minimizeIcon->adjustSize();
+    minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
+    minimizeIcon->installEventFilter(this);
+
+    // A missing or unreadable picture leaves the image empty.
+    backgroundImage = new QLabel(board);
+    backgroundImage->setPixmap(QPixmap::fromImage(QImage(m_context.folders.shippedFile(QStringLiteral("Background.art")))));
+    backgroundImage->move(850, insideH - 660);
+    backgroundImage->adjustSize();
+    backgroundImage->lower();
+
+    // The title twice, the black copy 4 pixels up and left of the green one.
+    titleShadow = label(board, QStringLiteral("De Trefkoning"), arial(30, true), Qt::black, QPoint(insideW - 350, insideH - 55));
+    titleLabel = label(board, QStringLiteral("De Trefkoning"), arial(30, true), QColor(0, 110, 60),
+                   QPoint(insideW - 346, insideH - 51));
+
+    puzzleCountLabel = label(board, QString(), arial(9.75), QColor(100, 100, 100), QPoint(7, insideH - 21));
+    puzzleCountLabel->installEventFilter(this);
+    dateTimeLabel = label(board, QString(), arial(9.75), QColor(100, 100, 100), QPoint(42, insideH - 21));
+
+    m_colourScheme = m_context.random.drawWhole(7);
+
+    buildSlots();
+
+    const std::array<int, 3> rows = RoundView::rowY;
+    for (int i = 0; i < 3; ++i) {
+        auto *keyword = new KeywordTilesLabel(QStringLiteral("Woord %1").arg(i + 1), board);
+        keyword->setFont(arial(14, true));
+        QPalette pal = keyword->palette();
+        pal.setColor(QPalette::WindowText, QColor(225, 225, 225));
+        keyword->setPalette(pal);
+        keyword->move(150, rows[i]);
+        keyword->adjustSize();
+        keyword->hide();
+        keywordLabels[i] = keyword;
+        keywordMarks[i] = new QLabel(board);
+        keywordMarks[i]->setPixmap(QPixmap(QStringLiteral(":/pictures/img20.png")));
+        keywordMarks[i]->move(80, rows[i]);
+        keywordMarks[i]->adjustSize();
+        keywordMarks[i]->hide();
+    }
+
+    playerCaption = label(board, QStringLiteral("Naam Speler : "), arial(12, true), QColor(160, 160, 160), QPoint(22, 445));
+    playerNameLabel = label(board, QString(), arial(12, true), QColor(160, 160, 160), QPoint(132, 445));
+
+    // The green frame round the answer box, with a bevel of four grey rings.
+    answerFrame = new PaintPanel(board);
+    answerFrame->setGeometry(665, 445, 317, 44);
+    answerFrame->setBackColor(QColor(0, 100, 0));
+    for (int k = 0; k <= 3; ++k) {
+        const int grey = 120 + 15 * k;
+        answerFrame->outline(k, k, answerFrame->width() - k - 1, answerFrame->height() - k - 1, QColor(grey, grey, grey));
+    }
+
+    answerBox = new QLineEdit(QStringLiteral("?"), answerFrame);
+    answerBox->setFrame(false);
+    answerBox->setFont(arial(18, true));
+    answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
+    QPalette answerPalette = answerBox->palette();
+    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
+    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
+    answerBox->setPalette(answerPalette);
+    answerBox->installEventFilter(this);
+
+    answerHint = label(board, QStringLiteral("Typ hierboven de oplossing in en druk op 'Enter'"), arial(9.75, true),
+                   QColor(128, 128, 128), QPoint(670, 496));
+
+    nextButton = new VistaButton(board);
+    nextButton->setGeometry(550, 446, 108, 42);
+    nextButton->setCaption(QStringLiteral("Volgende"));
+    nextButton->setFont(arial(8.25));
+    nextButton->setBackColor(QColor(70, 70, 90));
+    nextButton->setToolTip(QStringLiteral(" Laat de oplossing zien! "));
+    nextButton->setEnabled(false);
+    connect(nextButton, &VistaButton::Click, &m_controller, &GameController::revealNext);
+
+    buttonBar = new PaintPanel(this);
+    buttonBar->setGeometry(px(300), px(screenH - 1200), px(screenW - 600), px(870));
+    buttonBar->setBackColor(QColor(30, 30, 0));
+    buildButtonBar();
+
+    toolsMenu = new QMenu(QStringLiteral("Tools"), this);
+    toolsMenu->addAction(QStringLiteral("Instellingen"), this, &MainWindow::openSettings);
+    toolsMenu->addAction(QStringLiteral("Woorden zoeken"), this, &MainWindow::openWordSearch);
+    toolsMenu->addAction(QStringLiteral("Spreekwoorden"), this, &MainWindow::openProverbs);
+
+    // The game clock fires when the shown second changes; the time left is measured,
+    // so a late tick only delays the text, never the end of the game.
+    gameClockTimer = new QTimer(this);
+    gameClockTimer->setSingleShot(true);
+    gameClockTimer->setTimerType(Qt::PreciseTimer);
+    connect(gameClockTimer, &QTimer::timeout, this, &MainWindow::onGameClockTick);
+    wallClockTimer = new QTimer(this);
+    wallClockTimer->setInterval(1000);
+    connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
+    wallClockTimer->start();
+    connectController();
+
+    // The puzzle list, the score list and the settings. A settings file that
+    // could not be read leaves the first border colour.
+    const bool settingsRead = m_controller.loadData();
+    setLabelText(puzzleCountLabel, QString::number(m_controller.itemCount()) + QStringLiteral(" / "));
+    if (settingsRead)
+        setBorderColour(m_controller.settings().borderColour());
+    showWallClock();
+}
+
+void MainWindow::setLabelText(QLabel *label, const QString &text)
+{
+    // The labels size themselves to their text.
+    label->setText(text);
+    label->adjustSize();
+}
+
+void MainWindow::paintRowMarkers()
+{
+    for (int y : RoundView::rowY)
+        board->drawImage(QRect(80, y, 60, 36), m_rowMarker);
+}
+
+void MainWindow::buildSlots()
+{
+    // Seven colour schemes for the rings of the slot frames; one is drawn at start-up.
+    static const std::array<QColor (*)(int), 7> schemes = {
+        [](int c) { return QColor(c, 60, 60); }, [](int c) { return QColor(60, c, 60); },
+        [](int c) { return QColor(60, 60, c); }, [](int c) { return QColor(c, c, 60); },
+        [](int c) { return QColor(60, c, c); },  [](int c) { return QColor(c, 60, c); },
+        [](int c) { return QColor(c, c, c); },
+    };
+    const auto ring = schemes[qBound(1, m_colourScheme, 7) - 1];
+    int x = 20;
+    int y = 20;
+    for (int i = 0; i < 12; ++i) {
+        auto *slot = new PaintPanel(board);
+        slot->setGeometry(x, y, 317, 100);
+        slot->setBackColor(QColor(120, 120, 120));
+        for (int j = 0; j <= 8; ++j)
+            slot->outline(j, j, slot->width() - j - 1, slot->height() - j - 1, ring(60 + 23 * j));
+        slotPanels[i] = slot;
+
+        // The description is centred in the slot's inner area and may wrap.
+        auto *text = label(slot, QStringLiteral("?"), arial(16, true), Qt::black, QPoint(9, 9));
+        text->setAlignment(Qt::AlignCenter);
+        text->setWordWrap(true);
+        text->setGeometry(9, 9, 317 - 18, 100 - 18);
+        slotTexts[i] = text;
+
+        x += 322;
+        if ((i + 1) % 3 == 0) {
+            x = 20;
+            y += 105;
+        }
+    }
+}
+
+void MainWindow::buildButtonBar()
+{
+    static const std::array<const char *, 7> captions = {"Start", "Edit", "Tools", "Help", "Score", "About", "Exit"};
+    static const std::array<const char *, 7> tips = {
+        " Programma starten ",       " Woorden toevoegen ", " Instellingen ", " Hulp bij dit programma ",
+        " Scorelijst Spelers ",      " About me ",          " Programma stoppen ",
+    };
+    int x = 6;
+    for (int i = 0; i < 7; ++i) {
+        auto *button = new VistaButton(buttonBar);
+        button->setGeometry(x, 6, 70, 43);
+        button->setCaption(QString::fromLatin1(captions[i]));
+        button->setToolTip(QString::fromLatin1(tips[i]));
+        button->setFont(arial(8.25));
+        button->setBackColor(QColor(90, 90, 120));
+        menuButtons[i] = button;
+        x += 75;
+    }
+    static const std::array<void (MainWindow::*)(), MenuButtonCount - 1> handlers = {
+        &MainWindow::startGame, &MainWindow::openEditor, &MainWindow::showToolsMenu, &MainWindow::showHelp,
+        &MainWindow::showScores, &MainWindow::showAbout};
+    for (int i = 0; i < Exit; ++i)
+        connect(menuButtons[i], &VistaButton::Click, this, handlers[i]);
+    connect(menuButtons[Exit], &VistaButton::Click, this, &QWidget::close);
+    menuButtons[Exit]->move(buttonBar->width() - 76, 6);
+
+    const QFont big = arial(30, true);
+    buttonBar->drawText(QPoint(470, 6), QStringLiteral("Score :"), big, QColor(90, 90, 0));
+    buttonBar->drawText(QPoint(780, 6), QStringLiteral("Tijd :"), big, QColor(90, 90, 0));
+    scoreLabel = label(buttonBar, QString(), big, QColor(90, 90, 90), QPoint(615, 6));
+    clockLabel = label(buttonBar, QStringLiteral("00:00"), big, QColor(90, 90, 90), QPoint(880, 6));
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "game/gamecontroller.h"
+#include "shell/appcontext.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class PaintPanel;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+class QVariantAnimation;
+class VistaButton;
+
+// The program's full-screen main window: the board with its twelve slots, keyword
+// rows and answer box, and the button bar. Lays itself out in twips from the screen
+// size, hands what the player does to the GameController and shows what it reports.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // The button bar, left to right.
+    enum MenuButton { Start, Edit, Tools, Help, Score, About, Exit, MenuButtonCount };
+
+    explicit MainWindow(const AppContext &context, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Lays the window out for a screen of 'screen' pixels at 'dpi' and loads the data files.
+    void layOut(const QSize &screen, double dpi);
+
+    GameController &controller() { return m_controller; }
+    void setBorderColour(const QColor &colour);
+    int colourScheme() const { return m_colourScheme; }
+    // Whether a colour wipe of a found keyword is running.
+    bool isWiping() const;
+
+    // The controls, for the tests and the screenshots.
+    PaintPanel *board = nullptr;
+    std::array<PaintPanel *, 12> slotPanels{};
+    std::array<QLabel *, 12> slotTexts{};
+    std::array<QLabel *, 3> keywordLabels{};
+    std::array<QLabel *, 3> keywordMarks{};
+    PaintPanel *answerFrame = nullptr;
+    QLineEdit *answerBox = nullptr;
+    QLabel *answerHint = nullptr;
+    QLabel *playerCaption = nullptr;
+    QLabel *playerNameLabel = nullptr;
+    VistaButton *nextButton = nullptr;
+    QLabel *titleShadow = nullptr;
+    QLabel *titleLabel = nullptr;
+    QLabel *puzzleCountLabel = nullptr;
+    QLabel *dateTimeLabel = nullptr;
+    QLabel *minimizeIcon = nullptr;
+    QLabel *backgroundImage = nullptr;
+    PaintPanel *buttonBar = nullptr;
+    std::array<VistaButton *, MenuButtonCount> menuButtons{};
+    QLabel *scoreLabel = nullptr;
+    QLabel *clockLabel = nullptr;
+    QLabel *pointerLabel = nullptr;
+    QTimer *gameClockTimer = nullptr;
+    QTimer *wallClockTimer = nullptr;
+    QMenu *toolsMenu = nullptr;
+
+signals:
+    // The player confirmed leaving: the program ends.
+    void closed();
+
+public slots:
+    void startGame();
+    void openEditor();
+    void showToolsMenu();
+    void showHelp();
+    void showScores();
+    void showAbout();
+    void openSettings();
+    void openWordSearch();
+    void openProverbs();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int px(double twips) const;
+    QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QPoint at);
+    void buildSlots();
+    void buildButtonBar();
+    void connectController();
+    void paintRowMarkers();
+    static void setLabelText(QLabel *label, const QString &text);
+    void openModal(QWidget *window);
+
+    void onAnswerEntered();
+    void onGameStarted(const QString &playerName);
+    void onRoundShown(const RoundView &view, bool firstOfGame);
+    void onKeywordFound(int row);
+    void onRoundCompleted();
+    void onGameEnded();
+    void onGameClockTick();
+    void showWallClock();
+    void showSolution();
+    void setMenuEnabled(bool enabled);
+    void greySlots(int inset);
+    void startWipe(int row);
+    void stopWipes();
+    void showRoundMessageAfterWipes();
+
+    // The board's own colour, shown wherever nothing is drawn on it.
+    static inline const QColor s_board{30, 30, 40};
+
+    AppContext m_context;
+    GameController m_controller;
+    double m_dpi = 96.0;
+    int m_colourScheme = 1;
+    bool m_closing = false;
+    bool m_roundMessagePending = false;
+    QList<QVariantAnimation *> m_wipes;
+    QImage m_rowMarker;
+    QImage m_letterTile;
+};

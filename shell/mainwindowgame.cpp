@@ -1,0 +1,352 @@
+#include "shell/mainwindow.h"
+
+#include "about/aboutform.h"
+#include "controls/vistabutton.h"
+#include "editor/editform.h"
+#include "game/clock.h"
+#include "game/clocktexts.h"
+#include "shell/configform.h"
+#include "shell/dialogs.h"
+#include "shell/paintpanel.h"
+#include "shell/scoreform.h"
+#include "tools/spreekwoordform.h"
+#include "tools/woordenform.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QVariantAnimation>
+
+// The game as the window shows it: what the player does goes to the controller, what
+// the controller reports is shown here. The side windows open from here too.
+
+namespace {
+
+const QString s_gameTitle = QStringLiteral("De Trefkoning");
+
+// The colour each keyword row's slots take when it is found.
+const std::array<QColor, 3> s_foundColours = {QColor(225, 0, 0), QColor(0, 225, 0), QColor(0, 225, 225)};
+const QColor s_slotGrey(120, 120, 120);
+
+// The wipe runs the fill's right edge from 12 to 304 in steps of 4 pixels, one step
+// every 10 ms.
+constexpr int s_wipeLeft = 12;
+constexpr int s_wipeRight = 304;
+constexpr int s_wipeStep = 4;
+constexpr int s_wipeSteps = (s_wipeRight - s_wipeLeft) / s_wipeStep + 1;
+constexpr int s_wipeMs = 10 * s_wipeSteps;
+constexpr int s_slotBottom = 87;
+
+QString helpText()
+{
+    static const char *const lines[] = {
+        "Zoek in elke ronde 3 trefwoorden die door 4 omschrijvingen",
+        "worden omschreven. Typ het gevonden trefwoord in de groene",
+        "tekstbalk en druk na elk trefwoord op de 'entertoets' van jouw",
+        "keyboard om het te controleren.",
+        "",
+        "Na 3 goede antwoorden te hebben gegeven (dat elke keer 20",
+        "punten oplever) ga je naar de volgende ronde met weer 3",
+        "trefwoorden. Het spel eindigd als de tijd is verstreken. Deze",
+        "tijd kun je zelf wijzigen onder de knop 'Tools' van 60 t/m 900",
+        "seconden in stappen van 30 seconden, of 1 t/m 15 minuten.",
+        "",
+        "Nadat de tijd is verstreken wordt de score die is behaald in",
+        "een hoogstscorelijst bijgeschreven. De speler met de hoogste",
+        "score heeft dan een plaats bovenaan in deze scorelijst.",
+        "",
+        "Als je een trefwoord niet weet, klik dan op de button 'Volgende'",
+        "om een ontbrekend trefwoord in de tekstbalk te plaatsen.",
+        "De score wordt dan met 40 punten verminderd.",
+    };
+    QString text;
+    for (const char *line : lines)
+        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    return text;
+}
+
+} // namespace
+
+void MainWindow::connectController()
+{
+    connect(&m_controller, &GameController::gameStarted, this, &MainWindow::onGameStarted);
+    connect(&m_controller, &GameController::roundShown, this, &MainWindow::onRoundShown);
+    connect(&m_controller, &GameController::keywordFound, this, &MainWindow::onKeywordFound);
+    connect(&m_controller, &GameController::roundCompleted, this, &MainWindow::onRoundCompleted);
+    connect(&m_controller, &GameController::keywordRevealed, this, [this](const QString &keyword) {
+        answerBox->setText(keyword);
+        answerBox->setFocus(Qt::OtherFocusReason);
+    });
+    connect(&m_controller, &GameController::scoreChanged, this,
+            [this](qint32 score) { setLabelText(scoreLabel, QString::number(score)); });
+    connect(&m_controller, &GameController::clockChanged, this,
+            [this](const QString &text) { setLabelText(clockLabel, text); });
+    connect(&m_controller, &GameController::gameEnded, this, &MainWindow::onGameEnded);
+}
+
+void MainWindow::setMenuEnabled(bool enabled)
+{
+    // Exit stays usable during a game.
+    for (int i = Start; i < Exit; ++i)
+        menuButtons[i]->setEnabled(enabled);
+}
+
+void MainWindow::greySlots(int inset)
+{
+    for (PaintPanel *slot : slotPanels)
+        slot->fillRect(QRect(QPoint(inset, inset), QPoint(s_wipeRight, s_slotBottom)), s_slotGrey);
+}
+
+void MainWindow::startGame()
+{
+    // Refused before the name is asked: with fewer than three puzzles no round can be drawn.
+    if (!m_controller.canStart()) {
+        m_context.dialogs.message(
+            QStringLiteral("Er staan te weinig puzzels in de database: een spel heeft er minstens 3 nodig.\r\n"
+                           "Voeg ze toe onder de knop 'Edit' en start het programma opnieuw."),
+            s_gameTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+    const QString name = m_context.dialogs.input(QStringLiteral("Typ hieronder jouw naam in..."),
+                                                 QStringLiteral("Naam Speler"), m_controller.playerName());
+    m_controller.start(name);
+}
+
+void MainWindow::onGameStarted(const QString &playerName)
+{
+    setLabelText(playerNameLabel, playerName);
+    for (int row = 0; row < 3; ++row) {
+        keywordLabels[row]->hide();
+        keywordMarks[row]->hide();
+    }
+    answerBox->setEnabled(true);
+    setMenuEnabled(false);
+    nextButton->setEnabled(true);
+    gameClockTimer->start(m_controller.msToNextSecond());
+}
+
+void MainWindow::onRoundShown(const RoundView &view, bool firstOfGame)
+{
+    stopWipes();
+    m_roundMessagePending = false;
+    for (int row = 0; row < 3; ++row) {
+        keywordLabels[row]->hide();
+        keywordMarks[row]->hide();
+    }
+    greySlots(firstOfGame ? 12 : 10);
+    for (int n = 0; n < 3; ++n) {
+        keywordLabels[n]->setText(view.keywordCaptions[n]);
+        keywordLabels[n]->adjustSize();
+    }
+    board->setBackColor(s_board);
+    paintRowMarkers();
+    for (int n = 0; n < 3; ++n) {
+        for (int x : view.tileX[n])
+            board->drawImage(QRect(x, RoundView::tileY[n], 20, 28), m_letterTile);
+    }
+    for (int i = 0; i < 12; ++i)
+        slotTexts[i]->setText(view.slotCaptions[i]);
+    answerBox->clear();
+    answerBox->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::onAnswerEntered()
+{
+    // The box empties at once, so the player can type the next answer while a wipe runs.
+    const QString typed = answerBox->text();
+    answerBox->clear();
+    m_controller.submitAnswer(typed);
+}
+
+void MainWindow::onKeywordFound(int row)
+{
+    keywordLabels[row]->show();
+    keywordMarks[row]->show();
+    startWipe(row);
+}
+
+void MainWindow::startWipe(int row)
+{
+    std::array<PaintPanel *, 4> targets{};
+    for (int k = 0; k < 4; ++k) {
+        const int slot = m_controller.round().slotOf[4 * row + k];
+        targets[k] = slot >= 1 && slot <= 12 ? slotPanels[slot - 1] : nullptr;
+    }
+    auto *wipe = new QVariantAnimation(this);
+    wipe->setStartValue(0);
+    wipe->setEndValue(s_wipeSteps - 1);
+    wipe->setDuration(s_wipeMs);
+    const QColor colour = s_foundColours[row];
+    connect(wipe, &QVariantAnimation::valueChanged, this, [targets, colour](const QVariant &value) {
+        const int right = s_wipeLeft + s_wipeStep * value.toInt();
+        for (PaintPanel *slot : targets) {
+            if (slot)
+                slot->fillRect(QRect(QPoint(s_wipeLeft, s_wipeLeft), QPoint(right, s_slotBottom)), colour);
+        }
+    });
+    connect(wipe, &QVariantAnimation::finished, this, [this, wipe] {
+        m_wipes.removeOne(wipe);
+        wipe->deleteLater();
+        if (m_wipes.isEmpty())
+            showRoundMessageAfterWipes();
+    });
+    m_wipes.append(wipe);
+    wipe->start();
+}
+
+void MainWindow::stopWipes()
+{
+    // A wipe never colours the slots of a later round.
+    const QList<QVariantAnimation *> wipes = std::exchange(m_wipes, {});
+    for (QVariantAnimation *wipe : wipes) {
+        wipe->disconnect(this);
+        wipe->stop();
+        wipe->deleteLater();
+    }
+}
+
+bool MainWindow::isWiping() const
+{
+    return !m_wipes.isEmpty();
+}
+
+void MainWindow::onRoundCompleted()
+{
+    // The message follows the last wipe, as the player watches it finish first.
+    m_roundMessagePending = true;
+    if (m_wipes.isEmpty())
+        showRoundMessageAfterWipes();
+}
+
+void MainWindow::showRoundMessageAfterWipes()
+{
+    if (!m_roundMessagePending)
+        return;
+    m_roundMessagePending = false;
+    // The clock may end the game during the wipe; the last round then stays.
+    if (!m_controller.isRunning())
+        return;
+    m_context.dialogs.notify(QStringLiteral("Goed geraden, volgende ronde..."), s_gameTitle,
+                             [this] { m_controller.continueWithNextRound(); });
+}
+
+void MainWindow::onGameClockTick()
+{
+    m_controller.updateClock();
+    if (m_controller.isRunning())
+        gameClockTimer->start(m_controller.msToNextSecond());
+}
+
+void MainWindow::onGameEnded()
+{
+    gameClockTimer->stop();
+    m_roundMessagePending = false;
+    answerBox->setEnabled(false);
+    nextButton->setEnabled(false);
+    setMenuEnabled(true);
+    m_context.dialogs.notify(QStringLiteral("Einde van het Spel, de tijd is om."), s_gameTitle,
+                             [this] { showScores(); });
+}
+
+void MainWindow::showWallClock()
+{
+    setLabelText(dateTimeLabel, wallClockText(m_context.clock.now()));
+}
+
+void MainWindow::showSolution()
+{
+    m_context.dialogs.message(m_controller.solutionText(), QString());
+}
+
+void MainWindow::showHelp()
+{
+    m_context.dialogs.message(helpText(), s_gameTitle);
+}
+
+void MainWindow::showToolsMenu()
+{
+    toolsMenu->popup(QCursor::pos());
+}
+
+void MainWindow::openModal(QWidget *window)
+{
+    // The button that opened the window keeps the focus; it shows so once the window is gone.
+    m_context.dialogs.showModal(window);
+}
+
+void MainWindow::showScores()
+{
+    openModal(new ScoreForm(m_context, m_controller.scoreList(), this));
+}
+
+void MainWindow::openEditor()
+{
+    // The editor works on its own copy of the database; the game keeps the list it loaded.
+    openModal(new EditForm(m_context, m_controller.settings(), this));
+}
+
+void MainWindow::showAbout()
+{
+    openModal(new AboutForm(m_context, this));
+}
+
+void MainWindow::openSettings()
+{
+    openModal(new ConfigForm(m_controller.settings(), [this](const QColor &colour) { setBorderColour(colour); }, this));
+}
+
+void MainWindow::openWordSearch()
+{
+    openModal(new WoordenForm(m_context, this));
+}
+
+void MainWindow::openProverbs()
+{
+    openModal(new SpreekwoordForm(m_context, this));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Once the player has confirmed, later close requests (the application quitting)
+    // pass without asking again.
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    if (!m_context.dialogs.ask(QStringLiteral("Wil je dit programma nu afsluiten?"), QStringLiteral(" Exit programma"))) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    gameClockTimer->stop();
+    wallClockTimer->stop();
+    m_controller.saveData();
+    event->accept();
+    emit closed();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == answerBox) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                onAnswerEntered();
+                return true;
+            }
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            answerBox->clear();
+        }
+    } else if (watched == puzzleCountLabel && event->type() == QEvent::MouseButtonDblClick) {
+        showSolution();
+        return true;
+    } else if (watched == minimizeIcon && event->type() == QEvent::MouseButtonPress) {
+        showMinimized();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
