@@ -10,6 +10,12 @@ foreach(f Raadkwartet raadkwartet.desktop raadkwartet.png Data/Puzzel.lib Data/N
     message(FATAL_ERROR "missing from the install folder: ${f}")
   endif()
 endforeach()
+# The Debian package's rules (cmake/Package.cmake) are left out of a plain install.
+foreach(f games share)
+  if(EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "the Debian package's layout reached the install folder: ${f}")
+  endif()
+endforeach()
 file(READ "${PREFIX}/raadkwartet.desktop" desktop)
 if(NOT desktop MATCHES "Exec=\"${PREFIX}/Raadkwartet\"")
   message(FATAL_ERROR "the .desktop file does not start the installed program:\n${desktop}")

@@ -11,6 +11,8 @@ build=${BUILD_DIR:-build}
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation wdutch xvfb xauth)
 if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev)
+  # The Debian package test (Package-deb): dependencies, checks, and a game driven by xdotool.
+  packages+=(dpkg-dev lintian desktop-file-utils appstream file xdotool)
 fi
 
 missing=()
