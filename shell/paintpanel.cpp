@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 PaintPanel::PaintPanel(QWidget *parent)
     : QWidget(parent)
@@ -9,64 +10,121 @@ PaintPanel::PaintPanel(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+double PaintPanel::pixelRatio() const
+{
+    return devicePixelRatioF();
+}
+
 void PaintPanel::setBackColor(const QColor &colour)
 {
     m_back = colour;
-    m_canvas = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    m_canvas.fill(colour);
-    update();
+    m_drawings.clear();
+    render();
+}
+
+void PaintPanel::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    render();
+}
+
+void PaintPanel::add(Drawing drawing, const QRect &area)
+{
+    // An opaque fill hides whatever it covers for good: those drawings are dropped, so
+    // a wipe that fills the same slot many times keeps the list short.
+    if (const auto *fill = std::get_if<Fill>(&drawing); fill && fill->colour.alpha() == 255) {
+        std::erase_if(m_drawings, [&](const Drawing &earlier) {
+            if (const auto *f = std::get_if<Fill>(&earlier))
+                return fill->rect.contains(f->rect);
+            if (const auto *o = std::get_if<Outline>(&earlier))
+                return fill->rect.contains(o->rect);
+            if (const auto *p = std::get_if<Picture>(&earlier))
+                return fill->rect.contains(p->target);
+            return false;
+        });
+    }
+    if (!m_canvas.isNull()) {
+        QPainter painter(&m_canvas);
+        painter.scale(m_scale, m_scale);
+        paintDrawing(painter, drawing);
+    }
+    m_drawings.push_back(std::move(drawing));
+    const QRectF shown(area.x() * m_scale, area.y() * m_scale, area.width() * m_scale, area.height() * m_scale);
+    update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void PaintPanel::fillRect(const QRect &rect, const QColor &colour)
 {
-    QPainter p(&m_canvas);
-    p.fillRect(rect, colour);
-    update(rect);
+    add(Fill{rect, colour}, rect);
 }
 
 void PaintPanel::outline(int x1, int y1, int x2, int y2, const QColor &colour)
 {
-    QPainter p(&m_canvas);
-    p.setPen(colour);
-    p.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)).adjusted(0, 0, -1, -1));
-    update();
+    const QRect rect(QPoint(x1, y1), QPoint(x2, y2));
+    add(Outline{rect, colour}, rect);
 }
 
 void PaintPanel::drawImage(const QRect &target, const QImage &image)
 {
-    QPainter p(&m_canvas);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(target, image);
-    update(target);
+    add(Picture{target, image}, target);
 }
 
 void PaintPanel::drawText(const QPoint &topLeft, const QString &text, const QFont &font, const QColor &colour)
 {
-    QPainter p(&m_canvas);
-    p.setFont(font);
-    p.setPen(colour);
-    const QFontMetrics metrics(font);
-    p.drawText(topLeft + QPoint(0, metrics.ascent()), text);
+    add(Text{topLeft, text, font, colour}, rect());
+}
+
+void PaintPanel::paintDrawing(QPainter &painter, const Drawing &drawing) const
+{
+    if (const auto *fill = std::get_if<Fill>(&drawing)) {
+        painter.fillRect(fill->rect, fill->colour);
+    } else if (const auto *line = std::get_if<Outline>(&drawing)) {
+        // Drawn as four filled strips, one design pixel wide, so a scaled ring stays a
+        // sharp band instead of a smeared line.
+        const QRect r = line->rect;
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), line->colour);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line->colour);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), line->colour);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), line->colour);
+    } else if (const auto *picture = std::get_if<Picture>(&drawing)) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(picture->target, picture->image);
+    } else if (const auto *text = std::get_if<Text>(&drawing)) {
+        painter.setFont(text->font);
+        painter.setPen(text->colour);
+        painter.drawText(text->topLeft + QPoint(0, QFontMetrics(text->font).ascent()), text->text);
+    }
+}
+
+void PaintPanel::render()
+{
+    const double ratio = pixelRatio();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    m_canvas = QImage(pixels, QImage::Format_RGB32);
+    m_canvas.setDevicePixelRatio(ratio);
+    m_canvas.fill(m_back);
+    QPainter painter(&m_canvas);
+    painter.scale(m_scale, m_scale);
+    for (const Drawing &drawing : m_drawings)
+        paintDrawing(painter, drawing);
+    painter.end();
     update();
 }
 
 void PaintPanel::paintEvent(QPaintEvent *event)
 {
+    if (!qFuzzyCompare(m_canvas.devicePixelRatio(), pixelRatio()))
+        render();
     QPainter p(this);
-    p.drawImage(event->rect(), m_canvas, event->rect());
+    p.drawImage(event->rect(), m_canvas, QRectF(QPointF(event->rect().topLeft()) * m_canvas.devicePixelRatio(),
+                                                QSizeF(event->rect().size()) * m_canvas.devicePixelRatio()));
 }
 
 void PaintPanel::resizeEvent(QResizeEvent *)
 {
-    // A resize keeps what fits and fills the new area with the background colour.
-    if (m_canvas.size() == size())
-        return;
-    QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    grown.fill(m_back);
-    QPainter p(&grown);
-    p.drawImage(0, 0, m_canvas);
-    p.end();
-    m_canvas = grown;
+    render();
 }
 
 void PaintPanel::mousePressEvent(QMouseEvent *event)
@@ -78,6 +136,6 @@ void PaintPanel::mousePressEvent(QMouseEvent *event)
 
 void PaintPanel::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMoved(event->position().x(), event->position().y());
+    emit mouseMoved(event->position().x() / m_scale, event->position().y() / m_scale);
     QWidget::mouseMoveEvent(event);
 }

@@ -3,8 +3,13 @@
 #include <QImage>
 #include <QWidget>
 
-// A picture panel that keeps what is drawn on it: drawing goes into a persistent image
-// that paintEvent only copies, so covering and uncovering the window loses nothing.
+#include <variant>
+#include <vector>
+
+// A picture panel that keeps what is drawn on it. Drawing is given in the panel's design
+// pixels; the panel remembers it and paints it into a persistent image at the device's
+// own pixels for its current scale, so covering, uncovering and scaling lose nothing and
+// lines and rings stay sharp at any size.
 class PaintPanel : public QWidget
 {
     Q_OBJECT
@@ -21,10 +26,16 @@ public:
     void drawImage(const QRect &target, const QImage &image);
     void drawText(const QPoint &topLeft, const QString &text, const QFont &font, const QColor &colour);
 
+    // Design pixels to the widget's pixels: 1 draws as given.
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+
+    // What the panel shows, at the device's pixels.
     const QImage &canvas() const { return m_canvas; }
 
 signals:
     void clicked();
+    // The pointer's position in design pixels.
     void mouseMoved(double x, double y);
 
 protected:
@@ -34,6 +45,19 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    struct Fill { QRect rect; QColor colour; };
+    struct Outline { QRect rect; QColor colour; };
+    struct Picture { QRect target; QImage image; };
+    struct Text { QPoint topLeft; QString text; QFont font; QColor colour; };
+    using Drawing = std::variant<Fill, Outline, Picture, Text>;
+
+    void add(Drawing drawing, const QRect &area);
+    void paintDrawing(QPainter &painter, const Drawing &drawing) const;
+    void render();
+    double pixelRatio() const;
+
+    std::vector<Drawing> m_drawings;
     QImage m_canvas;
     QColor m_back = Qt::white;
+    double m_scale = 1.0;
 };
