@@ -146,7 +146,7 @@ void TestVistaButton::clickNeedsReleaseInsideOrSpaceBar()
     b.m_over = false;
     b.m_log.clear();
     sendSpace(&b, QEvent::KeyPress);
-    QCOMPARE(b.grab().toImage().pixel(10, 0), VistaPalette::forState(2).c[0]);
+    QCOMPARE(b.grab().toImage().pixel(10, 0), VistaPalette::forState(2).outline[0]);
     QCOMPARE(b.m_log, QStringList({"MouseDown(0,0,0,0)", "KeyDown(32)"}));
     // Holding the bar repeats press and release; only the last release is real.
     for (int i = 0; i < 3; ++i) {
@@ -303,22 +303,22 @@ void TestVistaButton::faceOfEachState()
 
     // (x, y, colour): border, inner lines, corner pixels on both sides, gradient end rows.
     QList<std::tuple<int, int, QRgb>> expected = {
-        {mid, 0, pal.c[0]}, {mid, h - 1, pal.c[0]}, {0, 4, pal.c[0]}, {w - 1, h - 4, pal.c[0]},
-        {mid, 1, pal.c[1]}, {mid, h - 2, pal.c[20]}, {1, 0, pal.c[2]}, {w - 3, 0, pal.c[3]},
-        {0, 1, pal.c[4]}, {w - 3, 2, pal.c[9]}, {1, 3, pal.c[11]}, {w - 2, h - 1, pal.c[12]},
-        {0, h - 2, pal.c[14]}, {w - 3, h - 2, pal.c[16]}, {2, h - 3, pal.c[19]},
-        {mid, m - 1, pal.g[1]}, {mid, m, pal.g[2]}, {1, m - 1, pal.g[5]}, {w - 2, m, pal.g[6]}, {1, h - 4, pal.g[7]}};
+        {mid, 0, pal.outline[0]}, {mid, h - 1, pal.outline[0]}, {0, 4, pal.outline[0]}, {w - 1, h - 4, pal.outline[0]},
+        {mid, 1, pal.outline[1]}, {mid, h - 2, pal.outline[20]}, {1, 0, pal.outline[2]}, {w - 3, 0, pal.outline[3]},
+        {0, 1, pal.outline[4]}, {w - 3, 2, pal.outline[9]}, {1, 3, pal.outline[11]}, {w - 2, h - 1, pal.outline[12]},
+        {0, h - 2, pal.outline[14]}, {w - 3, h - 2, pal.outline[16]}, {2, h - 3, pal.outline[19]},
+        {mid, m - 1, pal.fill[1]}, {mid, m, pal.fill[2]}, {1, m - 1, pal.fill[5]}, {w - 2, m, pal.fill[6]}, {1, h - 4, pal.fill[7]}};
     if (state == 2) {
         expected += {{3, 2, qRgb(220, 237, 246)}, {w - 4, 2, qRgb(220, 237, 246)}, {6, h - 3, qRgb(109, 181, 220)},
-                     {2, 3, qRgb(220, 237, 245)}, {w - 3, 3, qRgb(220, 237, 245)}, {7, 2, pal.g[0]},
-                     {w - 8, h - 3, pal.g[3]}};
+                     {2, 3, qRgb(220, 237, 245)}, {w - 3, 3, qRgb(220, 237, 245)}, {7, 2, pal.fill[0]},
+                     {w - 8, h - 3, pal.fill[3]}};
     } else if (state == 3) {
         expected += {{3, 2, qRgb(166, 233, 251)}, {w - 4, h - 3, qRgb(132, 213, 239)}, {2, 3, qRgb(165, 232, 251)},
                      {w - 3, m - 1, qRgb(161, 230, 249)}, {2, m, qRgb(146, 222, 245)},
-                     {w - 3, h - 4, qRgb(133, 213, 240)}, {3, m - 1, pal.g[1]}};
+                     {w - 3, h - 4, qRgb(133, 213, 240)}, {3, m - 1, pal.fill[1]}};
     } else {
         // No extras: the face's own colours reach rows 2 and h-3 and the column x = 2.
-        expected += {{mid, 2, pal.g[0]}, {mid, h - 3, pal.g[3]}, {2, m - 1, pal.g[1]}};
+        expected += {{mid, 2, pal.fill[0]}, {mid, h - 3, pal.fill[3]}, {2, m - 1, pal.fill[1]}};
     }
     for (const auto &[x, y, colour] : expected)
         QVERIFY2(at(img, x, y) == rgb(colour),
