@@ -180,7 +180,7 @@ void Main::Form_Load(const QSize &screen, double dpi)
     NextKnop->setBackColor(QColor(70, 70, 90));
     NextKnop->setToolTip(QStringLiteral(" Laat de oplossing zien! "));
     NextKnop->setEnabled(false);
-    connect(NextKnop, &VistaButton::Click, this, [this] { m_controller.NextKnop_Click(); });
+    connect(NextKnop, &VistaButton::clicked, this, [this] { m_controller.NextKnop_Click(); });
 
     // 17 to 19.
     PicKnoppen = new PaintPanel(this);
@@ -273,7 +273,7 @@ void Main::maakKnoppenbalk()
         knop->setToolTip(QString::fromLatin1(tips[i]));
         knop->setFont(arial(8.25));
         knop->setBackColor(QColor(90, 90, 120));
-        connect(knop, &VistaButton::Click, this, [this, i] { m_controller.MenuKnop_Click(i); });
+        connect(knop, &VistaButton::clicked, this, [this, i] { m_controller.MenuKnop_Click(i); });
         MenuKnop[i] = knop;
         x += 75;
     }
