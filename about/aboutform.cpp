@@ -68,7 +68,7 @@ void AboutForm::Form_Load()
     CancelKnop->setCaption(QStringLiteral("Ok"));
     CancelKnop->setFont(QFont(QStringLiteral("Arial")));
     CancelKnop->setGeometry(twips(2250, 5190, 990, 360));
-    connect(CancelKnop, &VistaButton::Click, this, &AboutForm::CancelKnop_Click);
+    connect(CancelKnop, &VistaButton::clicked, this, &AboutForm::CancelKnop_Click);
 }
 
 void AboutForm::CancelKnop_Click()

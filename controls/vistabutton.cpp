@@ -3,14 +3,11 @@
 #include "controls/inputcodes.h"
 #include "common/cp1252.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
@@ -47,7 +44,7 @@ void VistaButton::updateTabStop()
     }
 }
 
-void VistaButton::refresh()
+void VistaButton::rebuildFace()
 {
     if (m_reading || width() < 1 || height() < 1)
         return;
@@ -57,7 +54,7 @@ void VistaButton::refresh()
         m_face.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
         m_face.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     }
-    draw(m_states.state());
+    drawFace(m_states.state());
     if (size() != m_regionSize) {
         setMask(VistaFace::region(width(), height()));
         m_regionSize = size();
@@ -65,7 +62,7 @@ void VistaButton::refresh()
     update();
 }
 
-void VistaButton::draw(int state)
+void VistaButton::drawFace(int state)
 {
     VistaFace face;
     face.backColor = m_backColor;
@@ -91,7 +88,7 @@ void VistaButton::paintEvent(QPaintEvent *)
 
 void VistaButton::resizeEvent(QResizeEvent *)
 {
-    refresh();
+    rebuildFace();
 }
 
 void VistaButton::changeEvent(QEvent *event)
@@ -100,87 +97,98 @@ void VistaButton::changeEvent(QEvent *event)
     if (event->type() == QEvent::EnabledChange && !m_reading) {
         m_states.setEnabled(isEnabled());
         updateTabStop();
-        refresh();
+        rebuildFace();
     } else if (event->type() == QEvent::FontChange) {
-        refresh();
+        rebuildFace();
     }
 }
 
-bool VistaButton::isMouseOver() const
+void VistaButton::enterEvent(QEnterEvent *)
 {
-    return QApplication::widgetAt(QCursor::pos()) == hWnd();
+    if (m_states.pointerEntered())
+        rebuildFace();
 }
 
-void VistaButton::mouseDown(int button, int shift, float x, float y)
+void VistaButton::leaveEvent(QEvent *)
+{
+    if (m_states.pointerLeft())
+        rebuildFace();
+    if (m_leaveDue) {
+        m_leaveDue = false;
+        emit mouseLeft();
+    }
+}
+
+void VistaButton::beginPress(int button, int shift, float x, float y)
 {
     if (!m_states.enabled())
         return;
-    emit MouseDown(button, shift, x, y);
+    emit mousePressed(button, shift, x, y);
     if (m_states.press())
-        refresh();
+        rebuildFace();
 }
 
-void VistaButton::mouseUp(int button, int shift, float x, float y)
+void VistaButton::endPress(int button, int shift, float x, float y)
 {
     if (!m_states.enabled())
         return;
-    emit MouseUp(button, shift, x, y);
+    emit mouseReleased(button, shift, x, y);
     const bool inside = x >= 0 && x < width() && y >= 0 && y < height();
     if (m_states.release(inside))
-        refresh();
+        rebuildFace();
 }
 
 void VistaButton::mousePressEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
     m_clickArmed = event->button() == Qt::LeftButton;
-    mouseDown(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()), at.x(), at.y());
+    beginPress(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()), at.x(), at.y());
 }
 
 void VistaButton::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_states.enabled())
         return;
-    int button = InputCodes::buttonMask(event->buttons());
-    int shift = InputCodes::shiftMask(event->modifiers());
-    float x = event->position().x();
-    float y = event->position().y();
-    emit MouseMove(button, shift, x, y);
+    const float x = event->position().x();
+    const float y = event->position().y();
+    emit mouseMoved(InputCodes::buttonMask(event->buttons()), InputCodes::shiftMask(event->modifiers()), x, y);
     if (x >= 0 && x < width() && y >= 0 && y < height()) {
-        emit MouseIn();
-        if (m_states.move(true)) {
-            refresh();
-            startHover();
+        m_leaveDue = true;
+        emit mouseEntered();
+        if (m_states.pointerMoved(true))
+            rebuildFace();
+    } else {
+        // Only a press sends moves from outside; Qt holds back the leave event until its release.
+        if (m_states.pointerMoved(false))
+            rebuildFace();
+        if (m_leaveDue) {
+            m_leaveDue = false;
+            emit mouseLeft();
         }
-    } else if (m_states.move(false)) {
-        refresh();
     }
 }
 
 void VistaButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    mouseUp(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()), at.x(), at.y());
+    endPress(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()), at.x(), at.y());
     const bool click = m_clickArmed && event->button() == Qt::LeftButton && rect().contains(at.toPoint());
     m_clickArmed = false;
     if (click && m_states.enabled())
-        emit Click();
+        emit clicked();
 }
 
 void VistaButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space)
-        mouseDown(0, 0, 0, 0);
+        beginPress(0, 0, 0, 0);
     if (!m_states.enabled())
         return;
-    int keyCode = InputCodes::keyCode(event->key());
-    int shift = InputCodes::shiftMask(event->modifiers());
-    emit KeyDown(keyCode, shift);
-    const QByteArray ascii = Cp1252::encode(event->text());
-    if (ascii.size() == 1 && m_states.enabled()) {
-        int keyAscii = static_cast<unsigned char>(ascii.at(0));
-        emit KeyPress(keyAscii);
-    }
+    emit keyDown(InputCodes::keyCode(event->key()), InputCodes::shiftMask(event->modifiers()));
+    const QByteArray typed = Cp1252::encode(event->text());
+    // A slot of keyDown() may have disabled the button.
+    if (typed.size() == 1 && m_states.enabled())
+        emit characterTyped(static_cast<unsigned char>(typed.at(0)));
     // Other keys go on to the holding window, as with any widget that does not use them.
     if (event->key() != Qt::Key_Space)
         event->ignore();
@@ -192,128 +200,89 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     if (event->isAutoRepeat())
         return;
     if (event->key() == Qt::Key_Space) {
-        mouseUp(0, 0, isMouseOver() ? 0 : -1, 0);
+        endPress(0, 0, m_states.pointerInside() ? 0 : -1, 0);
         if (!m_states.enabled())
             return;
-        emit Click();
+        emit clicked();
     }
     if (!m_states.enabled())
         return;
-    int keyCode = InputCodes::keyCode(event->key());
-    int shift = InputCodes::shiftMask(event->modifiers());
-    emit KeyUp(keyCode, shift);
+    emit keyUp(InputCodes::keyCode(event->key()), InputCodes::shiftMask(event->modifiers()));
     if (event->key() != Qt::Key_Space)
         event->ignore();
 }
 
 void VistaButton::focusInEvent(QFocusEvent *)
 {
-    if (m_states.focusIn(isMouseOver()))
-        refresh();
+    if (m_states.focusIn())
+        rebuildFace();
 }
 
 void VistaButton::focusOutEvent(QFocusEvent *)
 {
-    if (m_states.focusOut(isMouseOver()))
-        refresh();
-}
-
-void VistaButton::startHover()
-{
-    if (m_hover)
-        return;
-    m_hover = new QTimer(this);
-    m_hover->setObjectName(QStringLiteral("Hover"));
-    m_hover->setInterval(10);
-    connect(m_hover, &QTimer::timeout, this, &VistaButton::hoverTick);
-    m_hover->start();
-}
-
-void VistaButton::hoverTick()
-{
-    if (!isMouseOver())
-        endHover();
-}
-
-void VistaButton::endHover()
-{
-    if (!m_hover)
-        return;
-    // The timer is in the middle of its own timeout: detach it now, delete it later.
-    QTimer *timer = m_hover;
-    m_hover = nullptr;
-    timer->stop();
-    timer->setParent(nullptr);
-    timer->deleteLater();
-    if (m_states.hoverEnded())
-        refresh();
-    emit MouseOut();
+    if (m_states.focusOut())
+        rebuildFace();
 }
 
 namespace {
 
-// The drag events' arguments, passed by reference so a handler may change the effect,
-// which then answers the drag. Copy (1) and move (2) have the same numbers in both worlds.
+// Copy (1) and move (2) have the same numbers in Qt's drop actions and in the effects.
 struct DropArguments {
     explicit DropArguments(const QDropEvent *event)
         : effect(int(event->dropAction()))
-        , button(InputCodes::buttonMask(event->buttons()))
+        , buttons(InputCodes::buttonMask(event->buttons()))
         , shift(InputCodes::shiftMask(event->modifiers()))
         , x(float(event->position().x()))
         , y(float(event->position().y()))
     {
     }
-    void answer(QDropEvent *event) const
-    {
-        event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
-        event->setAccepted(effect != 0);
-    }
     int effect;
-    int button;
+    int buttons;
     int shift;
     float x;
     float y;
 };
 
+void answer(QDropEvent *event, int effect)
+{
+    event->setDropAction(Qt::DropAction(effect & Qt::ActionMask));
+    event->setAccepted(effect != 0);
+}
+
 } // namespace
 
-void VistaButton::dragOver(QDragMoveEvent *event, int dragState)
+void VistaButton::reportDrag(QDragMoveEvent *event, DragState state)
 {
     if (!m_states.enabled())
         return;
-    DropArguments a(event);
-    emit OLEDragOver(event->mimeData(), a.effect, a.button, a.shift, a.x, a.y, dragState);
-    a.answer(event);
+    const DropArguments a(event);
+    m_dragAnswer = a.effect;
+    emit dragOver(event->mimeData(), a.effect, a.buttons, a.shift, a.x, a.y, state);
+    answer(event, m_dragAnswer);
 }
 
 void VistaButton::dragEnterEvent(QDragEnterEvent *event)
 {
-    dragOver(event, 0);
+    reportDrag(event, DragEntered);
 }
 
 void VistaButton::dragMoveEvent(QDragMoveEvent *event)
 {
-    dragOver(event, 2);
+    reportDrag(event, DragMoved);
 }
 
 void VistaButton::dragLeaveEvent(QDragLeaveEvent *)
 {
-    if (!m_states.enabled())
-        return;
-    int effect = 0;
-    int button = 0;
-    int shift = 0;
-    float x = 0;
-    float y = 0;
-    int leave = 1;
-    emit OLEDragOver(nullptr, effect, button, shift, x, y, leave);
+    if (m_states.enabled())
+        emit dragOver(nullptr, 0, 0, 0, 0, 0, DragLeft);
 }
 
 void VistaButton::dropEvent(QDropEvent *event)
 {
     if (!m_states.enabled())
         return;
-    DropArguments a(event);
-    emit OLEDragDrop(event->mimeData(), a.effect, a.button, a.shift, a.x, a.y);
-    a.answer(event);
+    const DropArguments a(event);
+    m_dragAnswer = a.effect;
+    emit dropped(event->mimeData(), a.effect, a.buttons, a.shift, a.x, a.y);
+    answer(event, m_dragAnswer);
 }

@@ -8,43 +8,43 @@
 
 class PropertyBag;
 class QMimeData;
-class QTimer;
 
 // The program's own push button: a glossy face drawn in one of five states (normal, hover,
-// pressed, focused, disabled), worked by the mouse or the space bar, raising Click to the
+// pressed, focused, disabled), worked by the mouse or the space bar, raising clicked() to the
 // window that holds it. Disable it with QWidget::setEnabled: it then shows the disabled
-// face, raises no events and leaves the Tab order until it is enabled again.
+// face, raises no signals and leaves the Tab order until it is enabled again.
 class VistaButton : public QWidget
 {
     Q_OBJECT
 public:
-    explicit VistaButton(QWidget *parent = nullptr);
+    // What dragOver() reports: the drag came onto the button, left it, or moved over it.
+    enum DragState { DragEntered = 0, DragLeft = 1, DragMoved = 2 };
+    Q_ENUM(DragState)
 
-    // The handle that the window-under-pointer test compares with.
-    const QWidget *hWnd() const { return this; }
+    explicit VistaButton(QWidget *parent = nullptr);
 
     // Shift of the picture to the right and down while a press is in progress.
     int pictureOffset() const { return m_pictureOffset; }
-    void setPictureOffset(int nValue);
+    void setPictureOffset(int offset);
     QColor backColor() const { return m_backColor; }
-    void setBackColor(const QColor &nValue);
+    void setBackColor(const QColor &colour);
     // Draw no face in the normal, focused and disabled states, only caption and picture.
     bool noBackground() const { return m_noBackground; }
-    void setNoBackground(bool nValue);
+    void setNoBackground(bool noBackground);
     bool enabled() const { return m_states.enabled(); }
     QColor maskColor() const { return m_maskColor; }
-    void setMaskColor(const QColor &nValue);
+    void setMaskColor(const QColor &colour);
     bool useMaskColor() const { return m_useMaskColor; }
-    void setUseMaskColor(bool nValue);
+    void setUseMaskColor(bool use);
     // Frames laid side by side in the picture: the first for enabled, the second for disabled.
     int pictures() const { return m_pictures; }
-    void setPictures(int nValue);
+    void setPictures(int frames);
     QImage picture() const { return m_picture; }
-    void setPicture(const QImage &nValue);
+    void setPicture(const QImage &picture);
     QColor foreColor() const { return m_foreColor; }
-    void setForeColor(const QColor &nValue);
+    void setForeColor(const QColor &colour);
     QString caption() const { return m_caption; }
-    void setCaption(const QString &nValue);
+    void setCaption(const QString &caption);
 
     // 0 normal, 1 hover, 2 pressed, 3 focused, 4 disabled.
     int state() const { return m_states.state(); }
@@ -55,38 +55,40 @@ public:
     void readProperties(const PropertyBag &bag);
     void writeProperties(PropertyBag &bag) const;
 
+    // Called from a slot connected to dragOver() or dropped(): the effect that answers the
+    // drag, 0 to refuse it, 1 copy, 2 move. Without an answer the proposed effect stands.
+    void answerDrag(int effect) { m_dragAnswer = effect; }
+
 signals:
-    void Click();
-    // The drag-and-drop pass-throughs. Only OLEDragOver and OLEDragDrop can be raised, and
-    // only once the holder calls setAcceptDrops(true): the button never starts a drag itself,
-    // so the other four exist for holders that connect to them but never fire.
-    void OLECompleteDrag(int &Effect);
-    void OLEDragDrop(const QMimeData *Data, int &Effect, int &Button, int &Shift, float &X, float &Y);
-    void OLEDragOver(const QMimeData *Data, int &Effect, int &Button, int &Shift, float &X, float &Y, int &State);
-    void OLEGiveFeedback(int &Effect, bool &DefaultCursors);
-    void OLESetData(const QMimeData *Data, int &DataFormat);
-    void OLEStartDrag(const QMimeData *Data, int &AllowedEffects);
-    // Key codes are Windows virtual-key codes, Shift the mask 1 Shift, 2 Ctrl, 4 Alt.
-    void KeyDown(int &KeyCode, int &Shift);
-    void KeyPress(int &KeyAscii);
-    void KeyUp(int &KeyCode, int &Shift);
-    // Button is the mask 1 left, 2 right, 4 middle; X and Y are pixels within the button.
-    void MouseDown(int &Button, int &Shift, float &X, float &Y);
-    void MouseMove(int &Button, int &Shift, float &X, float &Y);
-    void MouseUp(int &Button, int &Shift, float &X, float &Y);
-    void MouseIn();
-    void MouseOut();
+    void clicked();
+    // Drag and drop reach the button only once the holder calls setAcceptDrops(true); the
+    // button never starts a drag itself. Effect is the proposed one, as answerDrag() takes it.
+    void dragOver(const QMimeData *data, int effect, int buttons, int shift, float x, float y,
+                  VistaButton::DragState state);
+    void dropped(const QMimeData *data, int effect, int buttons, int shift, float x, float y);
+    // Key codes are Windows virtual-key codes, shift the mask 1 Shift, 2 Ctrl, 4 Alt.
+    void keyDown(int keyCode, int shift);
+    // A key that types one character; the code is its Windows-1252 value.
+    void characterTyped(int cp1252Code);
+    void keyUp(int keyCode, int shift);
+    // Buttons are the mask 1 left, 2 right, 4 middle; x and y are pixels within the button.
+    void mousePressed(int button, int shift, float x, float y);
+    void mouseMoved(int buttons, int shift, float x, float y);
+    void mouseReleased(int button, int shift, float x, float y);
+    // Raised at every pointer move over the button, not only the first.
+    void mouseEntered();
+    // Raised once when the pointer leaves after mouseEntered(), also while a press holds it.
+    void mouseLeft();
 
 protected:
-    // Whether the window under the pointer is this button; overridable because not every
-    // platform (offscreen tests) reports the pointer's position.
-    virtual bool isMouseOver() const;
     // Paints the off-screen face for the state; the only place the face is drawn.
-    virtual void draw(int state);
+    virtual void drawFace(int state);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -100,15 +102,12 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void refresh();
+    void rebuildFace();
     void rebuildPictureSurface();
     void updateTabStop();
-    void mouseDown(int button, int shift, float x, float y);
-    void mouseUp(int button, int shift, float x, float y);
-    void startHover();
-    void hoverTick();
-    void endHover();
-    void dragOver(QDragMoveEvent *event, int dragState);
+    void beginPress(int button, int shift, float x, float y);
+    void endPress(int button, int shift, float x, float y);
+    void reportDrag(QDragMoveEvent *event, DragState state);
 
     QString m_caption;
     QColor m_foreColor = Qt::black;
@@ -124,12 +123,14 @@ private:
     VistaStateMachine m_states;
     Qt::FocusPolicy m_savedTabStop = Qt::StrongFocus;
     bool m_tabStopChanged = false;
-    // A left press that began on the button; its release inside makes a Click.
+    // A left press that began on the button; its release inside makes a click.
     bool m_clickArmed = false;
+    // mouseEntered() was raised and its mouseLeft() is still due.
+    bool m_leaveDue = false;
     // Reading the settings redraws once at the end, not for each font or enabled change.
     bool m_reading = false;
+    int m_dragAnswer = 0;
 
     QImage m_face;
     QSize m_regionSize;
-    QTimer *m_hover = nullptr;
 };

@@ -43,7 +43,7 @@ void VistaButton::initProperties()
     rebuildPictureSurface();
     m_states.setEnabled(isEnabled());
     updateTabStop();
-    refresh();
+    rebuildFace();
 }
 
 void VistaButton::readProperties(const PropertyBag &bag)
@@ -69,7 +69,7 @@ void VistaButton::readProperties(const PropertyBag &bag)
     if (m_states.enabled() != isEnabled())
         m_states.setEnabled(isEnabled());
     updateTabStop();
-    refresh();
+    rebuildFace();
 }
 
 void VistaButton::writeProperties(PropertyBag &bag) const
@@ -88,57 +88,76 @@ void VistaButton::writeProperties(PropertyBag &bag) const
     bag.writeProperty(QStringLiteral("PictureOffset"), m_pictureOffset);
 }
 
-void VistaButton::setPictureOffset(int nValue)
+void VistaButton::setPictureOffset(int offset)
 {
-    // Only seen during the next press, which redraws anyway.
-    m_pictureOffset = nValue;
+    if (m_pictureOffset == offset)
+        return;
+    m_pictureOffset = offset;
+    rebuildFace();
 }
 
-void VistaButton::setBackColor(const QColor &nValue)
+void VistaButton::setBackColor(const QColor &colour)
 {
-    m_backColor = nValue;
-    refresh();
+    if (m_backColor == colour)
+        return;
+    m_backColor = colour;
+    rebuildFace();
 }
 
-void VistaButton::setNoBackground(bool nValue)
+void VistaButton::setNoBackground(bool noBackground)
 {
-    m_noBackground = nValue;
-    refresh();
+    if (m_noBackground == noBackground)
+        return;
+    m_noBackground = noBackground;
+    rebuildFace();
 }
 
-void VistaButton::setMaskColor(const QColor &nValue)
+void VistaButton::setMaskColor(const QColor &colour)
 {
-    m_maskColor = nValue;
-    refresh();
+    if (m_maskColor == colour)
+        return;
+    m_maskColor = colour;
+    rebuildFace();
 }
 
-void VistaButton::setUseMaskColor(bool nValue)
+void VistaButton::setUseMaskColor(bool use)
 {
-    m_useMaskColor = nValue;
-    refresh();
+    if (m_useMaskColor == use)
+        return;
+    m_useMaskColor = use;
+    rebuildFace();
 }
 
-void VistaButton::setPictures(int nValue)
+void VistaButton::setPictures(int frames)
 {
-    m_pictures = std::clamp(nValue, 1, 2);
-    refresh();
+    const int kept = std::clamp(frames, 1, 2);
+    if (m_pictures == kept)
+        return;
+    m_pictures = kept;
+    rebuildFace();
 }
 
-void VistaButton::setPicture(const QImage &nValue)
+void VistaButton::setPicture(const QImage &picture)
 {
-    m_picture = nValue;
+    if (m_picture == picture)
+        return;
+    m_picture = picture;
     rebuildPictureSurface();
-    refresh();
+    rebuildFace();
 }
 
-void VistaButton::setForeColor(const QColor &nValue)
+void VistaButton::setForeColor(const QColor &colour)
 {
-    m_foreColor = nValue;
-    refresh();
+    if (m_foreColor == colour)
+        return;
+    m_foreColor = colour;
+    rebuildFace();
 }
 
-void VistaButton::setCaption(const QString &nValue)
+void VistaButton::setCaption(const QString &caption)
 {
-    m_caption = nValue;
-    refresh();
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    rebuildFace();
 }

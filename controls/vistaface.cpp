@@ -86,12 +86,12 @@ void VistaFace::draw(QImage &image, int state) const
 
     const VistaPalette &pal = VistaPalette::forState(state);
     const int m = boundary(h);
-    gradient(p, 2, 2, pal.g[0], w - 2, m, pal.g[1]);
-    gradient(p, 2, m, pal.g[2], w - 2, h - 2, pal.g[3]);
-    gradient(p, 1, 3, pal.g[4], 2, m, pal.g[5]);
-    gradient(p, w - 2, 3, pal.g[4], w - 1, m, pal.g[5]);
-    gradient(p, 1, m, pal.g[6], 2, h - 3, pal.g[7]);
-    gradient(p, w - 2, m, pal.g[6], w - 1, h - 3, pal.g[7]);
+    gradient(p, 2, 2, pal.fill[0], w - 2, m, pal.fill[1]);
+    gradient(p, 2, m, pal.fill[2], w - 2, h - 2, pal.fill[3]);
+    gradient(p, 1, 3, pal.fill[4], 2, m, pal.fill[5]);
+    gradient(p, w - 2, 3, pal.fill[4], w - 1, m, pal.fill[5]);
+    gradient(p, 1, m, pal.fill[6], 2, h - 3, pal.fill[7]);
+    gradient(p, w - 2, m, pal.fill[6], w - 1, h - 3, pal.fill[7]);
 
     if (state == 2) {
         line(p, 3, 1, 6, 1, qRgb(151, 170, 180));
@@ -116,26 +116,26 @@ void VistaFace::draw(QImage &image, int state) const
 
     drawCaption(p, w, h);
 
-    line(p, 0, 0, w - 1, 0, pal.c[0]);
-    line(p, 0, h - 1, w - 1, h - 1, pal.c[0]);
-    line(p, 0, 0, 0, h - 1, pal.c[0]);
-    line(p, w - 1, 0, w - 1, h - 1, pal.c[0]);
-    line(p, 3, 1, w - 4, 1, pal.c[1]);
-    line(p, 3, h - 2, w - 4, h - 2, pal.c[20]);
+    line(p, 0, 0, w - 1, 0, pal.outline[0]);
+    line(p, 0, h - 1, w - 1, h - 1, pal.outline[0]);
+    line(p, 0, 0, 0, h - 1, pal.outline[0]);
+    line(p, w - 1, 0, w - 1, h - 1, pal.outline[0]);
+    line(p, 3, 1, w - 4, 1, pal.outline[1]);
+    line(p, 3, h - 2, w - 4, h - 2, pal.outline[20]);
 
     // Upper corners: (x, y, colour index), mirrored to x' = w - 1 - x.
     static constexpr int upper[10][3] = {{1, 0, 2}, {2, 0, 3}, {0, 1, 4}, {1, 1, 5}, {2, 1, 6},
                                          {0, 2, 7}, {1, 2, 8}, {2, 2, 9}, {0, 3, 10}, {1, 3, 11}};
     for (const auto &c : upper) {
-        pixel(p, c[0], c[1], pal.c[c[2]]);
-        pixel(p, w - 1 - c[0], c[1], pal.c[c[2]]);
+        pixel(p, c[0], c[1], pal.outline[c[2]]);
+        pixel(p, w - 1 - c[0], c[1], pal.outline[c[2]]);
     }
     // Lower corners: (x, rows above the bottom edge, colour index).
     static constexpr int lower[8][3] = {{1, 1, 12}, {2, 1, 13}, {0, 2, 14}, {1, 2, 15},
                                         {2, 2, 16}, {0, 3, 17}, {1, 3, 18}, {2, 3, 19}};
     for (const auto &c : lower) {
-        pixel(p, c[0], h - c[1], pal.c[c[2]]);
-        pixel(p, w - 1 - c[0], h - c[1], pal.c[c[2]]);
+        pixel(p, c[0], h - c[1], pal.outline[c[2]]);
+        pixel(p, w - 1 - c[0], h - c[1], pal.outline[c[2]]);
     }
 }
 

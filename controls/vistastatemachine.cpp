@@ -8,6 +8,13 @@ bool VistaStateMachine::setState(int state)
     return true;
 }
 
+int VistaStateMachine::restingState() const
+{
+    if (m_pointerInside)
+        return Hover;
+    return m_hasFocus ? Focused : Normal;
+}
+
 bool VistaStateMachine::press()
 {
     if (!m_enabled)
@@ -16,46 +23,61 @@ bool VistaStateMachine::press()
     return setState(Pressed);
 }
 
-bool VistaStateMachine::move(bool inside)
+bool VistaStateMachine::pointerMoved(bool inside)
 {
+    m_pointerInside = inside;
     if (!m_enabled)
         return false;
     if (inside)
         return setState(m_mouseIsDown ? Pressed : Hover);
+    // Dragged off while pressed: the hover face says that letting go here will not click.
     return setState(Hover);
 }
 
 bool VistaStateMachine::release(bool inside)
 {
+    m_pointerInside = inside;
     if (!m_enabled)
         return false;
     m_mouseIsDown = false;
-    if (inside)
-        return setState(Hover);
-    return setState(m_hasFocus ? Focused : Normal);
+    return setState(restingState());
 }
 
-bool VistaStateMachine::focusIn(bool mouseOver)
+bool VistaStateMachine::pointerEntered()
+{
+    m_pointerInside = true;
+    if (!m_enabled || m_mouseIsDown)
+        return false;
+    return setState(Hover);
+}
+
+bool VistaStateMachine::pointerLeft()
+{
+    m_pointerInside = false;
+    if (!m_enabled || m_mouseIsDown)
+        return false;
+    return setState(restingState());
+}
+
+bool VistaStateMachine::focusIn()
 {
     m_hasFocus = true;
-    if (!mouseOver && m_enabled && !m_mouseIsDown)
-        return setState(Focused);
-    return false;
+    // Derived from the facts rather than from the previous state: around a modal window the
+    // pointer leaves and the focus goes and comes back, and the face must follow all of it.
+    if (!m_enabled || m_mouseIsDown)
+        return false;
+    return setState(restingState());
 }
 
-bool VistaStateMachine::focusOut(bool mouseOver)
+bool VistaStateMachine::focusOut()
 {
     m_hasFocus = false;
-    if (!mouseOver && m_enabled)
-        return setState(Normal);
-    return false;
-}
-
-bool VistaStateMachine::hoverEnded()
-{
-    if (m_enabled && !m_mouseIsDown)
-        return setState(m_hasFocus ? Focused : Normal);
-    return false;
+    if (!m_enabled)
+        return false;
+    // A press in progress keeps its face while the pointer is on the button.
+    if (m_mouseIsDown)
+        return !m_pointerInside && setState(Normal);
+    return setState(restingState());
 }
 
 bool VistaStateMachine::setEnabled(bool enabled)

@@ -1,20 +1,26 @@
 #pragma once
 
-#include <QFont>
-#include <QPalette>
-#include <QRect>
+// Transitional: the former names of the layout helpers in controls/look.h, kept only until
+// the windows that still use them are switched over; then this file goes.
+#include "controls/look.h"
 
-class QWidget;
-
-// Helpers every window uses to lay itself out as its design gives it: fonts, colours
-// and positions in twips.
 namespace Vormgeving {
 
-QFont arial(double points, bool bold = false, bool italic = false);
-void setKleur(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
-// A rectangle given in twips (top, left, width, height) in the widget's pixels.
-QRect twips(const QWidget *widget, int top, int left, int width, int height);
-// The inside of a fixed window whose design size includes its frame and title bar.
-QSize binnenmaat(const QWidget *widget, int width, int height);
+using Look::arial;
+
+inline void setKleur(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    Look::setColour(widget, role, colour);
+}
+
+inline QRect twips(const QWidget *widget, int top, int left, int width, int height)
+{
+    return Look::fromTwips(widget, top, left, width, height);
+}
+
+inline QSize binnenmaat(const QWidget *widget, int width, int height)
+{
+    return Look::clientSize(widget, width, height);
+}
 
 } // namespace Vormgeving

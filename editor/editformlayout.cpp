@@ -119,7 +119,7 @@ void EditForm::buildButtons(QWidget *client)
         button->setCaption(QString::fromLatin1(captions[index]));
         button->setFont(Vormgeving::arial(8.25));
         button->setGeometry(twips(4200, left, 1110, 360));
-        connect(button, &VistaButton::Click, this, [this, index] { Knop_Click(index); });
+        connect(button, &VistaButton::clicked, this, [this, index] { Knop_Click(index); });
         Knop[index] = button;
         // "Opslaan" stands apart from the first four and "Exit" at the right edge.
         left += 1140 + (index == 3 ? 1860 : 0) + (index == 4 ? 2340 : 0);

@@ -124,7 +124,7 @@ void ConfigForm::Form_Load()
         auto *button = new VistaButton(this);
         button->setCaption(caption);
         button->setGeometry(twips(2100, left, width, 360));
-        connect(button, &VistaButton::Click, this, handler);
+        connect(button, &VistaButton::clicked, this, handler);
         return button;
     };
     ResetKnop = knop(QStringLiteral("Reset"), 180, 930, &ConfigForm::ResetKnop_Click);

@@ -172,7 +172,7 @@ void MainWindow::layOut(const QSize &screen, double dpi)
     nextButton->setBackColor(QColor(70, 70, 90));
     nextButton->setToolTip(QStringLiteral(" Laat de oplossing zien! "));
     nextButton->setEnabled(false);
-    connect(nextButton, &VistaButton::Click, &m_controller, &GameController::revealNext);
+    connect(nextButton, &VistaButton::clicked, &m_controller, &GameController::revealNext);
 
     buttonBar = new PaintPanel(this);
     buttonBar->setGeometry(px(300), px(screenH - 1200), px(screenW - 600), px(870));
@@ -275,8 +275,8 @@ void MainWindow::buildButtonBar()
         &MainWindow::startGame, &MainWindow::openEditor, &MainWindow::showToolsMenu, &MainWindow::showHelp,
         &MainWindow::showScores, &MainWindow::showAbout};
     for (int i = 0; i < Exit; ++i)
-        connect(menuButtons[i], &VistaButton::Click, this, handlers[i]);
-    connect(menuButtons[Exit], &VistaButton::Click, this, &QWidget::close);
+        connect(menuButtons[i], &VistaButton::clicked, this, handlers[i]);
+    connect(menuButtons[Exit], &VistaButton::clicked, this, &QWidget::close);
     menuButtons[Exit]->move(buttonBar->width() - 76, 6);
 
     const QFont big = arial(30, true);

@@ -68,7 +68,7 @@ void ScoreForm::Form_Load()
         auto *button = new VistaButton(Frame1);
         button->setCaption(caption);
         button->setGeometry(twips(5370, left, 900, 330));
-        connect(button, &VistaButton::Click, this, handler);
+        connect(button, &VistaButton::clicked, this, handler);
         return button;
     };
     DeleteKnop = knop(QStringLiteral("Delete"), 135, &ScoreForm::DeleteKnop_Click);

@@ -1,17 +1,19 @@
-// The button as a window sees it: mouse, space bar, focus, Tab order, hover tracking between
-// neighbours, the events it raises, redraws, its stored settings, and the pixels of its face
-// in each state as grab() shows them.
+// The button as a window sees it: mouse, space bar, focus, Tab order, hover by enter and
+// leave events, the face after a modal window, drag answers, the signals it raises, redraws,
+// its stored settings, and the pixels of its face in each state as grab() shows them.
 #include "controls/propertybag.h"
 #include "controls/vistabutton.h"
 #include "controls/vistapalette.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
 
-// Lets the test say where the pointer is, logs the events and counts how often the face is drawn.
+// Logs the signals and counts how often the face is drawn.
 class TestButton : public VistaButton
 {
 public:
@@ -19,27 +21,27 @@ public:
         : VistaButton(parent)
     {
         const auto mouse = [this](const char *name) {
-            return [this, name](int &button, int &shift, float &x, float &y) {
+            return [this, name](int button, int shift, float x, float y) {
                 m_log << QStringLiteral("%1(%2,%3,%4,%5)").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y);
             };
         };
-        connect(this, &VistaButton::Click, this, [this] { m_log << QStringLiteral("Click"); });
-        connect(this, &VistaButton::MouseIn, this, [this] { m_log << QStringLiteral("MouseIn"); });
-        connect(this, &VistaButton::MouseOut, this, [this] { m_log << QStringLiteral("MouseOut"); });
-        connect(this, &VistaButton::MouseDown, this, mouse("MouseDown"));
-        connect(this, &VistaButton::MouseUp, this, mouse("MouseUp"));
-        connect(this, &VistaButton::KeyDown, this, [this](int &code, int &) { m_log << QStringLiteral("KeyDown(%1)").arg(code); });
-        connect(this, &VistaButton::KeyUp, this, [this](int &code, int &) { m_log << QStringLiteral("KeyUp(%1)").arg(code); });
+        connect(this, &VistaButton::clicked, this, [this] { m_log << QStringLiteral("clicked"); });
+        connect(this, &VistaButton::mouseEntered, this, [this] { m_log << QStringLiteral("mouseEntered"); });
+        connect(this, &VistaButton::mouseLeft, this, [this] { m_log << QStringLiteral("mouseLeft"); });
+        connect(this, &VistaButton::mousePressed, this, mouse("mousePressed"));
+        connect(this, &VistaButton::mouseReleased, this, mouse("mouseReleased"));
+        connect(this, &VistaButton::keyDown, this, [this](int code, int) { m_log << QStringLiteral("keyDown(%1)").arg(code); });
+        connect(this, &VistaButton::keyUp, this, [this](int code, int) { m_log << QStringLiteral("keyUp(%1)").arg(code); });
     }
-    bool isMouseOver() const override { return m_over; }
-    void draw(int state) override
+    void drawFace(int state) override
     {
         ++m_draws;
-        VistaButton::draw(state);
+        VistaButton::drawFace(state);
     }
     int count(const QString &entry) const { return m_log.count(entry); }
+    // Past QApplication, which routes drag events by the outcome of earlier ones.
+    bool deliver(QEvent *event) { return VistaButton::event(event); }
 
-    bool m_over = false;
     int m_draws = 0;
     QStringList m_log;
 };
@@ -65,7 +67,6 @@ void enterState(TestButton &b, int state)
 {
     const QPoint mid(b.width() / 2, b.height() / 2);
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    b.m_over = state == 1;
     if (state == 1) {
         // Two moves: a move to where the pointer already is would not be delivered.
         QTest::mouseMove(&b, mid - QPoint(1, 0));
@@ -87,9 +88,12 @@ class TestVistaButton : public QObject
 private slots:
     void init();
     void cleanup();
-    void clickNeedsReleaseInsideOrSpaceBar();
+    void spaceBarClicksAtLastRelease();
     void disabledButtonRaisesNothingAndLeavesTabOrder();
-    void hoverRedrawsOnlyOnChangeAndEndsAtNeighbour();
+    void faceAndSignalsAlongUserPath_data();
+    void faceAndSignalsAlongUserPath();
+    void dragAnsweredByHolder_data();
+    void dragAnsweredByHolder();
     void settingsWrittenInOrderAndReadBack();
     void faceOfEachState_data();
     void faceOfEachState();
@@ -114,6 +118,8 @@ void TestVistaButton::init()
     m_button->setCaption(QStringLiteral("Start"));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // The pointer stays where the last test left it, perhaps where the new button now is.
+    QTest::mouseMove(m_window, QPoint(190, 75));
     // The window's first focus may land on the button; start every test without focus.
     m_button->clearFocus();
     m_button->m_log.clear();
@@ -127,37 +133,24 @@ void TestVistaButton::cleanup()
     delete m_window;
 }
 
-void TestVistaButton::clickNeedsReleaseInsideOrSpaceBar()
+void TestVistaButton::spaceBarClicksAtLastRelease()
 {
     TestButton &b = *m_button;
-    b.m_over = true;
-    QTest::mouseMove(&b, QPoint(30, 10));
-    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(30, 10));
-    QCOMPARE(b.m_log.last(), QStringLiteral("MouseDown(1,0,30,10)"));
-    // Dragged out, the pressed look goes; released there, no Click, and the press gave the focus.
-    QTest::mouseMove(&b, QPoint(-15, 10));
-    QCOMPARE(b.state(), 1);
-    b.m_log.clear();
-    QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(-15, 10));
-    QCOMPARE(b.m_log, QStringList({"MouseUp(1,0,-15,10)"}));
-    QCOMPARE(b.state(), 3);
-
-    // The space bar, with the pointer elsewhere: pressed at once, one Click at the last release.
-    b.m_over = false;
-    b.m_log.clear();
+    enterState(b, 3);
+    // With the pointer elsewhere: pressed at once, one click at the last release.
     sendSpace(&b, QEvent::KeyPress);
-    QCOMPARE(b.grab().toImage().pixel(10, 0), VistaPalette::forState(2).c[0]);
-    QCOMPARE(b.m_log, QStringList({"MouseDown(0,0,0,0)", "KeyDown(32)"}));
+    QCOMPARE(b.grab().toImage().pixel(10, 0), VistaPalette::forState(2).outline[0]);
+    QCOMPARE(b.m_log, QStringList({"mousePressed(0,0,0,0)", "keyDown(32)"}));
     // Holding the bar repeats press and release; only the last release is real.
     for (int i = 0; i < 3; ++i) {
         sendSpace(&b, QEvent::KeyRelease, true);
         sendSpace(&b, QEvent::KeyPress, true);
     }
-    QCOMPARE(b.count(QStringLiteral("Click")), 0);
+    QCOMPARE(b.count(QStringLiteral("clicked")), 0);
     b.m_log.clear();
     sendSpace(&b, QEvent::KeyRelease);
     QCOMPARE(b.state(), 3);
-    QCOMPARE(b.m_log, QStringList({"MouseUp(0,0,-1,0)", "Click", "KeyUp(32)"}));
+    QCOMPARE(b.m_log, QStringList({"mouseReleased(0,0,-1,0)", "clicked", "keyUp(32)"}));
 }
 
 void TestVistaButton::disabledButtonRaisesNothingAndLeavesTabOrder()
@@ -170,47 +163,146 @@ void TestVistaButton::disabledButtonRaisesNothingAndLeavesTabOrder()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     TestButton &b = *m_button;
     b.setEnabled(false);
-    b.m_over = true;
     QTest::mouseMove(&b, QPoint(10, 10));
     QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(12, 10));
     sendSpace(&b, QEvent::KeyPress);
     sendSpace(&b, QEvent::KeyRelease);
+    QTest::mouseMove(m_window, QPoint(150, 70));
     QCOMPARE(b.m_log, QStringList());
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), edit);
 
-    b.m_over = false;
     b.setEnabled(true);
     QTest::keyClick(edit, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &b);
     QCOMPARE(b.state(), 3);
 }
 
-void TestVistaButton::hoverRedrawsOnlyOnChangeAndEndsAtNeighbour()
+void TestVistaButton::faceAndSignalsAlongUserPath_data()
 {
-    auto *next = new TestButton(m_window);
-    next->setGeometry(86, 20, 66, 22);
-    next->show();
+    // Steps: focus, in (two spots on the button), out (two on the holder), press, release, all
+    // where the pointer is, and a click by mouse or space bar that opens a modal window. After
+    // each step the state; over the whole path the signals.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<QStringList>("raised");
+    QTest::newRow("hover and leave") << QStringList({"in", "in2", "out"}) << QList<int>({1, 1, 0})
+                                     << QStringList({"mouseEntered", "mouseEntered", "mouseLeft"});
+    QTest::newRow("hover and leave, focused") << QStringList({"focus", "in", "out"}) << QList<int>({3, 1, 3})
+                                              << QStringList({"mouseEntered", "mouseLeft"});
+    QTest::newRow("dragged out and back") << QStringList({"in", "press", "out", "in", "release"})
+                                          << QList<int>({1, 2, 1, 2, 1})
+                                          << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseLeft",
+                                                          "mouseEntered", "mouseReleased(1,0,30,10)", "clicked"});
+    // The press gave the focus; the leave event that Qt sends after the release raises nothing.
+    QTest::newRow("released outside") << QStringList({"in", "press", "out", "release", "out2"})
+                                      << QList<int>({1, 2, 1, 3, 3})
+                                      << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseLeft",
+                                                      "mouseReleased(1,0,130,50)"});
+    // The modal window takes the pointer and the focus; the focus comes back, the pointer not.
+    QTest::newRow("modal window after a click")
+        << QStringList({"in", "modal click", "out"}) << QList<int>({1, 3, 3})
+        << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseReleased(1,0,30,10)", "clicked", "mouseLeft"});
+    QTest::newRow("modal window after the space bar")
+        << QStringList({"focus", "modal space"}) << QList<int>({3, 3})
+        << QStringList({"mousePressed(0,0,0,0)", "keyDown(32)", "mouseReleased(0,0,-1,0)", "clicked", "keyUp(32)"});
+}
+
+void TestVistaButton::faceAndSignalsAlongUserPath()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, states);
+    QFETCH(QStringList, raised);
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     TestButton &b = *m_button;
-    b.m_over = true;
-    for (int x = 40; x <= 60; x += 5)
-        QTest::mouseMove(&b, QPoint(x, 8));
-    // Every move raises MouseIn; only the first changes the look.
-    QCOMPARE(b.count(QStringLiteral("MouseIn")), 5);
-    QCOMPARE(b.m_draws, 1);
-    QCOMPARE(b.findChildren<QTimer *>().size(), 1);
-    // The pointer crosses to the neighbour: the window under it is no longer this button.
-    b.m_over = false;
-    next->m_over = true;
-    QTest::mouseMove(next, QPoint(2, 10));
-    QTRY_COMPARE(b.count(QStringLiteral("MouseOut")), 1);
-    QVERIFY(b.findChildren<QTimer *>().isEmpty());
-    QCOMPARE(b.state(), 0);
-    QCOMPARE(b.m_draws, 2);
-    QTest::qWait(50);
-    QCOMPARE(b.count(QStringLiteral("MouseOut")), 1);
-    QCOMPARE(next->state(), 1);
+    const QHash<QString, QPoint> spots = {
+        {"in", {50, 30}}, {"in2", {60, 30}}, {"out", {150, 70}}, {"out2", {160, 70}}};
+    QPoint pointer(150, 60);
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString &step = steps.at(i);
+        const int draws = b.m_draws;
+        if (step == QLatin1String("focus")) {
+            b.setFocus();
+        } else if (step == QLatin1String("press")) {
+            QTest::mousePress(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
+        } else if (step == QLatin1String("release")) {
+            QTest::mouseRelease(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
+        } else if (step.startsWith(QLatin1String("modal"))) {
+            const auto opener = connect(&b, &VistaButton::clicked, &b, [&b] {
+                QDialog dialog(b.window());
+                dialog.setModal(true);
+                QTimer::singleShot(20, &dialog, &QDialog::accept);
+                dialog.exec();
+            });
+            if (step == QLatin1String("modal click")) {
+                QTest::mouseClick(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
+            } else {
+                sendSpace(&b, QEvent::KeyPress);
+                sendSpace(&b, QEvent::KeyRelease);
+            }
+            disconnect(opener);
+            // The platform used by the tests has no window manager to hand the activation back.
+            QApplication::setActiveWindow(m_window);
+            QTRY_VERIFY(b.hasFocus());
+        } else { // held, the move goes to the button as its press holds the pointer
+            QTest::mouseMove(&b, b.mapFrom(m_window, pointer = spots.value(step)));
+            // The face is drawn again only when the state changes.
+            if (step == QLatin1String("in2"))
+                QCOMPARE(b.m_draws, draws);
+        }
+        QVERIFY2(b.state() == states.at(i), qPrintable(QStringLiteral("%1: state %2").arg(step).arg(b.state())));
+        QCOMPARE(b.grab().toImage().pixel(b.width() / 2, 1), VistaPalette::forState(b.state()).outline[1]);
+    }
+    QCOMPARE(b.m_log, raised);
+}
+
+void TestVistaButton::dragAnsweredByHolder_data()
+{
+    // The answer a slot gives, -1 for none; what the drag events carry back.
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("action");
+    QTest::newRow("no answer: the proposed copy") << -1 << true << int(Qt::CopyAction);
+    QTest::newRow("refused") << 0 << false << int(Qt::IgnoreAction);
+    QTest::newRow("move") << 2 << true << int(Qt::MoveAction);
+}
+
+void TestVistaButton::dragAnsweredByHolder()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, accepted);
+    QFETCH(int, action);
+    TestButton &b = *m_button;
+    b.setAcceptDrops(true);
+    QStringList seen;
+    connect(&b, &VistaButton::dragOver, &b,
+            [&](const QMimeData *data, int effect, int buttons, int, float x, float y, VistaButton::DragState state) {
+                seen << QStringLiteral("over %1 %2 %3 %4,%5 %6").arg(data ? data->text() : "-").arg(effect).arg(buttons)
+                            .arg(x).arg(y).arg(int(state));
+                if (answer >= 0)
+                    b.answerDrag(answer);
+            });
+    connect(&b, &VistaButton::dropped, &b, [&](const QMimeData *data, int effect, int, int, float, float) {
+        seen << QStringLiteral("drop %1 %2").arg(data->text()).arg(effect);
+        if (answer >= 0)
+            b.answerDrag(answer);
+    });
+    QMimeData mime;
+    mime.setText(QStringLiteral("woord"));
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 6), offered, &mime, Qt::LeftButton, Qt::NoModifier);
+    b.deliver(&enter);
+    QDropEvent drop(QPointF(5, 6), offered, &mime, Qt::LeftButton, Qt::NoModifier);
+    b.deliver(&drop);
+    QDragLeaveEvent leave;
+    b.deliver(&leave);
+    QCOMPARE(seen, QStringList({"over woord 1 1 5,6 0", "drop woord 1", "over - 0 0 0,0 1"}));
+    for (const QDropEvent *event : {static_cast<QDropEvent *>(&enter), &drop}) {
+        QCOMPARE(event->isAccepted(), accepted);
+        QCOMPARE(int(event->dropAction()), action);
+    }
 }
 
 void TestVistaButton::settingsWrittenInOrderAndReadBack()
@@ -303,22 +395,22 @@ void TestVistaButton::faceOfEachState()
 
     // (x, y, colour): border, inner lines, corner pixels on both sides, gradient end rows.
     QList<std::tuple<int, int, QRgb>> expected = {
-        {mid, 0, pal.c[0]}, {mid, h - 1, pal.c[0]}, {0, 4, pal.c[0]}, {w - 1, h - 4, pal.c[0]},
-        {mid, 1, pal.c[1]}, {mid, h - 2, pal.c[20]}, {1, 0, pal.c[2]}, {w - 3, 0, pal.c[3]},
-        {0, 1, pal.c[4]}, {w - 3, 2, pal.c[9]}, {1, 3, pal.c[11]}, {w - 2, h - 1, pal.c[12]},
-        {0, h - 2, pal.c[14]}, {w - 3, h - 2, pal.c[16]}, {2, h - 3, pal.c[19]},
-        {mid, m - 1, pal.g[1]}, {mid, m, pal.g[2]}, {1, m - 1, pal.g[5]}, {w - 2, m, pal.g[6]}, {1, h - 4, pal.g[7]}};
+        {mid, 0, pal.outline[0]}, {mid, h - 1, pal.outline[0]}, {0, 4, pal.outline[0]}, {w - 1, h - 4, pal.outline[0]},
+        {mid, 1, pal.outline[1]}, {mid, h - 2, pal.outline[20]}, {1, 0, pal.outline[2]}, {w - 3, 0, pal.outline[3]},
+        {0, 1, pal.outline[4]}, {w - 3, 2, pal.outline[9]}, {1, 3, pal.outline[11]}, {w - 2, h - 1, pal.outline[12]},
+        {0, h - 2, pal.outline[14]}, {w - 3, h - 2, pal.outline[16]}, {2, h - 3, pal.outline[19]},
+        {mid, m - 1, pal.fill[1]}, {mid, m, pal.fill[2]}, {1, m - 1, pal.fill[5]}, {w - 2, m, pal.fill[6]}, {1, h - 4, pal.fill[7]}};
     if (state == 2) {
         expected += {{3, 2, qRgb(220, 237, 246)}, {w - 4, 2, qRgb(220, 237, 246)}, {6, h - 3, qRgb(109, 181, 220)},
-                     {2, 3, qRgb(220, 237, 245)}, {w - 3, 3, qRgb(220, 237, 245)}, {7, 2, pal.g[0]},
-                     {w - 8, h - 3, pal.g[3]}};
+                     {2, 3, qRgb(220, 237, 245)}, {w - 3, 3, qRgb(220, 237, 245)}, {7, 2, pal.fill[0]},
+                     {w - 8, h - 3, pal.fill[3]}};
     } else if (state == 3) {
         expected += {{3, 2, qRgb(166, 233, 251)}, {w - 4, h - 3, qRgb(132, 213, 239)}, {2, 3, qRgb(165, 232, 251)},
                      {w - 3, m - 1, qRgb(161, 230, 249)}, {2, m, qRgb(146, 222, 245)},
-                     {w - 3, h - 4, qRgb(133, 213, 240)}, {3, m - 1, pal.g[1]}};
+                     {w - 3, h - 4, qRgb(133, 213, 240)}, {3, m - 1, pal.fill[1]}};
     } else {
         // No extras: the face's own colours reach rows 2 and h-3 and the column x = 2.
-        expected += {{mid, 2, pal.g[0]}, {mid, h - 3, pal.g[3]}, {2, m - 1, pal.g[1]}};
+        expected += {{mid, 2, pal.fill[0]}, {mid, h - 3, pal.fill[3]}, {2, m - 1, pal.fill[1]}};
     }
     for (const auto &[x, y, colour] : expected)
         QVERIFY2(at(img, x, y) == rgb(colour),

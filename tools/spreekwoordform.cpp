@@ -66,7 +66,7 @@ void SpreekwoordForm::Form_Load()
     OkKnop->setBackColor(Qt::white);
     OkKnop->setFont(Vormgeving::arial(8.25));
     OkKnop->setGeometry(twips(6840, 2580, 990, 360));
-    connect(OkKnop, &VistaButton::Click, this, &SpreekwoordForm::OkKnop_Click);
+    connect(OkKnop, &VistaButton::clicked, this, &SpreekwoordForm::OkKnop_Click);
 
     LaadSpreekwoorden();
 }

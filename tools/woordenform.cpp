@@ -99,7 +99,7 @@ void WoordenForm::Form_Load()
     StartKnop->setNoBackground(true);
     StartKnop->setFont(Vormgeving::arial(9.75));
     StartKnop->setGeometry(twips(3900, 2250, 990, 330));
-    connect(StartKnop, &VistaButton::Click, this, &WoordenForm::StartKnop_Click);
+    connect(StartKnop, &VistaButton::clicked, this, &WoordenForm::StartKnop_Click);
 
     Label2 = label(QStringLiteral("Start met zoeken"), 4980, 2295);
     Vormgeving::setKleur(Label2, QPalette::WindowText, QColor(190, 0, 0));
@@ -110,7 +110,7 @@ void WoordenForm::Form_Load()
     CancelKnop->setBackColor(Qt::white);
     CancelKnop->setFont(Vormgeving::arial(8.25));
     CancelKnop->setGeometry(twips(7110, 3000, 990, 360));
-    connect(CancelKnop, &VistaButton::Click, this, &WoordenForm::CancelKnop_Click);
+    connect(CancelKnop, &VistaButton::clicked, this, &WoordenForm::CancelKnop_Click);
 }
 
 void WoordenForm::StartKnop_Click()

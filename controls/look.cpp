@@ -1,10 +1,10 @@
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 
 #include "common/twips.h"
 
 #include <QWidget>
 
-namespace Vormgeving {
+namespace Look {
 
 QFont arial(double points, bool bold, bool italic)
 {
@@ -15,14 +15,14 @@ QFont arial(double points, bool bold, bool italic)
     return font;
 }
 
-void setKleur(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(role, colour);
     widget->setPalette(pal);
 }
 
-QRect twips(const QWidget *widget, int top, int left, int width, int height)
+QRect fromTwips(const QWidget *widget, int top, int left, int width, int height)
 {
     const double dpiX = widget->logicalDpiX();
     const double dpiY = widget->logicalDpiY();
@@ -30,10 +30,10 @@ QRect twips(const QWidget *widget, int top, int left, int width, int height)
                  Twips::toPixels(height, dpiY));
 }
 
-QSize binnenmaat(const QWidget *widget, int width, int height)
+QSize clientSize(const QWidget *widget, int width, int height)
 {
     // A frame of 4 pixels each side and a title bar of 22: 120 and 450 twips.
-    return twips(widget, 0, 0, width - 120, height - 450).size();
+    return fromTwips(widget, 0, 0, width - 120, height - 450).size();
 }
 
-} // namespace Vormgeving
+} // namespace Look
