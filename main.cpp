@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(context);
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.layOut(screen->size(), screen->logicalDotsPerInchY());
+    window.layOut(screen->size());
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     window.showFullScreen();
     return app.exec();

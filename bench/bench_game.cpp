@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     });
     const double main = timeMs(5, [&] {
         MainWindow w(context);
-        w.layOut(screen, 96);
+        w.layOut(screen);
         w.show();
         (void)QTest::qWaitForWindowExposed(&w);
         QCoreApplication::processEvents();

@@ -48,8 +48,11 @@ void VistaButton::rebuildFace()
 {
     if (m_reading || width() < 1 || height() < 1)
         return;
-    if (m_face.size() != size()) {
-        m_face = QImage(size(), QImage::Format_RGB32);
+    // The face is drawn at the device's own pixels, so it stays sharp on a scaled screen.
+    const double ratio = devicePixelRatioF();
+    if (m_face.deviceIndependentSize() != QSizeF(size()) || m_face.devicePixelRatio() != ratio) {
+        m_face = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        m_face.setDevicePixelRatio(ratio);
         // Text sizes on the image must match those of the screen the button is on.
         m_face.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
         m_face.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));

@@ -75,10 +75,11 @@ QRegion VistaFace::region(int width, int height)
 
 void VistaFace::draw(QImage &image, int state) const
 {
-    const int w = image.width();
-    const int h = image.height();
+    // In the button's own pixels: the painter carries the image's pixel ratio.
+    const int w = qRound(image.deviceIndependentSize().width());
+    const int h = qRound(image.deviceIndependentSize().height());
     QPainter p(&image);
-    p.fillRect(image.rect(), backColor);
+    p.fillRect(QRect(0, 0, w, h), backColor);
     if (noBackground && (state == 0 || state == 3 || state == 4)) {
         drawCaption(p, w, h);
         return;

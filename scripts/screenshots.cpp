@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     started.start();
     MainWindow window(context);
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.layOut(screen->size(), screen->logicalDotsPerInchY());
+    window.layOut(screen->size());
     window.showFullScreen();
     (void)QTest::qWaitForWindowExposed(&window);
     std::printf("idle board shown after %lld ms\n", started.elapsed());

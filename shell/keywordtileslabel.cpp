@@ -10,7 +10,20 @@ KeywordTilesLabel::KeywordTilesLabel(const QString &text, QWidget *parent)
 
 QSize KeywordTilesLabel::sizeHint() const
 {
-    return QSize(qMax(1, int(text().size())) * TileWidth, TileTop + TileHeight + 4);
+    return QSizeF(qMax(1, int(text().size())) * TileWidth * m_scale, (TileTop + TileHeight + 4) * m_scale).toSize();
+}
+
+void KeywordTilesLabel::setScale(double scale)
+{
+    m_scale = scale;
+    updateGeometry();
+    adjustSize();
+    update();
+}
+
+QRectF KeywordTilesLabel::tile(int index) const
+{
+    return QRectF(index * TileWidth * m_scale, TileTop * m_scale, TileWidth * m_scale, TileHeight * m_scale);
 }
 
 void KeywordTilesLabel::paintEvent(QPaintEvent *)
@@ -21,12 +34,12 @@ void KeywordTilesLabel::paintEvent(QPaintEvent *)
     const QColor face = palette().color(QPalette::WindowText);
     const QString caption = text();
     for (int i = 0; i < caption.size(); ++i) {
-        const QRect tile(i * TileWidth, TileTop, TileWidth, TileHeight);
+        const QRectF box = tile(i);
         const QString letter(caption.at(i));
         p.setPen(edge);
-        for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(1, 1)})
-            p.drawText(tile.translated(offset), Qt::AlignCenter, letter);
+        for (const QPointF offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1), QPointF(1, 1)})
+            p.drawText(box.translated(offset * m_scale), Qt::AlignCenter, letter);
         p.setPen(face);
-        p.drawText(tile, Qt::AlignCenter, letter);
+        p.drawText(box, Qt::AlignCenter, letter);
     }
 }

@@ -15,7 +15,13 @@ public:
     explicit KeywordTilesLabel(const QString &text, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+    // Design pixels to the widget's pixels, as the board around it is scaled.
+    void setScale(double scale);
 
 protected:
+    QRectF tile(int index) const;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    double m_scale = 1.0;
 };

@@ -1,12 +1,13 @@
 #include "shell/mainwindow.h"
 
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "common/twips.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
 #include "shell/paintpanel.h"
 #include "shell/keywordtileslabel.h"
+#include "shell/windowscaler.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,7 @@
 
 namespace {
 
-using Vormgeving::arial;
+using Look::arial;
 
 QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallback)
 {
@@ -44,7 +45,7 @@ MainWindow::~MainWindow() = default;
 
 int MainWindow::px(double twips) const
 {
-    return Twips::toPixels(twips, m_dpi);
+    return Twips::toPixels(twips);
 }
 
 QLabel *MainWindow::label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QPoint at)
@@ -67,11 +68,12 @@ void MainWindow::setBorderColour(const QColor &colour)
     setPalette(pal);
 }
 
-void MainWindow::layOut(const QSize &screen, double dpi)
+void MainWindow::layOut(const QSize &screen)
 {
-    m_dpi = dpi > 0 ? dpi : 96.0;
-    const double screenW = Twips::fromPixels(screen.width(), m_dpi);
-    const double screenH = Twips::fromPixels(screen.height(), m_dpi);
+    // Everything below is placed for the design screen, then scaled as a whole.
+    const QSize design = WindowScaler::designScreen;
+    const double screenW = Twips::fromPixels(design.width());
+    const double screenH = Twips::fromPixels(design.height());
 
     // The window fills the screen; its own colour shows as the frame round the panels.
     setGeometry(0, 0, screen.width(), screen.height());
@@ -195,6 +197,11 @@ void MainWindow::layOut(const QSize &screen, double dpi)
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
     connectController();
+
+    m_scale = WindowScaler::factorFor(screen);
+    const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
+    WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
+                                                      (screen.height() - scaledDesign.height()) / 2));
 
     // The puzzle list, the score list and the settings. A settings file that
     // could not be read leaves the first border colour.

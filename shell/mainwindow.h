@@ -29,8 +29,11 @@ public:
     explicit MainWindow(const AppContext &context, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Lays the window out for a screen of 'screen' pixels at 'dpi' and loads the data files.
-    void layOut(const QSize &screen, double dpi);
+    // Lays the window out for a screen of 'screen' pixels and loads the data files. The
+    // design, made for 1280 x 1024, is scaled to fit the screen whole and centred on it.
+    void layOut(const QSize &screen);
+    // Design pixels to screen pixels.
+    double scale() const { return m_scale; }
 
     GameController &controller() { return m_controller; }
     void setBorderColour(const QColor &colour);
@@ -103,6 +106,7 @@ private:
     void onGameClockTick();
     void showWallClock();
     void showSolution();
+    void showPlayerName(const QString &name);
     void setMenuEnabled(bool enabled);
     void greySlots(int inset);
     void startWipe(int row);
@@ -114,7 +118,7 @@ private:
 
     AppContext m_context;
     GameController m_controller;
-    double m_dpi = 96.0;
+    double m_scale = 1.0;
     int m_colourScheme = 1;
     bool m_closing = false;
     bool m_roundMessagePending = false;

@@ -9,6 +9,7 @@
 #include "shell/dialogs.h"
 #include "shell/paintpanel.h"
 #include "shell/scoreform.h"
+#include "shell/windowscaler.h"
 #include "tools/spreekwoordform.h"
 #include "tools/woordenform.h"
 
@@ -118,7 +119,7 @@ void MainWindow::startGame()
 
 void MainWindow::onGameStarted(const QString &playerName)
 {
-    setLabelText(playerNameLabel, playerName);
+    showPlayerName(playerName);
     for (int row = 0; row < 3; ++row) {
         keywordLabels[row]->hide();
         keywordMarks[row]->hide();
@@ -252,6 +253,16 @@ void MainWindow::onGameEnded()
                              [this] { showScores(); });
 }
 
+void MainWindow::showPlayerName(const QString &name)
+{
+    // A long name is shortened to the room left of the "Volgende" button, so it never
+    // runs under it.
+    const int room = nextButton->x() - playerNameLabel->x() - qRound(8 * m_scale);
+    playerNameLabel->setText(playerNameLabel->fontMetrics().elidedText(name, Qt::ElideRight, qMax(0, room)));
+    playerNameLabel->adjustSize();
+    playerNameLabel->setToolTip(playerNameLabel->text() == name ? QString() : name);
+}
+
 void MainWindow::showWallClock()
 {
     setLabelText(dateTimeLabel, wallClockText(m_context.clock.now()));
@@ -274,7 +285,9 @@ void MainWindow::showToolsMenu()
 
 void MainWindow::openModal(QWidget *window)
 {
-    // The button that opened the window keeps the focus; it shows so once the window is gone.
+    // Side windows grow with the main window and open centred over it.
+    WindowScaler::scaleWindow(window, m_scale);
+    window->move(geometry().center() - QPoint(window->width() / 2, window->height() / 2));
     m_context.dialogs.showModal(window);
 }
 

@@ -139,7 +139,7 @@ void TestFaults::missingDataFolderStartsAndRemakesItOnExit()
     TestContext test;
     QVERIFY(QDir(test.folder() + "/Data").removeRecursively());
     MainWindow window(test.context());
-    window.layOut(QSize(1280, 1024), 96);
+    window.layOut(QSize(1280, 1024));
     QCOMPARE(window.puzzleCountLabel->text(), QStringLiteral("0 / "));
     test.dialogs.inputs = {QStringLiteral("Anna")};
     window.startGame();

@@ -52,7 +52,7 @@ void TestMainWindow::cleanup()
 MainWindow *TestMainWindow::makeWindow()
 {
     m_window = new MainWindow(m_test->context());
-    m_window->layOut(QSize(1280, 1024), 96);
+    m_window->layOut(QSize(1280, 1024));
     return m_window;
 }
 

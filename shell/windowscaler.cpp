@@ -1,0 +1,104 @@
+#include "shell/windowscaler.h"
+
+#include "shell/keywordtileslabel.h"
+#include "shell/paintpanel.h"
+
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QWidget>
+
+#include <cmath>
+
+namespace WindowScaler {
+
+namespace {
+
+int scaled(int value, double factor)
+{
+    return int(std::lround(value * factor));
+}
+
+QRect scaled(const QRect &rect, double factor)
+{
+    // The edges are scaled, not the sizes, so neighbours that touched still touch.
+    const int left = scaled(rect.left(), factor);
+    const int top = scaled(rect.top(), factor);
+    return QRect(left, top, scaled(rect.left() + rect.width(), factor) - left,
+                 scaled(rect.top() + rect.height(), factor) - top);
+}
+
+void scaleFont(QWidget *widget, double factor)
+{
+    QFont font = widget->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(scaled(font.pixelSize(), factor));
+    widget->setFont(font);
+}
+
+void scaleWidget(QWidget *widget, double factor)
+{
+    // Fonts first: labels that size themselves to their text then do so at the new size.
+    if (widget->testAttribute(Qt::WA_SetFont))
+        scaleFont(widget, factor);
+    if (auto *panel = qobject_cast<PaintPanel *>(widget))
+        panel->setScale(panel->scale() * factor);
+    if (auto *tiles = qobject_cast<KeywordTilesLabel *>(widget))
+        tiles->setScale(factor);
+    else if (auto *label = qobject_cast<QLabel *>(widget); label && !label->pixmap().isNull())
+        label->setScaledContents(true);
+    if (auto *header = qobject_cast<QHeaderView *>(widget)) {
+        header->setMinimumSectionSize(scaled(header->minimumSectionSize(), factor));
+        header->setDefaultSectionSize(scaled(header->defaultSectionSize(), factor));
+        for (int section = 0; section < header->count(); ++section)
+            header->resizeSection(section, scaled(header->sectionSize(section), factor));
+    }
+    if (widget->minimumSize() == widget->maximumSize())
+        widget->setFixedSize(scaled(QRect(widget->pos(), widget->size()), factor).size());
+}
+
+} // namespace
+
+double factorFor(const QSize &screen)
+{
+    return std::min(double(screen.width()) / designScreen.width(), double(screen.height()) / designScreen.height());
+}
+
+void scaleChildren(QWidget *parent, double factor, QPoint offset)
+{
+    if (factor == 1.0 && offset.isNull())
+        return;
+    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        const QRect design = child->geometry();
+        // A label sized to its text is sized to it again: text does not grow exactly
+        // in step with its font.
+        auto *label = qobject_cast<QLabel *>(child);
+        const bool fitsItsText = label && label->pixmap().isNull() && !label->wordWrap() && label->size() == label->sizeHint();
+        if (factor != 1.0) {
+            scaleWidget(child, factor);
+            scaleChildren(child, factor);
+        }
+        child->setGeometry(scaled(design, factor).translated(offset));
+        if (fitsItsText && factor != 1.0)
+            child->adjustSize();
+    }
+}
+
+void scaleWindow(QWidget *window, double factor)
+{
+    if (factor == 1.0)
+        return;
+    scaleFont(window, factor);
+    const QSize size = scaled(QRect(QPoint(), window->size()), factor).size();
+    if (window->minimumSize() == window->maximumSize())
+        window->setFixedSize(size);
+    else
+        window->resize(size);
+    scaleChildren(window, factor);
+}
+
+} // namespace WindowScaler
