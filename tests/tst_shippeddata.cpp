@@ -34,8 +34,46 @@ TextLines readCrLfLines(const QString &path)
     return {lines, {}};
 }
 
+// Whether a clue gives its keyword away. Every word of the keyword of four letters or more
+// counts: the clue may hold neither its first four letters (lachen in glimlach, bruiloft in
+// bruid) nor any five letters of it in a row (gedicht in dichter, schroevendraaier in
+// draaien). A one-word keyword shorter than that may not open a word of the clue (ei in
+// eieren), while it may stand inside one (ei in klein). Case does not count.
+bool givesAway(const QString &keyword, const QString &clue)
+{
+    static const QRegularExpression gap(QStringLiteral("[ .'-]"));
+    const QString text = clue.toLower();
+    const QStringList words = keyword.toLower().split(gap, Qt::SkipEmptyParts);
+    if (words.size() == 1 && words.first().size() < 4) {
+        for (const QString &word : text.split(gap, Qt::SkipEmptyParts))
+            if (word.startsWith(words.first()))
+                return true;
+        return false;
+    }
+    for (const QString &word : words) {
+        if (word.size() < 4)
+            continue;
+        if (text.contains(word.left(4)))
+            return true;
+        for (qsizetype i = 0; i + 5 <= word.size(); ++i)
+            if (text.contains(word.mid(i, 5)))
+                return true;
+    }
+    return false;
+}
+
 const QString puzzlePath = QStringLiteral(RAADKWARTET_SOURCE_DIR "/data/Puzzel.lib");
+const QString proverbPath = QStringLiteral(RAADKWARTET_SOURCE_DIR "/data/Spreekwoorden.lib");
 const QString wordListPath = QStringLiteral(RAADKWARTET_DATA_DIR "/Nederlands.lib");
+
+// The shipped items, each split in its five fields.
+QList<QStringList> puzzleItems()
+{
+    QList<QStringList> items;
+    for (const QString &line : readCrLfLines(puzzlePath).lines.mid(2))
+        items.append(line.split(QLatin1Char(',')));
+    return items;
+}
 
 } // namespace
 
@@ -46,6 +84,11 @@ private slots:
     void filesAreSoundLongAndWithoutRepeats_data();
     void filesAreSoundLongAndWithoutRepeats();
     void puzzleItemsHaveFiveCleanFields();
+    void giveAwayRule_data();
+    void giveAwayRule();
+    void noClueGivesAwayItsKeyword();
+    void cluesTellItemsApart();
+    void proverbsHaveOneMeaning();
     void wordListHoldsLowerCaseWords();
 };
 
@@ -57,8 +100,8 @@ void TestShippedData::filesAreSoundLongAndWithoutRepeats_data()
     QTest::addColumn<int>("most");
     QTest::addColumn<QString>("keyEnd"); // a line's key (keyword, proverb, word) ends here
     // The editor refuses a 1000th puzzle and the round builder draws row numbers up to 999.
-    QTest::newRow("puzzles") << puzzlePath << QStringList{"Brovelt Software 2019", "----------"} << 500 << 999 << ",";
-    QTest::newRow("proverbs") << QStringLiteral(RAADKWARTET_SOURCE_DIR "/data/Spreekwoorden.lib") << QStringList() << 250
+    QTest::newRow("puzzles") << puzzlePath << QStringList{"Brovelt Software 2019", "----------"} << 800 << 999 << ",";
+    QTest::newRow("proverbs") << proverbPath << QStringList() << 350
                               << INT_MAX << " -/- ";
     QTest::newRow("word list") << wordListPath << QStringList() << 100000 << INT_MAX << "\r";
 }
@@ -93,6 +136,71 @@ void TestShippedData::puzzleItemsHaveFiveCleanFields()
         QVERIFY2(fields.size() == 5, qPrintable(line));
         for (const QString &field : fields)
             QVERIFY2(!field.isEmpty() && field == field.trimmed() && !field.contains(QLatin1Char('"')), qPrintable(line));
+        // Longer texts no longer fit the letter tiles row and a board slot at the large font.
+        QVERIFY2(fields.at(0).size() <= 19, qPrintable(line));
+        for (const QString &clue : fields.mid(1))
+            QVERIFY2(clue.size() <= 22, qPrintable(line));
+    }
+}
+
+void TestShippedData::giveAwayRule_data()
+{
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("clue");
+    QTest::addColumn<bool>("givesAway");
+    QTest::newRow("bruiloft, bruid") << "bruiloft" << "de bruid" << true;
+    QTest::newRow("gedicht, dichter") << "gedicht" << "dichter" << true;
+    QTest::newRow("schroevendraaier, draaien") << "schroevendraaier" << "draaien" << true;
+    QTest::newRow("lachen, glimlach") << "lachen" << "Glimlach" << true;
+    QTest::newRow("second word") << "Den Haag" << "Haagse bluf" << true;
+    QTest::newRow("short, opens a word") << "ei" << "eieren zoeken" << true;
+    QTest::newRow("short, inside a word") << "ei" << "klein" << false;
+    QTest::newRow("three shared letters") << "kaas" << "Alkmaar" << false;
+    QTest::newRow("short word of a name") << "Van Gogh" << "Vincent van Dijk" << false;
+}
+
+void TestShippedData::giveAwayRule()
+{
+    QFETCH(QString, keyword);
+    QFETCH(QString, clue);
+    QFETCH(bool, givesAway);
+    QCOMPARE(::givesAway(keyword, clue), givesAway);
+}
+
+void TestShippedData::noClueGivesAwayItsKeyword()
+{
+    for (const QStringList &item : puzzleItems())
+        for (const QString &clue : item.mid(1))
+            QVERIFY2(!givesAway(item.at(0), clue), qPrintable(item.join(QLatin1Char(','))));
+}
+
+void TestShippedData::cluesTellItemsApart()
+{
+    // A round shows twelve clues; items that share clues, or a clue that stands on many
+    // items, leave the player guessing which keyword is meant.
+    const QList<QStringList> items = puzzleItems();
+    QHash<QString, QList<int>> itemsOfClue;
+    for (int i = 0; i < items.size(); ++i)
+        for (const QString &clue : items.at(i).mid(1))
+            itemsOfClue[clue.trimmed().toLower()].append(i);
+    QHash<QPair<int, int>, int> shared;
+    for (auto it = itemsOfClue.cbegin(); it != itemsOfClue.cend(); ++it) {
+        const QList<int> &on = it.value();
+        QVERIFY2(on.size() <= 4, qPrintable(it.key()));
+        for (int a = 0; a < on.size(); ++a)
+            for (int b = a + 1; b < on.size(); ++b) {
+                const int together = ++shared[qMakePair(on.at(a), on.at(b))];
+                QVERIFY2(together < 2, qPrintable(items.at(on.at(a)).first() + " / " + items.at(on.at(b)).first()));
+            }
+    }
+}
+
+void TestShippedData::proverbsHaveOneMeaning()
+{
+    // The proverb list splits each line at its first separator and shows the meaning after the lead-in.
+    for (const QString &line : readCrLfLines(proverbPath).lines) {
+        QVERIFY2(line.count(QStringLiteral(" -/- ")) == 1, qPrintable(line));
+        QVERIFY2(line.section(QStringLiteral(" -/- "), 1).startsWith(QStringLiteral("Betekenis : ")), qPrintable(line));
     }
 }
 
