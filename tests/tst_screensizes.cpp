@@ -1,0 +1,116 @@
+#include "controls/vistabutton.h"
+#include "game/puzzlelist.h"
+#include "shell/keywordtileslabel.h"
+#include "shell/mainwindow.h"
+#include "shell/paintpanel.h"
+#include "support/fakes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// The longest keyword and descriptions the puzzle list allows on the board.
+const QByteArray s_longest("Brovelt Software 2019\r\n----------\r\n"
+                           "Schiermonnikoogster,Hollandse Waterlinie,Nederlandse Antillen,"
+                           "meerstemmig gezongen,wereldkampioenschap\r\n"
+                           "Willem van Oranje,Vader des Vaderlands,Zwijger,Delft 1584,Balthasar Gerards\r\n"
+                           "WWWWWWWWWWWWWWWWWWW,WWWWWWWWWWWWWWWWWWWWWW,MMMMMMMMMMMMMMMMMMMMMM,"
+                           "Wm Wm Wm Wm Wm Wm Wm W,WWWW WWWW WWWW WWWW W\r\n");
+
+QString nameOf(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return QStringLiteral("label '%1'").arg(label->text());
+    if (const auto *button = qobject_cast<const VistaButton *>(widget))
+        return QStringLiteral("button '%1'").arg(button->caption());
+    return QString::fromLatin1(widget->metaObject()->className());
+}
+
+// What a control shows: a label's text (its trailing blanks may reach under the next
+// label, as the player's name follows its caption), anything else its whole rectangle.
+QRect shownArea(const QWidget *widget)
+{
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    if (!label || !label->pixmap().isNull() || label->wordWrap() || label->alignment() & Qt::AlignHCenter)
+        return widget->geometry();
+    const int width = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+    return QRect(label->pos(), QSize(width, label->height()));
+}
+
+} // namespace
+
+// The main window on the screens players have, from a small laptop to 4K.
+class TestScreenSizes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void boardFitsEveryScreen_data();
+    void boardFitsEveryScreen();
+};
+
+void TestScreenSizes::boardFitsEveryScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    for (const QSize size : {QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160),
+                             QSize(1280, 1024)})
+        QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
+}
+
+void TestScreenSizes::boardFitsEveryScreen()
+{
+    QFETCH(QSize, screen);
+    TestContext test;
+    test.writeData("Puzzel.lib", s_longest);
+    MainWindow window(test.context());
+    window.layOut(screen);
+    QVERIFY(window.board->width() >= 0.6 * screen.width());
+    QVERIFY(window.board->height() >= screen.height() / 3.0);
+
+    // A round with the longest texts, a found keyword and a long name on the board.
+    test.dialogs.inputs = {QString(40, u'W')};
+    test.random.values = {0.0, 0.34, 0.67, 0.0};
+    window.startGame();
+    window.answerBox->setText(QStringLiteral("Schiermonnikoogster"));
+    QTest::keyClick(window.answerBox, Qt::Key_Return);
+    window.controller().revealNext();
+    for (int row = 0; row < 3; ++row)
+        window.keywordLabels[row]->show();
+
+    // Every control lies on the screen and shows its whole text.
+    const QRect screenRect(QPoint(0, 0), screen);
+    const QList<QWidget *> controls = window.findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (control->isHidden() || control->isWindow())
+            continue;
+        const QRect global(control->mapTo(&window, QPoint(0, 0)), control->size());
+        QVERIFY2(screenRect.contains(global), qPrintable(nameOf(control)));
+        const auto *label = qobject_cast<QLabel *>(control);
+        if (!label || !label->pixmap().isNull())
+            continue;
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(nameOf(label)));
+        } else {
+            const QSize needed = label->sizeHint();
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(), qPrintable(nameOf(label)));
+        }
+    }
+
+    // No two controls of one panel overlap. The background picture lies under the board
+    // by design, and the title's shadow under the title.
+    for (QWidget *panel : {static_cast<QWidget *>(&window), static_cast<QWidget *>(window.board),
+                           static_cast<QWidget *>(window.buttonBar)}) {
+        QList<QWidget *> children;
+        for (QWidget *child : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isHidden() && !child->isWindow() && child != window.backgroundImage && child != window.titleShadow)
+                children << child;
+        for (int i = 0; i < children.size(); ++i)
+            for (int j = i + 1; j < children.size(); ++j)
+                QVERIFY2(!shownArea(children[i]).intersects(shownArea(children[j])),
+                         qPrintable(nameOf(children[i]) + " / " + nameOf(children[j])));
+    }
+}
+
+QTEST_MAIN(TestScreenSizes)
+#include "tst_screensizes.moc"
