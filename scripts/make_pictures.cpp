@@ -35,9 +35,9 @@ private:
     std::uint32_t m_state;
 };
 
-QImage blank(int w, int h)
+QImage blank(int w, int h, double scale = 1)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(int(std::lround(w * scale)), int(std::lround(h * scale)), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -189,10 +189,11 @@ void drawCrown(QPainter &p, const QRectF &r, const QColor &light, const QColor &
 }
 
 // Marker at the head of each keyword row: a gold key on a glossy slate plate.
-QImage picture1()
+QImage picture1(double scale)
 {
-    QImage image = blank(60, 36);
+    QImage image = blank(60, 36, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     drawGlossyPlate(p, QRectF(0.5, 0.5, 59, 35), 8, QColor(112, 112, 160), QColor(44, 44, 72), QColor(150, 150, 195));
 
@@ -218,10 +219,11 @@ QImage picture1()
 }
 
 // Found marker, laid exactly over Picture1: the same plate in green with a check mark.
-QImage img20()
+QImage img20(double scale)
 {
-    QImage image = blank(60, 36);
+    QImage image = blank(60, 36, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     drawGlossyPlate(p, QRectF(0.5, 0.5, 59, 35), 8, QColor(80, 200, 110), QColor(0, 96, 40), QColor(150, 230, 160));
 
@@ -240,10 +242,11 @@ QImage img20()
 }
 
 // Top right of the board; a click minimises the window.
-QImage miniPic()
+QImage miniPic(double scale)
 {
-    QImage image = blank(20, 20);
+    QImage image = blank(20, 20, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     drawGlossyPlate(p, QRectF(0.5, 0.5, 19, 19), 4, QColor(96, 96, 132), QColor(46, 46, 66), QColor(130, 130, 165), 70);
     p.setPen(Qt::NoPen);
@@ -274,7 +277,9 @@ QImage softened(const QImage &source)
 }
 
 // One blank letter tile of a keyword row: frosted glass, the letter hidden behind it.
-QImage blur()
+// At a larger scale the frost is the same grain grown smoothly (it is meant to be vague),
+// while the tile's outline and shine are drawn at the larger size.
+QImage blur(double scale)
 {
     const int w = 20, h = 28;
     QImage frost(w, h, QImage::Format_RGB32);
@@ -300,15 +305,19 @@ QImage blur()
         p.drawEllipse(QRectF(5.5, 7, 9, 14));
     }
     frost = softened(softened(softened(frost)));
+    if (scale != 1)
+        frost = frost.scaled(int(std::lround(w * scale)), int(std::lround(h * scale)), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
 
-    QImage image = blank(w, h);
+    QImage image = blank(w, h, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     const QRectF body(1, 1, 18, 26);
     QPainterPath shape;
     shape.addRoundedRect(body, 3, 3);
     p.setClipPath(shape);
-    p.drawImage(0, 0, frost);
+    p.drawImage(QRectF(0, 0, w, h), frost);
     QLinearGradient shine(0, 1, 0, 14);
     shine.setColorAt(0, QColor(255, 255, 255, 120));
     shine.setColorAt(1, QColor(255, 255, 255, 0));
@@ -481,10 +490,16 @@ int main(int argc, char **argv)
     const QString pictures = source.filePath(QStringLiteral("resources/pictures"));
     if (!QDir().mkpath(pictures))
         return 1;
-    const bool ok = save(picture1(), pictures + QStringLiteral("/picture1.png"))
-        && save(img20(), pictures + QStringLiteral("/img20.png"))
-        && save(miniPic(), pictures + QStringLiteral("/minipic.png"))
-        && save(blur(), pictures + QStringLiteral("/blur.png"))
+    // The board's small pictures also come four times as large, for scaled screens.
+    bool ok = true;
+    for (const double scale : {1.0, 4.0}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@4x.png");
+        ok = ok && save(picture1(scale), pictures + QStringLiteral("/picture1") + suffix)
+            && save(img20(scale), pictures + QStringLiteral("/img20") + suffix)
+            && save(miniPic(scale), pictures + QStringLiteral("/minipic") + suffix)
+            && save(blur(scale), pictures + QStringLiteral("/blur") + suffix);
+    }
+    ok = ok
         && save(about(), pictures + QStringLiteral("/about.png"))
         && save(icon(), pictures + QStringLiteral("/icon.png"))
         && save(background(), source.filePath(QStringLiteral("data/Background.art")));

@@ -43,6 +43,14 @@ MainWindow::MainWindow(const AppContext &context, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
+QString MainWindow::picturePath(const QString &name) const
+{
+    // The board's pictures as designed, pixel for pixel, where the design is shown at its
+    // own size; elsewhere their four times larger drawing, shrunk to the pixels they cover.
+    const bool designSize = m_scale == 1.0 && devicePixelRatioF() == 1.0;
+    return QStringLiteral(":/pictures/") + name + (designSize ? QStringLiteral(".png") : QStringLiteral("@4x.png"));
+}
+
 int MainWindow::px(double twips) const
 {
     return Twips::toPixels(twips);
@@ -72,6 +80,7 @@ void MainWindow::layOut(const QSize &screen)
 {
     // Everything below is placed for the design screen, then scaled as a whole.
     const QSize design = WindowScaler::designScreen;
+    m_scale = WindowScaler::factorFor(screen);
     const double screenW = Twips::fromPixels(design.width());
     const double screenH = Twips::fromPixels(design.height());
 
@@ -93,14 +102,14 @@ void MainWindow::layOut(const QSize &screen)
     const int insideW = board->width();
     const int insideH = board->height();
 
-    m_rowMarker = loadPicture(QStringLiteral(":/pictures/picture1.png"), QSize(60, 36), QColor(90, 90, 120));
-    m_letterTile = loadPicture(QStringLiteral(":/pictures/blur.png"), QSize(20, 28), QColor(160, 160, 170));
+    m_rowMarker = loadPicture(picturePath(QStringLiteral("picture1")), QSize(60, 36), QColor(90, 90, 120));
+    m_letterTile = loadPicture(picturePath(QStringLiteral("blur")), QSize(20, 28), QColor(160, 160, 170));
     paintRowMarkers();
 
     minimizeIcon = new QLabel(board);
-    minimizeIcon->setPixmap(QPixmap(QStringLiteral(":/pictures/minipic.png")));
-    minimizeIcon->move(insideW - 30, 7);
-    minimizeIcon->adjustSize();
+    minimizeIcon->setPixmap(QPixmap(picturePath(QStringLiteral("minipic"))));
+    minimizeIcon->setScaledContents(true);
+    minimizeIcon->setGeometry(insideW - 30, 7, 20, 20);
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
     minimizeIcon->installEventFilter(this);
 
@@ -136,9 +145,9 @@ void MainWindow::layOut(const QSize &screen)
         keyword->hide();
         keywordLabels[i] = keyword;
         keywordMarks[i] = new QLabel(board);
-        keywordMarks[i]->setPixmap(QPixmap(QStringLiteral(":/pictures/img20.png")));
-        keywordMarks[i]->move(80, rows[i]);
-        keywordMarks[i]->adjustSize();
+        keywordMarks[i]->setPixmap(QPixmap(picturePath(QStringLiteral("img20"))));
+        keywordMarks[i]->setScaledContents(true);
+        keywordMarks[i]->setGeometry(80, rows[i], 60, 36);
         keywordMarks[i]->hide();
     }
 
@@ -198,7 +207,6 @@ void MainWindow::layOut(const QSize &screen)
     wallClockTimer->start();
     connectController();
 
-    m_scale = WindowScaler::factorFor(screen);
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
                                                       (screen.height() - scaledDesign.height()) / 2));

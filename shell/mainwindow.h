@@ -96,6 +96,7 @@ private:
     void paintRowMarkers();
     static void setLabelText(QLabel *label, const QString &text);
     void openModal(QWidget *window);
+    QString picturePath(const QString &name) const;
 
     void onAnswerEntered();
     void onGameStarted(const QString &playerName);

@@ -20,6 +20,7 @@ void PaintPanel::setBackColor(const QColor &colour)
     m_back = colour;
     m_drawings.clear();
     render();
+    update();
 }
 
 void PaintPanel::setScale(double scale)
@@ -28,6 +29,7 @@ void PaintPanel::setScale(double scale)
         return;
     m_scale = scale;
     render();
+    update();
 }
 
 void PaintPanel::add(Drawing drawing, const QRect &area)
@@ -45,7 +47,7 @@ void PaintPanel::add(Drawing drawing, const QRect &area)
             return false;
         });
     }
-    if (!m_canvas.isNull()) {
+    if (canvasIsCurrent()) {
         QPainter painter(&m_canvas);
         painter.scale(m_scale, m_scale);
         paintDrawing(painter, drawing);
@@ -90,7 +92,14 @@ void PaintPanel::paintDrawing(QPainter &painter, const Drawing &drawing) const
         painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), line->colour);
     } else if (const auto *picture = std::get_if<Picture>(&drawing)) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(picture->target, picture->image);
+        // A large picture is first shrunk to the device pixels it covers, averaging
+        // every pixel, which keeps it sharper than stretching while drawing.
+        const QRect device = painter.combinedTransform().mapRect(QRectF(picture->target)).toAlignedRect();
+        if (picture->image.width() > device.width() && !device.isEmpty())
+            painter.drawImage(picture->target, picture->image.scaled(device.size(), Qt::IgnoreAspectRatio,
+                                                                     Qt::SmoothTransformation));
+        else
+            painter.drawImage(picture->target, picture->image);
     } else if (const auto *text = std::get_if<Text>(&drawing)) {
         painter.setFont(text->font);
         painter.setPen(text->colour);
@@ -98,7 +107,21 @@ void PaintPanel::paintDrawing(QPainter &painter, const Drawing &drawing) const
     }
 }
 
-void PaintPanel::render()
+bool PaintPanel::canvasIsCurrent() const
+{
+    const double ratio = pixelRatio();
+    return !m_canvas.isNull() && m_canvas.devicePixelRatio() == ratio
+        && m_canvas.size() == (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+}
+
+const QImage &PaintPanel::canvas() const
+{
+    if (!canvasIsCurrent())
+        render();
+    return m_canvas;
+}
+
+void PaintPanel::render() const
 {
     const double ratio = pixelRatio();
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
@@ -109,13 +132,11 @@ void PaintPanel::render()
     painter.scale(m_scale, m_scale);
     for (const Drawing &drawing : m_drawings)
         paintDrawing(painter, drawing);
-    painter.end();
-    update();
 }
 
 void PaintPanel::paintEvent(QPaintEvent *event)
 {
-    if (!qFuzzyCompare(m_canvas.devicePixelRatio(), pixelRatio()))
+    if (!canvasIsCurrent())
         render();
     QPainter p(this);
     p.drawImage(event->rect(), m_canvas, QRectF(QPointF(event->rect().topLeft()) * m_canvas.devicePixelRatio(),
@@ -125,6 +146,7 @@ void PaintPanel::paintEvent(QPaintEvent *event)
 void PaintPanel::resizeEvent(QResizeEvent *)
 {
     render();
+    update();
 }
 
 void PaintPanel::mousePressEvent(QMouseEvent *event)

@@ -31,7 +31,7 @@ public:
     double scale() const { return m_scale; }
 
     // What the panel shows, at the device's pixels.
-    const QImage &canvas() const { return m_canvas; }
+    const QImage &canvas() const;
 
 signals:
     void clicked();
@@ -53,11 +53,13 @@ private:
 
     void add(Drawing drawing, const QRect &area);
     void paintDrawing(QPainter &painter, const Drawing &drawing) const;
-    void render();
+    void render() const;
+    bool canvasIsCurrent() const;
     double pixelRatio() const;
 
     std::vector<Drawing> m_drawings;
-    QImage m_canvas;
+    // Painted again from the drawings whenever size, scale or pixel ratio has changed.
+    mutable QImage m_canvas;
     QColor m_back = Qt::white;
     double m_scale = 1.0;
 };

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -48,6 +49,7 @@ class TestScreenSizes : public QObject
 private slots:
     void boardFitsEveryScreen_data();
     void boardFitsEveryScreen();
+    void scaledScreensDrawAtTheDevicesPixels();
 };
 
 void TestScreenSizes::boardFitsEveryScreen_data()
@@ -110,6 +112,27 @@ void TestScreenSizes::boardFitsEveryScreen()
                 QVERIFY2(!shownArea(children[i]).intersects(shownArea(children[j])),
                          qPrintable(nameOf(children[i]) + " / " + nameOf(children[j])));
     }
+}
+
+// Run with QT_SCALE_FACTOR=2 (its own ctest entry) and on a 1920 x 1080 screen: the rings
+// of a slot frame are bands of whole device pixels, each of one colour, with no blend.
+void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
+{
+    TestContext test;
+    test.random.values = {0.0}; // colour scheme 1: ring j is (60 + 23 j, 60, 60)
+    MainWindow window(test.context());
+    window.layOut(QSize(1920, 1080));
+    const double ratio = window.devicePixelRatioF();
+    const QImage canvas = window.slotPanels[0]->canvas();
+    QCOMPARE(canvas.devicePixelRatio(), ratio);
+    QCOMPARE(canvas.width(), qRound(window.slotPanels[0]->width() * ratio));
+    // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
+    QSet<QRgb> rings;
+    for (int j = 0; j <= 8; ++j)
+        rings.insert(QColor(60 + 23 * j, 60, 60).rgb());
+    const int frame = qRound(9 * window.scale() * ratio) - 1;
+    for (int x = 0; x < frame; ++x)
+        QVERIFY2(rings.contains(canvas.pixel(x, canvas.height() / 2)), qPrintable(QString::number(x)));
 }
 
 QTEST_MAIN(TestScreenSizes)
