@@ -219,8 +219,8 @@ private slots:
         QVERIFY(!form.puzzleTable()->isHidden() && form.helpPanel()->isHidden());
         QVERIFY(form.button(EditForm::AddButton)->isEnabled() && form.button(EditForm::SaveButton)->isEnabled());
 
-        // Exit, Escape and the close button ask about the unsaved rows; Cancel stays, No goes unsaved.
-        m_t->dialogs.threeWayAnswers = {Answer::Cancel, Answer::Cancel, Answer::Cancel, Answer::No};
+        // Exit, Escape and the close button ask about the unsaved rows; Cancel stays, Yes saves and goes.
+        m_t->dialogs.threeWayAnswers = {Answer::Cancel, Answer::Cancel, Answer::Cancel, Answer::Yes};
         click(form, EditForm::ExitButton);
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.close());
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(m_t->dialogs.shown.size(), 6);
         QCOMPARE(m_t->dialogs.shown[2].text, QStringLiteral("De lijst is gewijzigd. Wil je de wijzigingen opslaan?"));
         QCOMPARE(m_t->dialogs.shown[2].icon, Dialogs::Icon::Question);
-        QCOMPARE(m_t->readData(lib), puzzleFile(3));
+        QCOMPARE(m_t->readData(lib), puzzleFile(1) + "woord3,een3,twee3,drie3,vier3\r\npeer,fruit,-,geel,stoof\r\n");
     }
     // Whatever moves the selection, the boxes show that row and "Wijzigen" writes only it.
     // After a delete the table selects a neighbour and the boxes show it, so the deleted
