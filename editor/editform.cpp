@@ -1,22 +1,21 @@
 #include "editor/editform.h"
 
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
 #include "editor/helppanel.h"
 #include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
-#include "shell/dialogs.h"
-#include "game/gamesettings.h"
-#include "game/folders.h"
-#include "game/puzzlefile.h"
+#include "editor/puzzleentrycheck.h"
 #include "editor/saveprogress.h"
-#include "common/twips.h"
+#include "game/folders.h"
+#include "game/gamesettings.h"
+#include "game/puzzlefile.h"
+#include "shell/dialogs.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTreeView>
 
 namespace {
@@ -38,76 +37,53 @@ EditForm::EditForm(const AppContext &context, const GameSettings &settings, QWid
     , m_context(context)
     , m_settings(settings)
 {
-    Form_Load();
-}
-
-QRect EditForm::twips(int top, int left, int width, int height) const
-{
-    return Vormgeving::twips(this, top, left, width, height);
+    buildWindow();
 }
 
 bool EditForm::eventFilter(QObject *watched, QEvent *event)
 {
     // Only a mouse click empties a box; moving into it with the keyboard keeps its text.
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == Text0)
-            Text0_Click();
-        for (int k = 0; k < 4; ++k) {
-            if (watched == Text1[k])
-                Text1_Click(k + 1);
+        if (watched == m_keywordBox)
+            m_keywordBox->clear();
+        for (QLineEdit *box : m_descriptionBoxes) {
+            if (watched == box)
+                box->clear();
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void EditForm::Knop_Click(int Index)
+bool EditForm::acts(Button which) const
 {
-    if (Index < 0 || Index > 5)
-        return;
-    // A disabled button does not react (help panel shown, or a save running).
-    if (m_saving || !Knop[Index]->isEnabled())
-        return;
-    switch (Index) {
-    case 0:
-        if (anyBoxEmpty()) {
-            m_context.dialogs.message(QStringLiteral("Niet alle gegevens zijn ingevuld!"),
-                                        Dialogs::applicationTitle(), Dialogs::Icon::Critical);
-            return;
-        }
-        ItemToevoegen();
-        break;
-    case 1:
-        ItemWijzigen();
-        break;
-    case 2:
-        ItemVerwijderen();
-        break;
-    case 3:
-        LijstAfdrukken();
-        break;
-    case 4:
-        Opslaan();
-        break;
-    case 5:
-        close();
-        break;
-    }
+    return !m_saving && m_buttons[which]->isEnabled();
 }
 
 bool EditForm::anyBoxEmpty() const
 {
-    if (Text0->text().isEmpty())
+    if (m_keywordBox->text().isEmpty())
         return true;
-    for (const QLineEdit *box : Text1) {
+    for (const QLineEdit *box : m_descriptionBoxes) {
         if (box->text().isEmpty())
             return true;
     }
     return false;
 }
 
+bool EditForm::refusedByFile(const PuzzleEntry &entry)
+{
+    const PuzzleEntryCheck check(entry);
+    if (check.passed())
+        return false;
+    m_context.dialogs.message(check.message(), Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
+    QLineEdit *box = check.field() == 0 ? m_keywordBox : m_descriptionBoxes[check.field() - 1];
+    box->setFocus();
+    return true;
+}
+
 void EditForm::blankDescriptionsToHyphen()
 {
-    for (QLineEdit *box : Text1) {
+    for (QLineEdit *box : m_descriptionBoxes) {
         if (isBlank(box->text()))
             box->setText(QStringLiteral("-"));
     }
@@ -116,166 +92,206 @@ void EditForm::blankDescriptionsToHyphen()
 PuzzleEntry EditForm::boxesEntry() const
 {
     PuzzleEntry entry;
-    entry.keyword = Text0->text();
+    entry.keyword = m_keywordBox->text();
     for (int k = 0; k < 4; ++k)
-        entry.descriptions[k] = Text1[k]->text();
+        entry.descriptions[k] = m_descriptionBoxes[k]->text();
     return entry;
+}
+
+void EditForm::clearBoxes()
+{
+    m_keywordBox->clear();
+    for (QLineEdit *box : m_descriptionBoxes)
+        box->clear();
+}
+
+void EditForm::showRow(int row)
+{
+    if (row < 0 || row >= m_list.count()) {
+        clearBoxes();
+        m_boxesRow = -1;
+        return;
+    }
+    const PuzzleEntry &entry = m_list.entry(row);
+    m_keywordBox->setText(entry.keyword);
+    for (int k = 0; k < 4; ++k)
+        m_descriptionBoxes[k]->setText(entry.descriptions[k]);
+    m_boxesRow = row;
+}
+
+void EditForm::followSelection()
+{
+    // The table makes its first row current, unselected, when it first gets the focus;
+    // that must not wipe what was typed into the boxes, so only a change counts.
+    const int row = selectedRow();
+    if (row != m_boxesRow)
+        showRow(row);
 }
 
 int EditForm::selectedRow() const
 {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_puzzleTable->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void EditForm::showCount()
 {
-    Label2->setText(QString::number(m_list.count()) + QStringLiteral(" Items"));
-    Label2->adjustSize();
+    m_countLabel->setText(QString::number(m_list.count()) + QStringLiteral(" Items"));
+    m_countLabel->adjustSize();
 }
 
-void EditForm::ItemToevoegen()
+void EditForm::addItem()
 {
+    if (!acts(AddButton))
+        return;
+    if (anyBoxEmpty()) {
+        m_context.dialogs.message(QStringLiteral("Niet alle gegevens zijn ingevuld!"), Dialogs::applicationTitle(),
+                                  Dialogs::Icon::Critical);
+        return;
+    }
     if (m_list.count() >= PuzzleList::MaxRows) {
         m_context.dialogs.message(QStringLiteral("Er kunnen maximaal 999 items worden ingevoerd!"),
-                                    QStringLiteral("Error"), Dialogs::Icon::Critical);
+                                  QStringLiteral("Error"), Dialogs::Icon::Critical);
         return;
     }
-    if (isBlank(Text0->text())) {
+    if (isBlank(m_keywordBox->text())) {
         m_context.dialogs.message(QStringLiteral("Oplossing invullen a.u.b."), Dialogs::applicationTitle());
-        Text0->setFocus();
+        m_keywordBox->setFocus();
         return;
     }
+    if (refusedByFile(boxesEntry()))
+        return;
     blankDescriptionsToHyphen();
     // Stored as typed: blanks around the texts are trimmed only when the file is written.
     m_list.append(boxesEntry());
-    Text0->clear();
-    for (QLineEdit *box : Text1)
-        box->clear();
+    m_changed = true;
+    clearBoxes();
     showCount();
-    Text0->setFocus();
+    m_keywordBox->setFocus();
 }
 
-void EditForm::ItemWijzigen()
+void EditForm::changeItem()
 {
-    if (isBlank(Text0->text())) {
+    if (!acts(ChangeButton))
+        return;
+    // The boxes may have come from a row that a delete has since taken away.
+    if (isBlank(m_keywordBox->text()) || m_boxesRow < 0 || m_boxesRow >= m_list.count()) {
         m_context.dialogs.message(QStringLiteral("Eerst een item selecteren a.u.b."), Dialogs::applicationTitle());
-        Text0->setFocus();
+        m_keywordBox->setFocus();
         return;
     }
+    if (refusedByFile(boxesEntry()))
+        return;
     blankDescriptionsToHyphen();
-    // Whatever the boxes hold goes over the selected row; without one nothing happens.
-    m_list.replace(selectedRow(), boxesEntry());
+    const PuzzleEntry entry = boxesEntry();
+    if (entry == m_list.entry(m_boxesRow))
+        return;
+    m_list.replace(m_boxesRow, entry);
+    m_changed = true;
 }
 
-void EditForm::ItemVerwijderen()
+void EditForm::deleteItem()
 {
+    if (!acts(DeleteButton))
+        return;
     const int row = selectedRow();
-    if (m_list.count() == 0 || row < 0)
+    if (row < 0)
         return;
     const QString question = QStringLiteral("Wil je (") + m_list.entry(row).keyword
         + QStringLiteral(") verwijderen uit de lijst?");
     if (!m_context.dialogs.ask(question, QStringLiteral(" Delete")))
         return;
     m_list.remove(row);
+    m_changed = true;
     showCount();
+    // The table moves its current row while the row goes, before the indexes shift, so
+    // the boxes are set again once the list is settled.
+    showRow(selectedRow());
 }
 
-void EditForm::ListView1_ItemClick(const QModelIndex &Item)
+void EditForm::toggleHelp()
 {
-    if (!Item.isValid())
-        return;
-    const PuzzleEntry &entry = m_list.entry(Item.row());
-    Text0->setText(entry.keyword);
-    for (int k = 0; k < 4; ++k)
-        Text1[k]->setText(entry.descriptions[k]);
-}
-
-void EditForm::Text0_Click()
-{
-    Text0->clear();
-}
-
-void EditForm::Text1_Click(int Index)
-{
-    if (Index >= 1 && Index <= 4)
-        Text1[Index - 1]->clear();
-}
-
-void EditForm::HelpHelp_Click()
-{
-    const bool show = HelpPic->isHidden();
-    ListView1->setVisible(!show);
-    HelpPic->setVisible(show);
-    HelpHelp->setChecked(show);
+    const bool show = m_helpPanel->isHidden();
+    m_puzzleTable->setVisible(!show);
+    m_helpPanel->setVisible(show);
+    m_helpAction->setChecked(show);
     if (show)
-        HelpPic->writeHelp();
+        m_helpPanel->writeHelp();
     updateButtons();
 }
 
 void EditForm::updateButtons()
 {
-    const bool helpShown = !HelpPic->isHidden();
-    for (int index = 0; index < 5; ++index)
-        Knop[index]->setEnabled(!helpShown && !m_saving);
-    Knop[5]->setEnabled(!m_saving);
+    const bool helpShown = !m_helpPanel->isHidden();
+    for (int index = 0; index < ExitButton; ++index)
+        m_buttons[index]->setEnabled(!helpShown && !m_saving);
+    m_buttons[ExitButton]->setEnabled(!m_saving);
 }
 
-void EditForm::Combo1_Click()
-{
-    Combo1_Change();
-}
-
-void EditForm::Combo1_Change()
+void EditForm::onPrinterChosen()
 {
     // Text typed into the edit field that is not the chosen entry means no entry at all.
-    int listIndex = Combo1->currentIndex();
-    if (listIndex >= 0 && Combo1->currentText() != Combo1->itemText(listIndex))
+    int listIndex = m_printerBox->currentIndex();
+    if (listIndex >= 0 && m_printerBox->currentText() != m_printerBox->itemText(listIndex))
         listIndex = -1;
     m_printerIndex = m_context.printers.choose(listIndex, m_context.printers.installed());
 }
 
-void EditForm::LijstAfdrukken()
+void EditForm::printList()
 {
-    ListPrintJob::print(m_context, m_list.entries(), m_settings.printFooter);
+    if (acts(PrintButton))
+        ListPrintJob::print(m_context, m_list.entries(), m_settings.printFooter);
 }
 
-void EditForm::Opslaan()
+void EditForm::saveList()
+{
+    if (acts(SaveButton))
+        writeList();
+}
+
+bool EditForm::writeList()
 {
     // Events are handled between the rows: the buttons stay disabled and closing is
     // refused until the file is written and the strip is full.
     m_saving = true;
     updateButtons();
-    PuzzleFile::save(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")),
-                     m_context.folders.dataFile(QStringLiteral("Puzzel.bak")), m_list);
-    runSaveProgress(Bar, m_list.count(), m_context.clock);
+    const QString reason = PuzzleFile::save(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")),
+                                            m_context.folders.dataFile(QStringLiteral("Puzzel.bak")), m_list);
+    if (reason.isEmpty()) {
+        m_changed = false;
+        runSaveProgress(m_progressStrip, m_list.count(), m_context.clock);
+    } else {
+        // A full strip left by an earlier save would read as this one's success.
+        m_progressStrip->setBackColor(saveBarBackground());
+    }
     m_saving = false;
     updateButtons();
-}
-
-void EditForm::closeEvent(QCloseEvent *event)
-{
-    if (m_saving) {
-        event->ignore();
-        return;
+    if (!reason.isEmpty()) {
+        m_context.dialogs.message(QStringLiteral("De puzzels konden niet worden bewaard: ") + reason,
+                                  Dialogs::applicationTitle(), Dialogs::Icon::Critical);
     }
-    QDialog::closeEvent(event);
+    return reason.isEmpty();
 }
 
+bool EditForm::mayClose()
+{
+    if (!m_changed)
+        return true;
+    const Dialogs::Answer answer = m_context.dialogs.askYesNoCancel(
+        QStringLiteral("De lijst is gewijzigd. Wil je de wijzigingen opslaan?"), windowTitle(),
+        Dialogs::Icon::Question);
+    switch (answer) {
+    case Dialogs::Answer::Yes: return writeList();
+    case Dialogs::Answer::No: return true;
+    case Dialogs::Answer::Cancel: break;
+    }
+    return false;
+}
+
+// "Exit", the close button and Escape all end here.
 void EditForm::done(int result)
 {
-    if (m_saving)
+    if (m_saving || !mayClose())
         return;
     QDialog::done(result);
-}
-
-void EditForm::keyPressEvent(QKeyEvent *event)
-{
-    // Escape would close the window and lose unsaved rows; the window closes only by
-    // "Exit" or the system's close command.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

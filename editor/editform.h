@@ -13,78 +13,94 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QMenuBar;
 class QTreeView;
 class VistaButton;
 struct GameSettings;
 
-// The puzzle editor "Lijst bewerken": the database file's rows in a list, five boxes
+// The puzzle editor "Lijst bewerken": the database file's rows in a table, five boxes
 // and six buttons to add, change, delete, print and save them, a help panel and a
 // printer chooser. It works on its own copy of the list, loaded when it opens; the
-// file changes only through "Opslaan".
+// file changes only through "Opslaan", and closing with unsaved changes asks first.
 class EditForm : public QDialog
 {
     Q_OBJECT
 public:
+    enum Button { AddButton, ChangeButton, DeleteButton, PrintButton, SaveButton, ExitButton, ButtonCount };
+
     // 'settings' gives the footer text of printed pages at the moment of printing.
     EditForm(const AppContext &context, const GameSettings &settings, QWidget *parent = nullptr);
 
-    void Knop_Click(int Index);
-    void ListView1_ItemClick(const QModelIndex &Item);
-    void Text0_Click();
-    void Text1_Click(int Index);
-    void HelpHelp_Click();
-    void Combo1_Click();
-    void Combo1_Change();
+    // What the buttons do. Each does nothing while its button is disabled (help panel
+    // shown, or a save running).
+    void addItem();
+    void changeItem();
+    void deleteItem();
+    void printList();
+    void saveList();
+    void toggleHelp();
 
     const PuzzleList &list() const { return m_list; }
     // The list position of the printer last chosen, as decimal text.
-    QString PrinterIndex() const { return m_printerIndex; }
+    QString printerIndex() const { return m_printerIndex; }
     // True while "Opslaan" runs: list operations, printing and closing wait for it.
     bool isSaving() const { return m_saving; }
+    // Rows added, changed or deleted since the file was loaded or last saved.
+    bool hasUnsavedChanges() const { return m_changed; }
+    // The row the boxes were filled from, which "Wijzigen" changes; -1 for none.
+    int boxesRow() const { return m_boxesRow; }
 
-    QMenuBar *MenuBar = nullptr;
-    QMenu *Help = nullptr;
-    QAction *HelpHelp = nullptr;
-    QTreeView *ListView1 = nullptr;
-    HelpPanel *HelpPic = nullptr;
-    ProgressStrip *Bar = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QLabel *Label0 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLineEdit *Text0 = nullptr;
-    std::array<QLineEdit *, 4> Text1{}; // Text1(1) to Text1(4) at indexes 0 to 3
-    std::array<VistaButton *, 6> Knop{};
+    QTreeView *puzzleTable() const { return m_puzzleTable; }
+    HelpPanel *helpPanel() const { return m_helpPanel; }
+    ProgressStrip *progressStrip() const { return m_progressStrip; }
+    QComboBox *printerBox() const { return m_printerBox; }
+    QLabel *countLabel() const { return m_countLabel; }
+    QLineEdit *keywordBox() const { return m_keywordBox; }
+    // Descriptions 1 to 4 at indexes 0 to 3.
+    QLineEdit *descriptionBox(int index) const { return m_descriptionBoxes.at(index); }
+    VistaButton *button(Button which) const { return m_buttons.at(which); }
+    QAction *helpAction() const { return m_helpAction; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
 
 private:
-    void Form_Load();
+    void buildWindow();
+    void buildTable(QWidget *client);
     void buildButtons(QWidget *client);
     void buildBoxes(QWidget *client);
-    void ItemToevoegen();
-    void ItemWijzigen();
-    void ItemVerwijderen();
-    void LijstAfdrukken();
-    void Opslaan();
+    QLabel *addLabel(QWidget *client, const QString &text, int top);
+
+    bool acts(Button which) const;
     bool anyBoxEmpty() const;
+    bool refusedByFile(const PuzzleEntry &entry);
     void blankDescriptionsToHyphen();
     PuzzleEntry boxesEntry() const;
+    void clearBoxes();
+    void showRow(int row);
+    void followSelection();
     int selectedRow() const;
     void showCount();
     void updateButtons();
-    QRect twips(int top, int left, int width, int height) const;
+    void onPrinterChosen();
+    bool writeList();
+    bool mayClose();
 
     AppContext m_context;
     const GameSettings &m_settings;
     PuzzleList m_list;
     QString m_printerIndex;
     bool m_saving = false;
+    bool m_changed = false;
+    int m_boxesRow = -1;
+
+    QAction *m_helpAction = nullptr;
+    QTreeView *m_puzzleTable = nullptr;
+    HelpPanel *m_helpPanel = nullptr;
+    ProgressStrip *m_progressStrip = nullptr;
+    QComboBox *m_printerBox = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QLineEdit *m_keywordBox = nullptr;
+    std::array<QLineEdit *, 4> m_descriptionBoxes{};
+    std::array<VistaButton *, ButtonCount> m_buttons{};
 };

@@ -1,17 +1,14 @@
 #include "editor/editform.h"
 
+#include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
 #include "editor/helppanel.h"
-#include "editor/listprintjob.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
-#include "shell/dialogs.h"
-#include "game/gamesettings.h"
+#include "editor/saveprogress.h"
 #include "game/folders.h"
 #include "game/puzzlefile.h"
-#include "editor/saveprogress.h"
-#include "common/twips.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -22,7 +19,7 @@
 #include <QScreen>
 #include <QTreeView>
 
-// The window's layout: the list, the help panel, the progress strip, the boxes and buttons.
+// The window's layout: the table, the help panel, the progress strip, the boxes and buttons.
 
 namespace {
 
@@ -46,7 +43,7 @@ void setColours(QWidget *widget, const QColor &base, const QColor &text = QColor
 
 } // namespace
 
-void EditForm::Form_Load()
+void EditForm::buildWindow()
 {
     setWindowTitle(QStringLiteral("Lijst bewerken"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -56,48 +53,31 @@ void EditForm::Form_Load()
     setPalette(pal);
     setAutoFillBackground(true);
 
-    MenuBar = new QMenuBar(this);
-    Help = MenuBar->addMenu(QStringLiteral("Help"));
-    HelpHelp = Help->addAction(QStringLiteral("Hulp bij dit onderdeel"));
-    HelpHelp->setCheckable(true);
-    connect(HelpHelp, &QAction::triggered, this, &EditForm::HelpHelp_Click);
-    const int menuHeight = MenuBar->sizeHint().height();
+    auto *menuBar = new QMenuBar(this);
+    QMenu *helpMenu = menuBar->addMenu(QStringLiteral("Help"));
+    m_helpAction = helpMenu->addAction(QStringLiteral("Hulp bij dit onderdeel"));
+    m_helpAction->setCheckable(true);
+    connect(m_helpAction, &QAction::triggered, this, &EditForm::toggleHelp);
+    const int menuHeight = menuBar->sizeHint().height();
 
     // Positions are measured inside the window, below the menu bar.
-    const QRect client = twips(0, 0, OuterWidth - 2 * FrameWidth, OuterHeight - CaptionHeight - FrameWidth);
+    const QRect client = Twips::rect(0, 0, OuterWidth - 2 * FrameWidth, OuterHeight - CaptionHeight - FrameWidth,
+                                     logicalDpiY());
     setFixedSize(client.width(), client.height());
-    MenuBar->setGeometry(0, 0, client.width(), menuHeight);
+    menuBar->setGeometry(0, 0, client.width(), menuHeight);
     auto *area = new QWidget(this);
     area->setGeometry(0, menuHeight, client.width(), client.height() - menuHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    m_list.setHeaders({QStringLiteral("Oplossing"), QStringLiteral("Omschrijving 1"), QStringLiteral("Omschrijving 2"),
-                       QStringLiteral("Omschrijving 3"), QStringLiteral("Omschrijving 4")});
-    ListView1 = new QTreeView(area);
-    ListView1->setGeometry(twips(150, 120, 7500, 3510));
-    ListView1->setFont(Vormgeving::arial(8.25));
-    ListView1->setRootIsDecorated(false);
-    ListView1->setItemsExpandable(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Rows change only through the boxes and buttons, never in place.
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setModel(&m_list);
-    ListView1->header()->setStretchLastSection(false);
-    for (int column = 0; column < 5; ++column)
-        ListView1->setColumnWidth(column, twips(0, 0, 1500, 0).width());
-    setColours(ListView1, QColor(200, 200, 200));
-    connect(ListView1, &QTreeView::clicked, this, &EditForm::ListView1_ItemClick);
+    buildTable(area);
+    m_helpPanel = new HelpPanel(area);
+    m_helpPanel->setGeometry(Twips::rect(120, 150, 7500, 3510, logicalDpiY()));
+    m_helpPanel->hide();
 
-    HelpPic = new HelpPanel(area);
-    HelpPic->setGeometry(twips(150, 120, 7500, 3510));
-    HelpPic->hide();
-
-    Bar = new ProgressStrip(area);
-    Bar->setGeometry(twips(3750, 120, 7530, 300));
-    Bar->setBackColor(saveBarBackground());
+    m_progressStrip = new ProgressStrip(area);
+    m_progressStrip->setGeometry(Twips::rect(120, 3750, 7530, 300, logicalDpiY()));
+    m_progressStrip->setBackColor(saveBarBackground());
 
     buildButtons(area);
     buildBoxes(area);
@@ -106,78 +86,118 @@ void EditForm::Form_Load()
     showCount();
 }
 
+void EditForm::buildTable(QWidget *client)
+{
+    m_list.setHeaders({QStringLiteral("Oplossing"), QStringLiteral("Omschrijving 1"), QStringLiteral("Omschrijving 2"),
+                       QStringLiteral("Omschrijving 3"), QStringLiteral("Omschrijving 4")});
+    m_puzzleTable = new QTreeView(client);
+    m_puzzleTable->setGeometry(Twips::rect(120, 150, 7500, 3510, logicalDpiY()));
+    m_puzzleTable->setFont(Vormgeving::arial(8.25));
+    m_puzzleTable->setRootIsDecorated(false);
+    m_puzzleTable->setItemsExpandable(false);
+    m_puzzleTable->setUniformRowHeights(true);
+    m_puzzleTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_puzzleTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows change only through the boxes and buttons, never in place.
+    m_puzzleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_puzzleTable->setModel(&m_list);
+    m_puzzleTable->header()->setStretchLastSection(false);
+    for (int column = 0; column < 5; ++column)
+        m_puzzleTable->setColumnWidth(column, Twips::rect(0, 0, 1500, 0, logicalDpiY()).width());
+    setColours(m_puzzleTable, QColor(200, 200, 200));
+    // Arrows, Home/End, type-ahead and a click all move the selection; the boxes follow
+    // each. A click on the row already selected fills them again, undoing edits there.
+    connect(m_puzzleTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &EditForm::followSelection);
+    connect(m_puzzleTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &EditForm::followSelection);
+    connect(m_puzzleTable, &QTreeView::clicked, this, [this](const QModelIndex &index) { showRow(index.row()); });
+}
+
 void EditForm::buildButtons(QWidget *client)
 {
-    static const std::array<const char *, 6> captions = {"Toevoegen", "Wijzigen", "Verwijderen",
-                                                         "Afdrukken", "Opslaan", "Exit"};
-    static const std::array<const char *, 6> tooltips = {
-        " Item Toevoegen ", " Geselecteerde item Wijzigen ", " Geselecteerde item Verwijderen",
-        " Complete lijst afdrukken ", " Bovenstaande lijst opslaan / saven ", " Bewerken stoppen "};
+    struct Design {
+        const char *caption;
+        const char *tooltip;
+        void (EditForm::*action)();
+    };
+    static const std::array<Design, ButtonCount> designs = {{
+        {"Toevoegen", " Item Toevoegen ", &EditForm::addItem},
+        {"Wijzigen", " Geselecteerde item Wijzigen ", &EditForm::changeItem},
+        {"Verwijderen", " Geselecteerde item Verwijderen", &EditForm::deleteItem},
+        {"Afdrukken", " Complete lijst afdrukken ", &EditForm::printList},
+        {"Opslaan", " Bovenstaande lijst opslaan / saven ", &EditForm::saveList},
+        {"Exit", " Bewerken stoppen ", nullptr},
+    }};
     int left = 120;
-    for (int index = 0; index < 6; ++index) {
+    for (int index = 0; index < ButtonCount; ++index) {
         auto *button = new VistaButton(client);
-        button->setCaption(QString::fromLatin1(captions[index]));
+        button->setCaption(QString::fromLatin1(designs[index].caption));
         button->setFont(Vormgeving::arial(8.25));
-        button->setGeometry(twips(4200, left, 1110, 360));
-        connect(button, &VistaButton::clicked, this, [this, index] { Knop_Click(index); });
-        Knop[index] = button;
+        button->setGeometry(Twips::rect(left, 4200, 1110, 360, logicalDpiY()));
+        if (const auto action = designs[index].action)
+            connect(button, &VistaButton::clicked, this, [this, action] { (this->*action)(); });
+        else
+            connect(button, &VistaButton::clicked, this, &EditForm::close);
+        m_buttons[index] = button;
         // "Opslaan" stands apart from the first four and "Exit" at the right edge.
-        left += 1140 + (index == 3 ? 1860 : 0) + (index == 4 ? 2340 : 0);
+        left += 1140 + (index == PrintButton ? 1860 : 0) + (index == SaveButton ? 2340 : 0);
     }
-    for (int index = 0; index < 6; ++index)
-        Knop[index]->setToolTip(QString::fromLatin1(tooltips[index]));
+    for (int index = 0; index < ButtonCount; ++index)
+        m_buttons[index]->setToolTip(QString::fromLatin1(designs[index].tooltip));
+}
+
+QLabel *EditForm::addLabel(QWidget *client, const QString &text, int top)
+{
+    auto *label = new QLabel(text, client);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, labelColour);
+    label->setPalette(pal);
+    label->move(Twips::rect(7800, top, 0, 0, logicalDpiY()).topLeft());
+    label->adjustSize();
+    return label;
 }
 
 void EditForm::buildBoxes(QWidget *client)
 {
-    const auto label = [&](const QString &text, int top) {
-        auto *l = new QLabel(text, client);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, labelColour);
-        l->setPalette(pal);
-        l->move(twips(top, 7800, 0, 0).topLeft());
-        l->adjustSize();
-        return l;
-    };
-
     // Created top to bottom, so Tab walks the column in the order it is read.
-    Combo1 = new QComboBox(client);
-    Combo1->setEditable(true);
+    m_printerBox = new QComboBox(client);
+    m_printerBox->setEditable(true);
     // The height is the toolkit's own.
-    QRect comboArea = twips(150, 7800, 3390, 0);
-    comboArea.setHeight(Combo1->sizeHint().height());
-    Combo1->setGeometry(comboArea);
-    setColours(Combo1, QColor(200, 240, 200));
+    QRect printerArea = Twips::rect(7800, 150, 3390, 0, logicalDpiY());
+    printerArea.setHeight(m_printerBox->sizeHint().height());
+    m_printerBox->setGeometry(printerArea);
+    setColours(m_printerBox, QColor(200, 240, 200));
     const QStringList printers = m_context.printers.installed();
-    Combo1->addItems(printers);
+    m_printerBox->addItems(printers);
     const QString current = m_context.printers.current();
     const int currentIndex = printers.indexOf(current);
     if (currentIndex >= 0)
-        Combo1->setCurrentIndex(currentIndex);
+        m_printerBox->setCurrentIndex(currentIndex);
     else
-        Combo1->setEditText(current);
-    connect(Combo1, &QComboBox::activated, this, &EditForm::Combo1_Click);
-    connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &EditForm::Combo1_Change);
-    Label3 = label(QStringLiteral("Printer Keuze"), 525);
+        m_printerBox->setEditText(current);
+    connect(m_printerBox, &QComboBox::activated, this, &EditForm::onPrinterChosen);
+    connect(m_printerBox->lineEdit(), &QLineEdit::textEdited, this, &EditForm::onPrinterChosen);
+    addLabel(client, QStringLiteral("Printer Keuze"), 525);
 
-    Text0 = new QLineEdit(client);
-    Text0->setGeometry(twips(870, 7800, 3390, 360));
-    Text0->setFont(Vormgeving::arial(9));
-    setColours(Text0, QColor(30, 0, 0), QColor(230, 230, 230));
-    Text0->installEventFilter(this);
-    Label0 = label(QStringLiteral("Trefwoord (Oplossing)"), 1260);
+    m_keywordBox = new QLineEdit(client);
+    m_keywordBox->setGeometry(Twips::rect(7800, 870, 3390, 360, logicalDpiY()));
+    m_keywordBox->setFont(Vormgeving::arial(9));
+    setColours(m_keywordBox, QColor(30, 0, 0), QColor(230, 230, 230));
+    m_keywordBox->installEventFilter(this);
+    addLabel(client, QStringLiteral("Trefwoord (Oplossing)"), 1260);
 
     for (int k = 0; k < 4; ++k) {
-        QLineEdit *box = new QLineEdit(client);
-        box->setGeometry(twips(1650 + 375 * k, 7800, 3390, 360));
+        auto *box = new QLineEdit(client);
+        box->setGeometry(Twips::rect(7800, 1650 + 375 * k, 3390, 360, logicalDpiY()));
         box->setFont(Vormgeving::arial(9));
         setColours(box, QColor(0, 30, 30), QColor(230, 230, 230));
         box->installEventFilter(this);
-        Text1[k] = box;
+        m_descriptionBoxes[k] = box;
     }
-    Label1 = label(QStringLiteral("De 4 omschrijvingen"), 3180);
+    addLabel(client, QStringLiteral("De 4 omschrijvingen"), 3180);
 
-    Label2 = label(QStringLiteral("Aantal Items"), 3780);
-    Label2->setFont(Vormgeving::arial(9.75));
-    Label2->adjustSize();
+    m_countLabel = addLabel(client, QStringLiteral("Aantal Items"), 3780);
+    m_countLabel->setFont(Vormgeving::arial(9.75));
+    m_countLabel->adjustSize();
 }

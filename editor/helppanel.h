@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-// The editor's help panel 'HelpPic': a short explanation written in pixels from the
+// The editor's help panel: a short explanation written in pixels from the
 // panel's top-left corner onto a dark background. The text is written anew into a
 // persistent image each time the panel is shown.
 class HelpPanel : public QWidget

@@ -47,7 +47,7 @@ void ListPrinter::print(int x, int y, const QString &text)
     m_sink.text(QPoint(x, y), text, m_font, m_colour);
 }
 
-void ListPrinter::LijstAfdrukken()
+void ListPrinter::printDocument()
 {
     m_font = {16, true};
     m_colour = titleColour;
@@ -57,7 +57,7 @@ void ListPrinter::LijstAfdrukken()
     m_colour = momentColour;
     print(14100, 420, momentText(m_moment));
 
-    KoppenAfdrukken();
+    printHeads();
     m_font.bold = false;
     m_y = RowsTop;
     // An empty list gets its single page without a footer.
@@ -72,7 +72,7 @@ void ListPrinter::LijstAfdrukken()
         if (m_y > PageBottom) {
             print(300, FooterTop, m_footer);
             m_sink.newPage();
-            KoppenAfdrukken();
+            printHeads();
             m_font.bold = false;
             m_y = RowsTop;
         }
@@ -99,7 +99,7 @@ void ListPrinter::printRow(int number, const PuzzleEntry &row)
         print(lefts[2 + k], m_y, row.descriptions[k]);
 }
 
-void ListPrinter::KoppenAfdrukken()
+void ListPrinter::printHeads()
 {
     static const std::array<const char *, 6> heads = {"Aantal", "Oplossing", "Omschrijving 1",
                                                       "Omschrijving 2", "Omschrijving 3", "Omschrijving 4"};

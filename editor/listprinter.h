@@ -24,9 +24,9 @@ public:
     ListPrinter(PrintSink &sink, const QList<PuzzleEntry> &rows, const QString &footer, const QDateTime &moment);
 
     // The whole document: the caller has set landscape before and ends the document after.
-    void LijstAfdrukken();
+    void printDocument();
     // The column heads and the rule under them on the current page; leaves bold on.
-    void KoppenAfdrukken();
+    void printHeads();
 
     // "hh:mm:ss / dd-mm-yyyy", as printed beside the title.
     static QString momentText(const QDateTime &moment);

@@ -57,7 +57,7 @@ bool PainterPrintSink::printList(QPagedPaintDevice &device, const QList<PuzzleEn
     if (!painter.begin(&device))
         return false;
     PainterPrintSink sink(painter, [&device] { return device.newPage(); });
-    ListPrinter(sink, rows, footer, moment).LijstAfdrukken();
+    ListPrinter(sink, rows, footer, moment).printDocument();
     // Ending the painter ends the document and hands it to the printer.
     return painter.end() && !sink.m_failed;
 }

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-// The editor's strip 'Bar': a picture panel, measured in pixels, in which a save draws
+// The editor's progress strip: a picture panel, measured in pixels, in which a save draws
 // its progress. What is drawn stays in a persistent image until the next save clears it.
 class ProgressStrip : public QWidget, public SaveProgress
 {

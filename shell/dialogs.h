@@ -12,6 +12,7 @@ class Dialogs
 {
 public:
     enum class Icon { None, Critical, Exclamation, Information, Question };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Dialogs() = default;
 
@@ -22,6 +23,8 @@ public:
     virtual void notify(const QString &text, const QString &title, const std::function<void()> &closed) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
+    // A question with Yes, No and Cancel; closing the box counts as Cancel.
+    virtual Answer askYesNoCancel(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
     // An input box; cancelling gives an empty text.
     virtual QString input(const QString &prompt, const QString &title, const QString &proposed) = 0;
     // Shows the window modally and returns when it has closed. Takes ownership.

@@ -43,6 +43,19 @@ bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon)
     return box.exec() == QMessageBox::Yes;
 }
 
+Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
 QString WidgetDialogs::input(const QString &prompt, const QString &title, const QString &proposed)
 {
     bool ok = false;

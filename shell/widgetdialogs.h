@@ -9,6 +9,7 @@ public:
     void message(const QString &text, const QString &title, Icon icon) override;
     void notify(const QString &text, const QString &title, const std::function<void()> &closed) override;
     bool ask(const QString &text, const QString &title, Icon icon) override;
+    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
     void showModal(QWidget *window) override;
 };

@@ -76,7 +76,7 @@ private slots:
         if (rows > 0) // wider than any column: printed whole
             list[0].descriptions[1] = QString(100, u'x');
         RecordingSink sink;
-        ListPrinter(sink, list, footer, moment).LijstAfdrukken();
+        ListPrinter(sink, list, footer, moment).printDocument();
 
         const QStringList heads{"Aantal", "Oplossing", "Omschrijving 1", "Omschrijving 2", "Omschrijving 3",
                                 "Omschrijving 4"};
@@ -115,7 +115,7 @@ private slots:
         page.fill(Qt::white);
         QPainter painter(&page);
         PainterPrintSink sink(painter, [] { return true; });
-        ListPrinter(sink, makeRows(1), footer, moment).LijstAfdrukken();
+        ListPrinter(sink, makeRows(1), footer, moment).printDocument();
         painter.end();
         // The band spans 300 to 16290 twips across and 1380 to 1620 down: its corners in dots.
         QCOMPARE(page.pixelColor(30, 138), QColor(240, 240, 240));

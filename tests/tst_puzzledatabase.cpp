@@ -1,5 +1,6 @@
-#include "game/algemeen.h"
-#include "game/loadsave.h"
+#include "editor/puzzleentrycheck.h"
+#include "editor/saveprogress.h"
+#include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
 #include "support/fakes.h"
 
@@ -31,6 +32,8 @@ private slots:
     void loadsRecords_data();
     void loadsRecords();
     void savesExactBytesAndKeepsABackup();
+    void entryCheck_data();
+    void entryCheck();
     void saveDrawsProgressPerRow_data();
     void saveDrawsProgressPerRow();
     void waitProcessesEventsOnlyWhenPositive();
@@ -55,12 +58,12 @@ void TestPuzzleDatabase::loadsRecords()
 {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, rows);
-    TestPlatform platform;
+    TestContext t;
     if (!file.isNull())
-        platform.writeData("Puzzel.lib", file);
+        t.writeData("Puzzel.lib", file);
     PuzzleList list;
     list.append(row("oud"));
-    LaadPuzzelLijst(list);
+    PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
     QStringList read;
     for (const PuzzleEntry &e : list.entries())
         read << QStringList{e.keyword, e.descriptions[0], e.descriptions[1], e.descriptions[2], e.descriptions[3]}.join(u'|');
@@ -69,17 +72,51 @@ void TestPuzzleDatabase::loadsRecords()
 
 void TestPuzzleDatabase::savesExactBytesAndKeepsABackup()
 {
-    TestPlatform platform;
+    TestContext t;
     const QByteArray file = header + "appel,fruit,boom,rood,taart\r\nrode kool,groente,-,paars,\xe9\xe9n \x80\r\n"
                                      "appel,fruit,boom,rood,taart\r\n";
-    platform.writeData("Puzzel.lib", file);
-    platform.writeData("Puzzel.bak", "nog ouder\r\n");
+    t.writeData("Puzzel.lib", file);
+    t.writeData("Puzzel.bak", "nog ouder\r\n");
     PuzzleList list;
-    LaadPuzzelLijst(list);
-    list.append(row(" peer ", "vers, rijp  ", "  boom")); // blanks trimmed, the comma written as it is
-    BewaarPuzzelLijst(list, nullptr);
-    QCOMPARE(platform.readData("Puzzel.lib"), file + "peer,vers, rijp,boom,c,d\r\n");
-    QCOMPARE(platform.readData("Puzzel.bak"), file);
+    PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
+    list.append(row(" peer ", "vers  ", "  boom")); // blanks around the texts trimmed
+    QCOMPARE(PuzzleFile::save(t.dataPath("Puzzel.lib"), t.dataPath("Puzzel.bak"), list), QString());
+    QCOMPARE(t.readData("Puzzel.lib"), file + "peer,vers,boom,c,d\r\n");
+    QCOMPARE(t.readData("Puzzel.bak"), file);
+}
+
+// The first character the file cannot hold, field by field (the editor's tests show the
+// messages); what passes must come back from the file as it went in.
+void TestPuzzleDatabase::entryCheck_data()
+{
+    QTest::addColumn<PuzzleEntry>("entry");
+    QTest::addColumn<int>("field"); // -1: passes
+    QTest::addColumn<QString>("character");
+    QTest::newRow("code page's own letters") << PuzzleEntry{"çà", {"€ 5", "œuvre", "Ÿ ß", "tab\there"}} << -1 << "";
+    QTest::newRow("emoji kept whole") << PuzzleEntry{"lach", {"a", "blij 😀 !", "c", "d"}} << 2 << "😀";
+    QTest::newRow("keyword first") << PuzzleEntry{"茶", {"😀", "b", "c", "d"}} << 0 << "茶";
+    QTest::newRow("quote") << PuzzleEntry{"peer", {"\"Doyenne\"", "b", "c", "d"}} << 1 << "\"";
+    QTest::newRow("line end") << PuzzleEntry{"pe\ner", {"a", "b", "c", "d"}} << 0 << "\n";
+}
+
+void TestPuzzleDatabase::entryCheck()
+{
+    QFETCH(PuzzleEntry, entry);
+    QFETCH(int, field);
+    QFETCH(QString, character);
+    const PuzzleEntryCheck check(entry);
+    QCOMPARE(check.field(), field);
+    QCOMPARE(check.character(), character);
+    if (!check.passed()) {
+        QVERIFY(check.message().contains(PuzzleEntryCheck::fieldName(field)));
+        return;
+    }
+    TestContext t;
+    PuzzleList list;
+    list.append(entry);
+    QCOMPARE(PuzzleFile::save(t.dataPath("Puzzel.lib"), t.dataPath("Puzzel.bak"), list), QString());
+    PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
+    QCOMPARE(list.entries(), QList<PuzzleEntry>{entry});
 }
 
 void TestPuzzleDatabase::saveDrawsProgressPerRow_data()
@@ -95,33 +132,27 @@ void TestPuzzleDatabase::saveDrawsProgressPerRow()
 {
     QFETCH(int, rows);
     QFETCH(QList<int>, fills);
-    QCOMPARE(saveStep(rows), fills.value(0));
-    TestPlatform platform;
-    PuzzleList list;
-    for (int i = 0; i < rows; ++i)
-        list.append(row(QString::number(i)));
-    // A click handled during the first wait empties the list under the save's feet.
-    QTimer::singleShot(0, &list, [&list] { list.clear(); });
+    QCOMPARE(PuzzleFile::progressStep(rows), fills.value(0));
+    FakeClock clock;
     RecordedProgress progress;
-    BewaarPuzzelLijst(list, &progress);
+    runSaveProgress(&progress, rows, clock);
     QStringList calls{"begin #003c00"};
     for (int right : fills)
         calls << QStringLiteral("fill %1 #00be00").arg(right);
     QCOMPARE(progress.calls, calls << "end");
-    QCOMPARE(platform.readData("Puzzel.lib").count(",a,b,c,d\r\n"), rows);
 }
 
 void TestPuzzleDatabase::waitProcessesEventsOnlyWhenPositive()
 {
-    TestPlatform platform;
+    FakeClock clock;
     int handled = 0;
     QTimer::singleShot(0, [&handled] { ++handled; });
-    for (float seconds : {0.0f, 0.03f}) {
-        const qint64 before = platform.clock().monotonic;
-        Wacht(seconds);
-        const qint64 waited = platform.clock().monotonic - before;
+    for (double seconds : {0.0, 0.03}) {
+        const qint64 before = clock.monotonic;
+        waitHandlingEvents(clock, seconds);
+        const qint64 waited = clock.monotonic - before;
         QCOMPARE(handled, seconds > 0 ? 1 : 0);
-        QVERIFY(seconds > 0 ? waited >= 30 : waited <= platform.clock().step * 2); // zero: read, compared, returned
+        QVERIFY(seconds > 0 ? waited >= 30 : waited <= clock.step * 2); // zero: read, compared, returned
     }
 }
 

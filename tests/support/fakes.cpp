@@ -38,6 +38,16 @@ bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon)
     return answer;
 }
 
+Dialogs::Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title, Icon icon)
+{
+    shown.append({ShownDialog::Question, text, title, icon});
+    if (threeWayAnswers.empty())
+        return Answer::Cancel;
+    const Answer answer = threeWayAnswers.front();
+    threeWayAnswers.pop_front();
+    return answer;
+}
+
 QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &)
 {
     shown.append({ShownDialog::Input, prompt, title, Icon::None});

@@ -28,6 +28,7 @@ public:
     void message(const QString &text, const QString &title, Icon icon) override;
     void notify(const QString &text, const QString &title, const std::function<void()> &closed) override;
     bool ask(const QString &text, const QString &title, Icon icon) override;
+    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
     void showModal(QWidget *window) override;
 
@@ -35,6 +36,7 @@ public:
     bool closeNotice();
 
     std::deque<bool> answers;         // for ask(); an empty queue answers No
+    std::deque<Answer> threeWayAnswers; // for askYesNoCancel(); an empty queue answers Cancel
     std::deque<QString> inputs;       // for input(); an empty queue cancels
     QList<ShownDialog> shown;
     // Runs inside message(), as a person would act while a message box is open.
