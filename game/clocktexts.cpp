@@ -2,17 +2,17 @@
 
 #include <QLocale>
 
-QString clockText(qint32 tijdOver)
+QString clockText(qint32 secondsLeft)
 {
-    const qint32 minuten = tijdOver / 60;
-    const qint32 seconden = tijdOver % 60;
+    const qint32 minutes = secondsLeft / 60;
+    const qint32 seconds = secondsLeft % 60;
     QString text;
-    if (minuten <= 9)
+    if (minutes <= 9)
         text += QLatin1Char('0');
-    text += QString::number(minuten) + QLatin1Char(':');
-    if (seconden < 10)
+    text += QString::number(minutes) + QLatin1Char(':');
+    if (seconds < 10)
         text += QLatin1Char('0');
-    return text + QString::number(seconden) + QLatin1Char(' ');
+    return text + QString::number(seconds) + QLatin1Char(' ');
 }
 
 QString wallClockText(const QDateTime &moment)

@@ -2,7 +2,7 @@
 
 #include "game/fieldreader.h"
 #include "game/puzzlelist.h"
-#include "game/tekst.h"
+#include "game/blanks.h"
 #include "game/textwriter.h"
 
 #include <QFile>

@@ -46,9 +46,9 @@ const std::array<QString, 26> &matrixOrders()
     return orders;
 }
 
-bool RoundBuilder::drawKeywords(const PuzzleList &list, int aantalItems, Round &ronde) const
+bool RoundBuilder::drawKeywords(const PuzzleList &list, int itemCount, Round &round) const
 {
-    const int rows = qMin(aantalItems, maxDrawRows);
+    const int rows = qMin(itemCount, maxDrawRows);
     // Three different rows cannot be found in fewer, and a row the list lacks cannot be read.
     if (rows < 3 || list.count() < rows)
         return false;
@@ -69,37 +69,37 @@ bool RoundBuilder::drawKeywords(const PuzzleList &list, int aantalItems, Round &
 
     for (int n = 0; n < 3; ++n) {
         const PuzzleEntry &entry = list.entry(drawn[n] - 1);
-        ronde.keywords[n] = entry.keyword;
-        ronde.descriptions[n] = entry.descriptions;
+        round.keywords[n] = entry.keyword;
+        round.descriptions[n] = entry.descriptions;
     }
     return true;
 }
 
-QString RoundBuilder::drawOrder(Round &ronde) const
+QString RoundBuilder::drawOrder(Round &round) const
 {
-    ronde.orderNumber = m_random.drawWhole(int(matrixOrders().size()));
-    return matrixOrders().at(ronde.orderNumber - 1);
+    round.orderNumber = m_random.drawWhole(int(matrixOrders().size()));
+    return matrixOrders().at(round.orderNumber - 1);
 }
 
-RoundView RoundBuilder::layOut(Round &ronde) const
+RoundView RoundBuilder::layOut(Round &round) const
 {
-    RoundView beeld;
+    RoundView view;
     for (int n = 0; n < 3; ++n) {
-        const QString &woord = ronde.keywords[n];
-        beeld.keywordCaptions[n] = woord.toUpper();
-        for (int i = 0; i < woord.size(); ++i) {
-            if (woord.at(i) != u' ')
-                beeld.tileX[n].append(150 + 20 * i);
+        const QString &keyword = round.keywords[n];
+        view.keywordCaptions[n] = keyword.toUpper();
+        for (int i = 0; i < keyword.size(); ++i) {
+            if (keyword.at(i) != u' ')
+                view.tileX[n].append(150 + 20 * i);
         }
     }
 
-    ronde.orderText = drawOrder(ronde);
-    const QStringList numbers = ronde.orderText.split(u',');
+    round.orderText = drawOrder(round);
+    const QStringList numbers = round.orderText.split(u',');
     for (int j = 1; j <= 12; ++j) {
-        ronde.slotOf[j - 1] = numbers.value(j - 1).toInt();
-        const int slot = ronde.slotOf[j - 1];
+        round.slotOf[j - 1] = numbers.value(j - 1).toInt();
+        const int slot = round.slotOf[j - 1];
         if (slot >= 1 && slot <= 12)
-            beeld.slotCaptions[slot - 1] = ronde.description(j);
+            view.slotCaptions[slot - 1] = round.description(j);
     }
-    return beeld;
+    return view;
 }

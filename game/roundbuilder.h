@@ -41,13 +41,13 @@ class RoundBuilder
 public:
     explicit RoundBuilder(RandomSource &random) : m_random(random) {}
 
-    // Draws three different rows from rows 1..aantalItems of 'list' into the round's
+    // Draws three different rows from rows 1..itemCount of 'list' into the round's
     // words and descriptions. False (and the round untouched) when fewer than three rows exist.
-    bool drawKeywords(const PuzzleList &list, int aantalItems, Round &ronde) const;
-    // Draws the order number into ronde.orderNumber and returns the order's text.
-    QString drawOrder(Round &ronde) const;
+    bool drawKeywords(const PuzzleList &list, int itemCount, Round &round) const;
+    // Draws the order number into round.orderNumber and returns the order's text.
+    QString drawOrder(Round &round) const;
     // Draws the order, sets orderText and slotOf, and returns the board's content.
-    RoundView layOut(Round &ronde) const;
+    RoundView layOut(Round &round) const;
 
 private:
     RandomSource &m_random;
