@@ -3,7 +3,7 @@
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
 #include "game/gamesettings.h"
-#include "game/tekst.h"
+#include "game/blanks.h"
 #include "common/twips.h"
 #include "shell/speeltijdtekst.h"
 

@@ -5,7 +5,7 @@
 #include "shell/dialogs.h"
 #include "game/clock.h"
 #include "game/folders.h"
-#include "game/tekst.h"
+#include "game/blanks.h"
 #include "common/twips.h"
 #include "tools/woordenlijstmodel.h"
 #include "tools/woordzoeker.h"
