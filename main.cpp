@@ -3,6 +3,7 @@
 #include "game/folders.h"
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
+#include "shell/translations.h"
 #include "shell/widgetdialogs.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
     // Every text of the program is Dutch: a bare C locale gets Dutch number and date forms.
     const QLocale system = QLocale::system();
