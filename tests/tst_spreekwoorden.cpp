@@ -29,7 +29,7 @@ private slots:
         QTest::newRow("blank lines") << QByteArray("\r\n\x93" "A\x94 -/- \x80 een\r\n     \r\n\r\nB -/- twee\r\n   ")
                                      << QStringList{"\u201c" "A\u201d|\u20ac een", "B|twee"} << true;
         QTest::newRow("two separators, nothing trimmed")
-            << QByteArray("  A  -/-  veld  -/- rest\r\n") << QStringList{"  A | veld "} << true;
+            << QByteArray("  A  -/-  field  -/- rest\r\n") << QStringList{"  A | field "} << true;
         // What was read before a line without " -/- " stays.
         QTest::newRow("missing separator") << QByteArray("A -/- een\r\nB-/-zonder\r\nC -/- drie\r\n")
                                            << QStringList{"A|een"} << false;

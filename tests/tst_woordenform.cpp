@@ -36,7 +36,7 @@ private slots:
     void searchFindsByMode_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("modus");
+        QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("term");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("message"); // empty: none
@@ -54,16 +54,16 @@ private slots:
     void searchFindsByMode()
     {
         QFETCH(QString, typed);
-        QFETCH(int, modus);
+        QFETCH(int, mode);
         QFETCH(QString, term);
         QFETCH(QStringList, words);
         QFETCH(QString, message);
 
-        search("aanval", WoordZoeker::EindigtOp);
-        search(typed, WoordZoeker::Modus(modus));
+        search("aanval", WoordZoeker::EndsWith);
+        search(typed, WoordZoeker::Mode(mode));
         QCOMPARE(m_form->searchTermBox()->text(), term);
         QCOMPARE(found(), words);
-        QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden gevonden...");
+        QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden found...");
         const QList<ShownDialog> &shown = m_test->dialogs.shown;
         QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(shown.value(0).text, message);
@@ -80,13 +80,13 @@ private slots:
             words << QStringLiteral("woord%1").arg(i);
         }
         m_test->writeData("Nederlands.lib", bytes);
-        search("woo", WoordZoeker::BeginMet);
+        search("woo", WoordZoeker::BeginsWith);
         QCOMPARE(found(), words);
 
         QVERIFY(QFile::remove(m_test->dataPath("Nederlands.lib")));
-        search("aan", WoordZoeker::Bevat);
+        search("aan", WoordZoeker::Contains);
         QVERIFY(found().isEmpty());
-        QCOMPARE(m_form->foundCountLabel()->text(), QString("60000 Woorden gevonden..."));
+        QCOMPARE(m_form->foundCountLabel()->text(), QString("60000 Woorden found..."));
         const QList<ShownDialog> &shown = m_test->dialogs.shown;
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.at(0).text, QString("Kan de database niet vinden!"));
@@ -125,10 +125,10 @@ private slots:
     }
 
 private:
-    void search(const QString &typed, WoordZoeker::Modus modus)
+    void search(const QString &typed, WoordZoeker::Mode mode)
     {
         m_form->searchTermBox()->setText(typed);
-        QTest::mouseClick(m_form->modeButton(modus), Qt::LeftButton);
+        QTest::mouseClick(m_form->modeButton(mode), Qt::LeftButton);
         QTest::mouseClick(m_form->startButton(), Qt::LeftButton);
     }
     QStringList found() const

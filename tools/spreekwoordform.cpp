@@ -61,11 +61,11 @@ void SpreekwoordForm::createControls()
 void SpreekwoordForm::loadProverbs()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    SpreekwoordenLijst lijst;
-    const bool read = lijst.laad(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
+    SpreekwoordenLijst list;
+    const bool read = list.load(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
     // A failure keeps what was read before it.
-    m_proverbList->addItems(lijst.spreekwoorden());
-    m_meaningFields = lijst.betekenisvelden();
+    m_proverbList->addItems(list.proverbs());
+    m_meaningFields = list.meaningFields();
     QGuiApplication::restoreOverrideCursor();
     if (!read) {
         m_context.dialogs.message(QStringLiteral("Kan database niet vinden..."), QStringLiteral("Error"),
@@ -82,5 +82,5 @@ void SpreekwoordForm::showMeaning()
     const int i = m_proverbList->currentRow();
     if (i < 0 || i >= m_meaningFields.size())
         return;
-    m_context.dialogs.message(SpreekwoordenLijst::betekenis(m_meaningFields.at(i)), QStringLiteral("Betekenis"));
+    m_context.dialogs.message(SpreekwoordenLijst::meaning(m_meaningFields.at(i)), QStringLiteral("Betekenis"));
 }

@@ -95,7 +95,7 @@ void WoordenForm::createControls()
         m_modeButtons[i]->setGeometry(Twips::rect(4050, 900 + 330 * i, 4050, 330, dpi));
         m_modeButtons[i]->setFont(Vormgeving::arial(9.75));
     }
-    m_modeButtons[WoordZoeker::BeginMet]->setChecked(true);
+    m_modeButtons[WoordZoeker::BeginsWith]->setChecked(true);
 
     // The frame lies behind the button, 30 twips outside it on every side.
     m_startButtonFrame = new QFrame(this);
@@ -133,25 +133,25 @@ void WoordenForm::search()
         m_context.dialogs.message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"), Dialogs::applicationTitle());
         return;
     }
-    for (const WoordZoeker::Modus modus : {WoordZoeker::BeginMet, WoordZoeker::EindigtOp, WoordZoeker::Bevat}) {
-        if (m_modeButtons[modus]->isChecked()) {
-            search(modus);
+    for (const WoordZoeker::Mode mode : {WoordZoeker::BeginsWith, WoordZoeker::EndsWith, WoordZoeker::Contains}) {
+        if (m_modeButtons[mode]->isChecked()) {
+            search(mode);
             return;
         }
     }
 }
 
-void WoordenForm::search(WoordZoeker::Modus modus)
+void WoordenForm::search(WoordZoeker::Mode mode)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_words->clear();
     // The term keeps any blanks typed around it: they are part of what is looked for.
     m_searchTermBox->setText(QLocale().toLower(m_searchTermBox->text()));
-    const WoordZoeker zoeker(m_searchTermBox->text(), modus);
+    const WoordZoeker searcher(m_searchTermBox->text(), mode);
 
     QElapsedTimer sinceShown;
     sinceShown.start();
-    const bool read = zoeker.zoek(m_context.folders.shippedFile(s_wordList), [&](const QStringList &found) {
+    const bool read = searcher.search(m_context.folders.shippedFile(s_wordList), [&](const QStringList &found) {
         m_words->append(found);
         if (sinceShown.elapsed() >= s_frameMs) {
             showListSoFar();
@@ -165,7 +165,7 @@ void WoordenForm::search(WoordZoeker::Modus modus)
     }
     QGuiApplication::restoreOverrideCursor();
     showListSoFar();
-    m_foundCountLabel->setText(QString::number(m_words->rowCount()) + QStringLiteral(" Woorden gevonden..."));
+    m_foundCountLabel->setText(QString::number(m_words->rowCount()) + QStringLiteral(" Woorden found..."));
     m_foundCountLabel->adjustSize();
 }
 

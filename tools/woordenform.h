@@ -24,11 +24,11 @@ public:
     // The search the Start button begins: the typed term in the chosen way.
     void search();
     // One search of the typed term, whichever way is chosen.
-    void search(WoordZoeker::Modus modus);
+    void search(WoordZoeker::Mode mode);
 
     QListView *resultList() const { return m_resultList; }
     QLineEdit *searchTermBox() const { return m_searchTermBox; }
-    QRadioButton *modeButton(WoordZoeker::Modus modus) const { return m_modeButtons[modus]; }
+    QRadioButton *modeButton(WoordZoeker::Mode mode) const { return m_modeButtons[mode]; }
     VistaButton *startButton() const { return m_startButton; }
     QLabel *foundCountLabel() const { return m_foundCountLabel; }
 
