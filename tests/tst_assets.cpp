@@ -1,6 +1,5 @@
 #include "game/wordlistconverter.h"
 #include "support/fakes.h"
-#include "tools/wordcountfile.h"
 #include "tools/woordenform.h"
 
 #include <QFile>
@@ -87,12 +86,7 @@ void TestAssets::searchTitleNamesTheWordsTheBuildShips()
 {
     QFile list(QStringLiteral(RAADKWARTET_DATA_DIR "/Nederlands.lib"));
     QVERIFY(list.open(QIODevice::ReadOnly));
-    const QByteArray bytes = list.readAll();
-    const qint64 words = bytes.count("\r\n");
-    QFile count(QStringLiteral(RAADKWARTET_DATA_DIR "/Nederlands.count"));
-    QVERIFY(count.open(QIODevice::ReadOnly));
-    QCOMPARE(count.readAll(), WordCountFile::text(words, bytes.size()));
-
+    const qint64 words = list.readAll().count("\r\n");
     TestContext test;
     const Folders shipped = Folders::beside(QStringLiteral(RAADKWARTET_DATA_DIR "/.."), test.folders.programFile());
     const AppContext context{test.random, test.clock, shipped, test.dialogs, test.printers};

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,17 +41,14 @@ private slots:
         QTest::addColumn<qint32>("seconds");
 
         QTest::newRow("45, as 450 begins") << "45" << "0,75" << 45;
-        QTest::newRow("6, as 60 begins") << "6" << "0,1" << 6;
         QTest::newRow("100: two decimals") << "100" << "1,67" << 100;
         QTest::newRow("90: one decimal") << "90" << "1,5" << 90;
         QTest::newRow("600: none") << "600" << "10" << 600;
-        QTest::newRow("1: rounded up") << "1" << "0,02" << 1;
         QTest::newRow("negative") << "-1" << "-0,02" << -1;
         QTest::newRow("fraction as stored") << "12.5" << "0,2" << 12;
         QTest::newRow("letters") << "abc" << "0" << 0;
         QTest::newRow("longest") << "99999999999999999999" << "35791394,12" << 2147483647;
         QTest::newRow("longest negative") << "-99999999999999999999" << "-35791394,13" << -2147483647 - 1;
-        QTest::newRow("exponent") << "1e300" << "35791394,12" << 2147483647;
     }
     void typedTimeShowsMinutesAndOkStoresIt()
     {
@@ -113,7 +109,7 @@ private slots:
         QCOMPARE(m_settings.speeltijd, 600);
         QCOMPARE(m_settings.printFooter, QString("  Mijn voettekst  "));
     }
-    // Qt's own buttons, as the program's message boxes and input dialog show them.
+    // Qt's own buttons, as the program's message boxes show them.
     void standardButtonsReadDutch()
     {
         QVERIFY(Translations::installDutch(*qApp));
@@ -121,8 +117,6 @@ private slots:
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QString("Ja"));
         QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QString("Nee"));
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QString("Annuleren"));
-        QInputDialog input;
-        QCOMPARE(input.cancelButtonText().remove('&'), QString("Annuleren"));
     }
 
 private:

@@ -17,8 +17,7 @@ private slots:
     {
         TestContext test;
         ScoreList scores;
-        for (const ScoreEntry &entry : {ScoreEntry{80, "Bram"}, ScoreEntry{120, "Anna"}, ScoreEntry{340, "Cor"},
-                                        ScoreEntry{120, "Anna"}})
+        for (const ScoreEntry &entry : {ScoreEntry{80, "Bram"}, {120, "Anna"}, {340, "Cor"}, {120, "Anna"}})
             scores.add(entry);
         ScoreForm form(test.context(), scores);
         form.show();
@@ -67,8 +66,8 @@ private:
     static QStringList lines(const QListWidget *list)
     {
         QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
+        for (const QListWidgetItem *item : list->findItems("", Qt::MatchContains))
+            result << item->text();
         return result;
     }
     // No line selected or current, and none drawn so: each line's frame shows the list's
