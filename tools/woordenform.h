@@ -23,7 +23,8 @@ public:
 
     // The search the Start button begins: the typed term in the chosen way.
     void search();
-    // One search of the typed term, whichever way is chosen.
+    // One search of the typed term in the given way, whatever option is checked; no
+    // check of the term.
     void search(WoordZoeker::Mode mode);
 
     QListView *resultList() const { return m_resultList; }
