@@ -4,6 +4,7 @@
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
 #include "shell/singlecopylock.h"
+#include "shell/translations.h"
 #include "shell/widgetdialogs.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
     // Every text of the program is Dutch: a bare C locale gets Dutch number and date forms.
     const QLocale system = QLocale::system();

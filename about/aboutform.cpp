@@ -1,11 +1,11 @@
 #include "about/aboutform.h"
 
 #include "about/aboutinfo.h"
+#include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
 #include "game/clock.h"
 #include "game/folders.h"
-#include "common/twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,62 +16,44 @@ AboutForm::AboutForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
 {
-    Form_Load();
+    createControls();
 }
 
-QRect AboutForm::twips(int top, int left, int width, int height) const
-{
-    return Vormgeving::twips(this, top, left, width, height);
-}
-
-void AboutForm::Form_Load()
+void AboutForm::createControls()
 {
     setWindowTitle(QStringLiteral("About me..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
     setFixedSize(Vormgeving::binnenmaat(this, 6480, 3210));
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(220, 220, 190));
-    setPalette(pal);
+    Vormgeving::setKleur(this, QPalette::Window, QColor(220, 220, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    const double dpi = logicalDpiY();
 
-    Label2 = new QLabel(this);
-    Label2->setGeometry(twips(180, 150, 2430, 2430));
-    Label2->setAutoFillBackground(true);
-    QPalette white = Label2->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Label2->setPalette(white);
+    m_pictureBorder = new QLabel(this);
+    m_pictureBorder->setGeometry(Twips::rect(150, 180, 2430, 2430, dpi));
+    m_pictureBorder->setAutoFillBackground(true);
+    Vormgeving::setKleur(m_pictureBorder, QPalette::Window, Qt::white);
 
     // The picture may be missing from a build; the white square stands regardless.
-    Image1 = new QLabel(this);
-    Image1->setGeometry(twips(270, 240, 2250, 2250));
-    Image1->setScaledContents(true);
+    m_picture = new QLabel(this);
+    m_picture->setGeometry(Twips::rect(240, 270, 2250, 2250, dpi));
+    m_picture->setScaledContents(true);
     const QPixmap picture(QStringLiteral(":/pictures/about.png"));
     if (!picture.isNull())
-        Image1->setPixmap(picture);
+        m_picture->setPixmap(picture);
 
-    Label1 = new QLabel(AboutInfo::tekst(m_context.clock.now(), m_context.folders.programFile()), this);
-    Label1->setGeometry(twips(300, 2760, 3900, 1800));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
-    QFont italic(QStringLiteral("Arial"));
-    italic.setPointSizeF(9);
-    italic.setItalic(true);
-    Label1->setFont(italic);
-    QPalette grey = Label1->palette();
-    grey.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    Label1->setPalette(grey);
+    m_creditLabel = new QLabel(AboutInfo::tekst(m_context.clock.now(), m_context.folders.programFile()), this);
+    m_creditLabel->setGeometry(Twips::rect(2760, 300, 3900, 1800, dpi));
+    m_creditLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_creditLabel->setWordWrap(true);
+    m_creditLabel->setFont(Vormgeving::arial(9, false, true));
+    Vormgeving::setKleur(m_creditLabel, QPalette::WindowText, QColor(64, 64, 64));
 
-    CancelKnop = new VistaButton(this);
-    CancelKnop->setCaption(QStringLiteral("Ok"));
-    CancelKnop->setFont(QFont(QStringLiteral("Arial")));
-    CancelKnop->setGeometry(twips(2250, 5190, 990, 360));
-    connect(CancelKnop, &VistaButton::clicked, this, &AboutForm::CancelKnop_Click);
-}
-
-void AboutForm::CancelKnop_Click()
-{
-    accept();
+    m_okButton = new VistaButton(this);
+    m_okButton->setCaption(QStringLiteral("Ok"));
+    m_okButton->setFont(QFont(QStringLiteral("Arial")));
+    m_okButton->setGeometry(Twips::rect(5190, 2250, 990, 360, dpi));
+    connect(m_okButton, &VistaButton::clicked, this, &QDialog::accept);
 }

@@ -15,15 +15,14 @@ class AboutForm : public QDialog
 public:
     explicit AboutForm(const AppContext &context, QWidget *parent = nullptr);
 
-    void CancelKnop_Click();
-
-    QLabel *Label2 = nullptr; // the white square round the picture
-    QLabel *Image1 = nullptr;
-    QLabel *Label1 = nullptr;
-    VistaButton *CancelKnop = nullptr;
+    QLabel *creditLabel() const { return m_creditLabel; }
 
 private:
+    void createControls();
+
     AppContext m_context;
-    void Form_Load();
-    QRect twips(int top, int left, int width, int height) const;
+    QLabel *m_pictureBorder = nullptr; // the white square round the picture
+    QLabel *m_picture = nullptr;
+    QLabel *m_creditLabel = nullptr;
+    VistaButton *m_okButton = nullptr;
 };

@@ -50,21 +50,21 @@ Timing grep(const QString &term, const QString &path)
     });
 }
 
-Timing search(const QString &term, WoordZoeker::Modus modus, const QString &path)
+Timing search(const QString &term, WoordZoeker::Mode mode, const QString &path)
 {
     return median([&] {
         qint64 found = 0;
-        WoordZoeker(term, modus).zoek(path, [&](const QStringList &batch) { found += batch.size(); });
+        WoordZoeker(term, mode).search(path, [&](const QStringList &batch) { found += batch.size(); });
         return found;
     });
 }
 
-Timing window(WoordenForm &form, const QString &term, qint16 modus)
+Timing window(WoordenForm &form, const QString &term, WoordZoeker::Mode mode)
 {
     return median([&] {
-        form.Text1->setText(term);
-        form.LaadDatabase(modus);
-        return qint64(form.List1->model()->rowCount());
+        form.searchTermBox()->setText(term);
+        form.search(mode);
+        return qint64(form.resultList()->model()->rowCount());
     });
 }
 
@@ -96,19 +96,19 @@ int main(int argc, char **argv)
     struct Case {
         const char *name;
         QString term;
-        WoordZoeker::Modus modus;
+        WoordZoeker::Mode mode;
     };
-    const Case cases[] = {{"begins with", QStringLiteral("ver"), WoordZoeker::BeginMet},
-                          {"ends in", QStringLiteral("ing"), WoordZoeker::EindigtOp},
-                          {"contains", QStringLiteral("ing"), WoordZoeker::Bevat},
-                          {"contains", QStringLiteral("heid"), WoordZoeker::Bevat}};
+    const Case cases[] = {{"begins with", QStringLiteral("ver"), WoordZoeker::BeginsWith},
+                          {"ends in", QStringLiteral("ing"), WoordZoeker::EndsWith},
+                          {"contains", QStringLiteral("ing"), WoordZoeker::Contains},
+                          {"contains", QStringLiteral("heid"), WoordZoeker::Contains}};
 
     std::printf("%-12s %-5s %8s %10s %8s %10s %12s %8s %9s\n", "mode", "term", "found", "search ms", "grep -c",
                 "grep ms", "search/grep", "window", "window ms");
     for (const Case &c : cases) {
-        const Timing ours = search(c.term, c.modus, path);
+        const Timing ours = search(c.term, c.mode, path);
         const Timing theirs = grep(c.term, path);
-        const Timing shown = window(form, c.term, c.modus);
+        const Timing shown = window(form, c.term, c.mode);
         std::printf("%-12s %-5s %8lld %10.2f %8lld %10.2f %12.2f %8lld %9.2f\n", c.name, qPrintable(c.term), ours.count,
                     ours.ms, theirs.count, theirs.ms, ours.ms / theirs.ms, shown.count, shown.ms);
     }

@@ -16,13 +16,16 @@ if(NOT EXISTS ${RAADKWARTET_WORDLIST_SOURCE})
   message(FATAL_ERROR "The Dutch word list ${RAADKWARTET_WORDLIST_SOURCE} is missing: install the Debian package 'wdutch' (apt-get install wdutch).")
 endif()
 # The converter uses the program's own Windows-1252 codec, so the list holds exactly what the program can read.
-add_executable(make_wordlist scripts/make_wordlist.cpp)
+# It also writes the count of words the search window's title names; the window reads that
+# file with the same code, compiled into the program.
+add_executable(make_wordlist scripts/make_wordlist.cpp tools/wordcountfile.cpp tools/wordcountfile.h)
 target_link_libraries(make_wordlist PRIVATE raadkwartet_game)
-add_custom_command(OUTPUT ${RAADKWARTET_DATA_DIR}/Nederlands.lib
+add_custom_command(OUTPUT ${RAADKWARTET_DATA_DIR}/Nederlands.lib ${RAADKWARTET_DATA_DIR}/Nederlands.count
   COMMAND make_wordlist ${RAADKWARTET_WORDLIST_SOURCE} ${RAADKWARTET_DATA_DIR}/Nederlands.lib
+    ${RAADKWARTET_DATA_DIR}/Nederlands.count
   DEPENDS ${RAADKWARTET_WORDLIST_SOURCE} make_wordlist
-  COMMENT "Making Data/Nederlands.lib from the OpenTaal word list" VERBATIM)
-list(APPEND data_outputs ${RAADKWARTET_DATA_DIR}/Nederlands.lib)
+  COMMENT "Making Data/Nederlands.lib and its word count from the OpenTaal word list" VERBATIM)
+list(APPEND data_outputs ${RAADKWARTET_DATA_DIR}/Nederlands.lib ${RAADKWARTET_DATA_DIR}/Nederlands.count)
 add_custom_target(raadkwartet_data ALL DEPENDS ${data_outputs})
 add_dependencies(Raadkwartet raadkwartet_data)
 

@@ -1,20 +1,32 @@
-// Build tool: makes Data/Nederlands.lib from the OpenTaal word list.
-// Usage: make_wordlist <UTF-8 word list> <output file>
+// Build tool: makes Data/Nederlands.lib from the OpenTaal word list, and beside it the
+// count of its words that the search window's title shows.
+// Usage: make_wordlist <UTF-8 word list> <output list> <output count file>
 #include "game/wordlistconverter.h"
+#include "tools/wordcountfile.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstdio>
 
+static bool write(const QString &name, const QByteArray &bytes)
+{
+    QSaveFile output(name);
+    if (output.open(QIODevice::WriteOnly) && output.write(bytes) == bytes.size() && output.commit())
+        return true;
+    std::fprintf(stderr, "make_wordlist: cannot write %s: %s\n", qPrintable(name), qPrintable(output.errorString()));
+    return false;
+}
+
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_wordlist <UTF-8 word list> <output file>\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: make_wordlist <UTF-8 word list> <output list> <output count file>\n");
         return 2;
     }
     const QString inputName = QString::fromLocal8Bit(argv[1]);
     const QString outputName = QString::fromLocal8Bit(argv[2]);
+    const QString countName = QString::fromLocal8Bit(argv[3]);
 
     QFile input(inputName);
     if (!input.open(QIODevice::ReadOnly)) {
@@ -29,11 +41,9 @@ int main(int argc, char **argv)
     const QByteArray list = converter.convert(source);
 
     // Written aside and renamed, so a failed run never leaves half a list for the build.
-    QSaveFile output(outputName);
-    if (!output.open(QIODevice::WriteOnly) || output.write(list) != list.size() || !output.commit()) {
-        std::fprintf(stderr, "make_wordlist: cannot write %s: %s\n", argv[2], qPrintable(output.errorString()));
+    // The count follows the list: a count without its list would name the wrong number.
+    if (!write(outputName, list) || !write(countName, WordCountFile::text(converter.kept(), list.size())))
         return 1;
-    }
 
     std::printf("make_wordlist: %lld words kept, %lld skipped (%lld not in lower case, "
                 "%lld outside Windows-1252, %lld duplicates)\n",

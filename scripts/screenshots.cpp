@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     auto *form = new ScoreForm(context, window.controller().scoreList(), &window);
     form->show();
     (void)QTest::qWaitForWindowExposed(form);
-    form->List1->setCurrentRow(1);
+    form->scoreListBox()->setCurrentRow(1);
     save(folder, QStringLiteral("scores.png"));
     delete form;
     return ok ? 0 : 1;

@@ -1,10 +1,11 @@
 #include "shell/configform.h"
 
+#include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
 #include "game/gamesettings.h"
-#include "game/blanks.h"
 #include "common/twips.h"
+#include "game/blanks.h"
 #include "shell/speeltijdtekst.h"
 
 #include <QComboBox>
@@ -17,8 +18,10 @@
 
 namespace {
 
-const QString s_standaardTekst = QStringLiteral("Brovelt Software 2019");
+const QString s_defaultFooter = QStringLiteral("Brovelt Software 2019");
 constexpr int s_resetIndex = 18; // 600 seconds in the list
+// The right edge of the footer box: the window's margin on the right.
+constexpr int s_rightEdge = 180 + 6720;
 
 } // namespace
 
@@ -28,24 +31,19 @@ ConfigForm::ConfigForm(GameSettings &settings, std::function<void(const QColor &
     , m_settings(settings)
     , m_setBorderColour(std::move(setBorderColour))
 {
-    Form_Load();
+    createControls();
 }
 
-QRect ConfigForm::twips(int top, int left, int width, int height) const
-{
-    return Vormgeving::twips(this, top, left, width, height);
-}
-
-QLabel *ConfigForm::label(const QString &caption, int top, int left)
+QLabel *ConfigForm::label(const QString &caption, int left, int top)
 {
     auto *l = new QLabel(caption, this);
-    l->move(twips(top, left, 0, 0).topLeft());
+    l->move(Twips::rect(left, top, 0, 0, logicalDpiY()).topLeft());
     Vormgeving::setKleur(l, QPalette::WindowText, QColor(64, 64, 64));
     l->adjustSize();
     return l;
 }
 
-void ConfigForm::Form_Load()
+void ConfigForm::createControls()
 {
     setWindowTitle(QStringLiteral("Instellingen"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -56,152 +54,154 @@ void ConfigForm::Form_Load()
     Vormgeving::setKleur(this, QPalette::Window, QColor(190, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    const double dpi = logicalDpiY();
 
-    Text1 = new QLineEdit(m_settings.printFooter, this);
-    Text1->setGeometry(twips(240, 180, 6720, 300));
-    Vormgeving::setKleur(Text1, QPalette::Base, QColor(230, 230, 230));
-    Vormgeving::setKleur(Text1, QPalette::Text, QColor(60, 60, 60));
-    Label1 = label(QStringLiteral("Tekst bij het afdrukken onderaan elke pagina"), 660, 3660);
+    m_footerBox = new QLineEdit(m_settings.printFooter, this);
+    m_footerBox->setGeometry(Twips::rect(180, 240, 6720, 300, dpi));
+    Vormgeving::setKleur(m_footerBox, QPalette::Base, QColor(230, 230, 230));
+    Vormgeving::setKleur(m_footerBox, QPalette::Text, QColor(60, 60, 60));
+    m_footerLabel = label(QStringLiteral("Tekst bij het afdrukken onderaan elke pagina"), 3660, 660);
 
-    Label2 = new QFrame(this);
-    Label2->setFrameShape(QFrame::Box);
-    Label2->setGeometry(twips(750, 180, 1800, 825));
-    Label2->setAutoFillBackground(true);
-    Vormgeving::setKleur(Label2, QPalette::Window, Qt::black);
+    m_sliderPanel = new QFrame(this);
+    m_sliderPanel->setFrameShape(QFrame::Box);
+    m_sliderPanel->setGeometry(Twips::rect(180, 750, 1800, 825, dpi));
+    m_sliderPanel->setAutoFillBackground(true);
+    Vormgeving::setKleur(m_sliderPanel, QPalette::Window, Qt::black);
 
-    const QColor labelKleur[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128)};
+    const QColor valueColours[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128)};
     const QColor colour = m_settings.borderColour();
-    const int waarden[3] = {colour.red(), colour.green(), colour.blue()};
+    const int values[3] = {colour.red(), colour.green(), colour.blue()};
     for (int k = 0; k < 3; ++k) {
-        HScroll1[k] = new QScrollBar(Qt::Horizontal, this);
-        HScroll1[k]->setGeometry(twips(780 + 255 * k, 210, 1740, 255));
-        HScroll1[k]->setRange(0, 255);
-        HScroll1[k]->setSingleStep(1);
-        HScroll1[k]->setPageStep(1);
+        QScrollBar *slider = new QScrollBar(Qt::Horizontal, this);
+        m_colourSliders[k] = slider;
+        slider->setGeometry(Twips::rect(210, 780 + 255 * k, 1740, 255, dpi));
+        slider->setRange(0, 255);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
         // A scroll bar's keys run the other way by default; the left arrow key lowers
         // the value here, as the bar's own left arrow does.
-        HScroll1[k]->setInvertedControls(false);
-        HScroll1[k]->setValue(waarden[k]);
-        Label5[k] = label(QString::number(waarden[k]), 825 + 255 * k, 2640);
-        Label5[k]->setFont(Vormgeving::arial(8.25, true));
-        Vormgeving::setKleur(Label5[k], QPalette::WindowText, labelKleur[k]);
+        slider->setInvertedControls(false);
+        slider->setValue(values[k]);
+        QLabel *value = label(QString::number(values[k]), 2640, 825 + 255 * k);
+        m_colourValueLabels[k] = value;
+        value->setFont(Vormgeving::arial(8.25, true));
+        Vormgeving::setKleur(value, QPalette::WindowText, valueColours[k]);
         // Room for "255" whatever the value shown first.
-        Label5[k]->setMinimumWidth(Label5[k]->fontMetrics().horizontalAdvance(QStringLiteral("2550")));
-        Label5[k]->adjustSize();
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("2550")));
+        value->adjustSize();
     }
 
-    Label3 = new QFrame(this);
-    Label3->setFrameShape(QFrame::Box);
-    Label3->setGeometry(twips(750, 2070, 450, 825));
-    Label3->setAutoFillBackground(true);
-    Vormgeving::setKleur(Label3, QPalette::Window, sliderColour());
+    m_colourSample = new QFrame(this);
+    m_colourSample->setFrameShape(QFrame::Box);
+    m_colourSample->setGeometry(Twips::rect(2070, 750, 450, 825, dpi));
+    m_colourSample->setAutoFillBackground(true);
+    Vormgeving::setKleur(m_colourSample, QPalette::Window, sliderColour());
 
-    Label4 = label(QStringLiteral("Randkleur hoofdscherm"), 1650, 195);
+    m_borderColourLabel = label(QStringLiteral("Randkleur hoofdscherm"), 195, 1650);
 
-    Combo1 = new QComboBox(this);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setFont(Vormgeving::arial(9));
+    m_playingTimeBox = new QComboBox(this);
+    m_playingTimeBox->setEditable(true);
+    // The box keeps exactly what is typed: completing "45" from the list would make it
+    // "450", and an entry of its own would change the list.
+    m_playingTimeBox->setCompleter(nullptr);
+    m_playingTimeBox->setInsertPolicy(QComboBox::NoInsert);
+    m_playingTimeBox->setFont(Vormgeving::arial(9));
     // The box takes the height its font needs, as only its width is laid down.
-    QRect comboRect = twips(1230, 3420, 780, 0);
-    comboRect.setHeight(Combo1->sizeHint().height());
-    Combo1->setGeometry(comboRect);
-    Vormgeving::setKleur(Combo1, QPalette::Base, QColor(0, 0, 50));
-    Vormgeving::setKleur(Combo1, QPalette::Text, QColor(230, 230, 230));
-    for (int seconden = 60; seconden <= 900; seconden += 30)
-        Combo1->addItem(QString::number(seconden));
-    Combo1->setEditText(QString::number(m_settings.speeltijd));
+    QRect boxRect = Twips::rect(3420, 1230, 780, 0, dpi);
+    boxRect.setHeight(m_playingTimeBox->sizeHint().height());
+    m_playingTimeBox->setGeometry(boxRect);
+    Vormgeving::setKleur(m_playingTimeBox, QPalette::Base, QColor(0, 0, 50));
+    Vormgeving::setKleur(m_playingTimeBox, QPalette::Text, QColor(230, 230, 230));
+    for (int seconds = 60; seconds <= 900; seconds += 30)
+        m_playingTimeBox->addItem(QString::number(seconds));
+    m_playingTimeBox->setEditText(QString::number(m_settings.speeltijd));
 
-    Label6 = label(SpeeltijdTekst::minutenTekstVoor(Combo1->currentText()), 1290, 4280);
-    connect(Combo1, &QComboBox::editTextChanged, this, &ConfigForm::Combo1_Change);
-    connect(Combo1, &QComboBox::activated, this, &ConfigForm::Combo1_Click);
+    m_minutesLabel = label(QString(), 4280, 1290);
+    // A long time breaks onto a second line, above the buttons, rather than past the
+    // window's edge or cut off.
+    m_minutesLabel->setWordWrap(true);
+    m_minutesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_minutesLabel->setFixedWidth(Twips::toPixels(s_rightEdge, dpi) - m_minutesLabel->x());
+    showMinutes();
+    connect(m_playingTimeBox, &QComboBox::editTextChanged, this, &ConfigForm::showMinutes);
+    connect(m_playingTimeBox, &QComboBox::activated, this, &ConfigForm::showMinutes);
 
     // Connected only now, so filling the sliders above does not touch the main window.
-    for (int k = 0; k < 3; ++k)
-        connect(HScroll1[k], &QScrollBar::valueChanged, this, [this, k] { HScroll1_Change(k); });
+    for (QScrollBar *slider : m_colourSliders)
+        connect(slider, &QScrollBar::valueChanged, this, &ConfigForm::followSliders);
 
-    const auto knop = [this](const QString &caption, int left, int width, void (ConfigForm::*handler)()) {
-        auto *button = new VistaButton(this);
-        button->setCaption(caption);
-        button->setGeometry(twips(2100, left, width, 360));
-        connect(button, &VistaButton::clicked, this, handler);
-        return button;
+    const auto button = [this, dpi](const QString &caption, int left, int width, void (ConfigForm::*handler)()) {
+        auto *b = new VistaButton(this);
+        b->setCaption(caption);
+        b->setGeometry(Twips::rect(left, 2100, width, 360, dpi));
+        connect(b, &VistaButton::clicked, this, handler);
+        return b;
     };
-    ResetKnop = knop(QStringLiteral("Reset"), 180, 930, &ConfigForm::ResetKnop_Click);
-    Label10 = label(QStringLiteral("Reset naar beginwaarden"), 2160, 1200);
-    CancelKnop = knop(QStringLiteral("Annuleren"), 4920, 930, &ConfigForm::CancelKnop_Click);
-    OkKnop = knop(QStringLiteral("Ok"), 5880, 960, &ConfigForm::OkKnop_Click);
+    m_resetButton = button(QStringLiteral("Reset"), 180, 930, &ConfigForm::resetToDefaults);
+    m_resetLabel = label(QStringLiteral("Reset naar beginwaarden"), 1200, 2160);
+    m_cancelButton = button(QStringLiteral("Annuleren"), 4920, 930, &QDialog::reject);
+    m_okButton = button(QStringLiteral("Ok"), 5880, 960, &ConfigForm::store);
+}
+
+void ConfigForm::showMinutes()
+{
+    m_minutesLabel->setText(SpeeltijdTekst::minutesTextFor(m_playingTimeBox->currentText()));
+    m_minutesLabel->setFixedHeight(m_minutesLabel->heightForWidth(m_minutesLabel->width()));
 }
 
 QColor ConfigForm::sliderColour() const
 {
-    return QColor(HScroll1[0]->value(), HScroll1[1]->value(), HScroll1[2]->value());
+    return QColor(m_colourSliders[0]->value(), m_colourSliders[1]->value(), m_colourSliders[2]->value());
 }
 
-void ConfigForm::toonKleur(const QColor &colour)
+void ConfigForm::showColour(const QColor &colour)
 {
-    Vormgeving::setKleur(Label3, QPalette::Window, colour);
-    const int waarden[3] = {colour.red(), colour.green(), colour.blue()};
+    Vormgeving::setKleur(m_colourSample, QPalette::Window, colour);
+    const int values[3] = {colour.red(), colour.green(), colour.blue()};
     for (int k = 0; k < 3; ++k) {
-        Label5[k]->setText(QString::number(waarden[k]));
-        Label5[k]->adjustSize();
+        m_colourValueLabels[k]->setText(QString::number(values[k]));
+        m_colourValueLabels[k]->adjustSize();
     }
 }
 
-void ConfigForm::Combo1_Change()
-{
-    Label6->setText(SpeeltijdTekst::minutenTekstVoor(Combo1->currentText()));
-    Label6->adjustSize();
-}
-
-void ConfigForm::Combo1_Click()
-{
-    Combo1_Change();
-}
-
 // Also while a slider is dragged, so the main window follows the thumb.
-void ConfigForm::HScroll1_Change(int)
+void ConfigForm::followSliders()
 {
     const QColor colour = sliderColour();
-    toonKleur(colour);
+    showColour(colour);
     if (m_setBorderColour)
         m_setBorderColour(colour);
 }
 
-void ConfigForm::ResetKnop_Click()
+void ConfigForm::resetToDefaults()
 {
-    Text1->setText(s_standaardTekst);
-    const QSignalBlocker red(HScroll1[0]), green(HScroll1[1]), blue(HScroll1[2]);
-    HScroll1[0]->setValue(30);
-    HScroll1[1]->setValue(0);
-    HScroll1[2]->setValue(0);
-    toonKleur(sliderColour());
+    m_footerBox->setText(s_defaultFooter);
+    const QSignalBlocker red(m_colourSliders[0]), green(m_colourSliders[1]), blue(m_colourSliders[2]);
+    m_colourSliders[0]->setValue(30);
+    m_colourSliders[1]->setValue(0);
+    m_colourSliders[2]->setValue(0);
+    showColour(sliderColour());
 
     m_settings.borderRed = 30;
     m_settings.borderGreen = 0;
     m_settings.borderBlue = 0;
     m_settings.speeltijd = 600;
 
-    Combo1->setCurrentIndex(s_resetIndex);
+    m_playingTimeBox->setCurrentIndex(s_resetIndex);
     // Choosing the entry already chosen leaves typed text standing; put the value back.
-    Combo1->setEditText(Combo1->itemText(s_resetIndex));
+    m_playingTimeBox->setEditText(m_playingTimeBox->itemText(s_resetIndex));
     if (m_setBorderColour)
         m_setBorderColour(QColor(30, 0, 0));
 }
 
-void ConfigForm::OkKnop_Click()
+void ConfigForm::store()
 {
-    m_settings.printFooter = trimBlanks(Text1->text());
-    m_settings.borderRed = HScroll1[0]->value();
-    m_settings.borderGreen = HScroll1[1]->value();
-    m_settings.borderBlue = quint8(HScroll1[2]->value());
-    m_settings.speeltijd = SpeeltijdTekst::speeltijd(Combo1->currentText());
+    m_settings.printFooter = trimBlanks(m_footerBox->text());
+    m_settings.borderRed = m_colourSliders[0]->value();
+    m_settings.borderGreen = m_colourSliders[1]->value();
+    m_settings.borderBlue = quint8(m_colourSliders[2]->value());
+    m_settings.speeltijd = SpeeltijdTekst::speeltijd(m_playingTimeBox->currentText());
     if (m_setBorderColour)
         m_setBorderColour(m_settings.borderColour());
     accept();
-}
-
-void ConfigForm::CancelKnop_Click()
-{
-    reject();
 }

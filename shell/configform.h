@@ -22,34 +22,38 @@ public:
     ConfigForm(GameSettings &settings, std::function<void(const QColor &)> setBorderColour,
                QWidget *parent = nullptr);
 
-    void Combo1_Change();
-    void Combo1_Click();
-    void HScroll1_Change(int index);
-    void ResetKnop_Click();
-    void OkKnop_Click();
-    void CancelKnop_Click();
-
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QFrame *Label2 = nullptr; // the black panel behind the sliders
-    QScrollBar *HScroll1[3] = {};
-    QLabel *Label5[3] = {};
-    QFrame *Label3 = nullptr; // shows the chosen colour
-    QLabel *Label4 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QLabel *Label6 = nullptr;
-    VistaButton *ResetKnop = nullptr;
-    QLabel *Label10 = nullptr;
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
+    QLineEdit *footerBox() const { return m_footerBox; }
+    QScrollBar *redSlider() const { return m_colourSliders[0]; }
+    QFrame *colourSample() const { return m_colourSample; }
+    QComboBox *playingTimeBox() const { return m_playingTimeBox; }
+    QLabel *minutesLabel() const { return m_minutesLabel; }
+    VistaButton *resetButton() const { return m_resetButton; }
+    VistaButton *cancelButton() const { return m_cancelButton; }
+    VistaButton *okButton() const { return m_okButton; }
 
 private:
-    void Form_Load();
-    QRect twips(int top, int left, int width, int height) const;
-    QLabel *label(const QString &caption, int top, int left);
+    void createControls();
+    QLabel *label(const QString &caption, int left, int top);
+    void showMinutes();
+    void followSliders();
     QColor sliderColour() const;
-    void toonKleur(const QColor &colour);
+    void showColour(const QColor &colour);
+    void resetToDefaults();
+    void store();
 
     GameSettings &m_settings;
     std::function<void(const QColor &)> m_setBorderColour;
+    QLineEdit *m_footerBox = nullptr;
+    QLabel *m_footerLabel = nullptr;
+    QFrame *m_sliderPanel = nullptr; // the black panel behind the sliders
+    QScrollBar *m_colourSliders[3] = {};
+    QLabel *m_colourValueLabels[3] = {};
+    QFrame *m_colourSample = nullptr;
+    QLabel *m_borderColourLabel = nullptr;
+    QComboBox *m_playingTimeBox = nullptr;
+    QLabel *m_minutesLabel = nullptr;
+    VistaButton *m_resetButton = nullptr;
+    QLabel *m_resetLabel = nullptr;
+    VistaButton *m_cancelButton = nullptr;
+    VistaButton *m_okButton = nullptr;
 };

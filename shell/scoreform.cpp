@@ -1,12 +1,12 @@
 #include "shell/scoreform.h"
 
+#include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "shell/dialogs.h"
 #include "game/folders.h"
 #include "game/scorefile.h"
 #include "game/scorelist.h"
-#include "common/twips.h"
+#include "shell/dialogs.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,17 +17,12 @@
 ScoreForm::ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
-    , m_scorelijst(scoreList)
+    , m_scores(scoreList)
 {
-    Form_Load();
+    createControls();
 }
 
-QRect ScoreForm::twips(int top, int left, int width, int height) const
-{
-    return Vormgeving::twips(this, top, left, width, height);
-}
-
-void ScoreForm::Form_Load()
+void ScoreForm::createControls()
 {
     setWindowTitle(QStringLiteral("Hoogst Scorelijst"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -35,80 +30,83 @@ void ScoreForm::Form_Load()
     setFixedSize(Vormgeving::binnenmaat(this, 3945, 6420));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    const double dpi = logicalDpiY();
 
-    Frame1 = new QFrame(this);
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setGeometry(twips(0, 90, 3675, 5850));
+    m_panel = new QFrame(this);
+    m_panel->setFrameShape(QFrame::Box);
+    m_panel->setGeometry(Twips::rect(90, 0, 3675, 5850, dpi));
 
-    QFont listFont(QStringLiteral("Arial"));
-    listFont.setPointSizeF(9.75);
-    listFont.setBold(true);
-    List1 = new QListWidget(Frame1);
-    List1->setGeometry(twips(240, 150, 3375, 4620));
-    List1->setFont(listFont);
-    QPalette pal = List1->palette();
-    pal.setColor(QPalette::Base, QColor(150, 230, 180));
-    pal.setColor(QPalette::Text, QColor(0, 0, 64));
-    List1->setPalette(pal);
+    m_scoreListBox = new QListWidget(m_panel);
+    m_scoreListBox->setGeometry(Twips::rect(150, 240, 3375, 4620, dpi));
+    m_scoreListBox->setFont(Vormgeving::arial(9.75, true));
+    Vormgeving::setKleur(m_scoreListBox, QPalette::Base, QColor(150, 230, 180));
+    Vormgeving::setKleur(m_scoreListBox, QPalette::Text, QColor(0, 0, 64));
+    for (int k = m_scores.count() - 1; k >= 0; --k)
+        m_scoreListBox->addItem(m_scores.at(k).text());
+    selectNothing();
 
-    for (int k = m_scorelijst.count() - 1; k >= 0; --k)
-        List1->addItem(m_scorelijst.at(k).text());
+    m_countLabel = new QLabel(QString::number(m_scoreListBox->count()) + QStringLiteral(" namen in de lijst"), m_panel);
+    m_countLabel->setFont(Vormgeving::arial(9.75));
+    m_countLabel->move(Twips::rect(150, 4950, 0, 0, dpi).topLeft());
+    Vormgeving::setKleur(m_countLabel, QPalette::WindowText, QColor(128, 128, 128));
+    m_countLabel->adjustSize();
 
-    QFont countFont(QStringLiteral("Arial"));
-    countFont.setPointSizeF(9.75);
-    Label2 = new QLabel(QString::number(List1->count()) + QStringLiteral(" namen in de lijst"), Frame1);
-    Label2->setFont(countFont);
-    Label2->move(twips(4950, 150, 0, 0).topLeft());
-    QPalette labelPal = Label2->palette();
-    labelPal.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    Label2->setPalette(labelPal);
-    Label2->adjustSize();
-
-    const auto knop = [this](const QString &caption, int left, void (ScoreForm::*handler)()) {
-        auto *button = new VistaButton(Frame1);
-        button->setCaption(caption);
-        button->setGeometry(twips(5370, left, 900, 330));
-        connect(button, &VistaButton::clicked, this, handler);
-        return button;
+    const auto button = [this, dpi](const QString &caption, int left, void (ScoreForm::*handler)()) {
+        auto *b = new VistaButton(m_panel);
+        b->setCaption(caption);
+        b->setGeometry(Twips::rect(left, 5370, 900, 330, dpi));
+        connect(b, &VistaButton::clicked, this, handler);
+        return b;
     };
-    DeleteKnop = knop(QStringLiteral("Delete"), 135, &ScoreForm::DeleteKnop_Click);
-    DeleteAllKnop = knop(QStringLiteral("Delete All"), 1080, &ScoreForm::DeleteAllKnop_Click);
-    OkKnop = knop(QStringLiteral("Ok"), 2640, &ScoreForm::OkKnop_Click);
+    m_deleteButton = button(QStringLiteral("Delete"), 135, &ScoreForm::deleteSelected);
+    m_deleteAllButton = button(QStringLiteral("Delete All"), 1080, &ScoreForm::deleteAll);
+    m_okButton = button(QStringLiteral("Ok"), 2640, &QDialog::accept);
 }
 
-void ScoreForm::DeleteKnop_Click()
+// No line is current either: a list given focus would otherwise make its first line
+// current and frame it, and removing the current line would select the next, so a
+// second Delete would take a line the player never picked.
+void ScoreForm::selectNothing()
 {
-    if (List1->count() == 0)
+    m_scoreListBox->setCurrentIndex(QModelIndex());
+    m_scoreListBox->clearSelection();
+}
+
+void ScoreForm::deleteSelected()
+{
+    if (m_scoreListBox->count() == 0)
         return;
-    QListWidgetItem *selected = List1->currentItem();
+    QListWidgetItem *selected = m_scoreListBox->currentItem();
     if (selected && !selected->isSelected())
         selected = nullptr;
-    QString naam = selected ? selected->text().mid(7) : QString();
-    if (naam.isEmpty())
-        naam = QStringLiteral("...");
-    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + naam + QStringLiteral("' verwijderen uit de lijst?"),
-                                 QStringLiteral(" Delete")))
+    // The name follows the four-character score and " - ".
+    QString name = selected ? selected->text().mid(7) : QString();
+    if (name.isEmpty())
+        name = QStringLiteral("...");
+    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + name + QStringLiteral("' verwijderen uit de lijst?"),
+                               QStringLiteral(" Delete")))
         return;
     if (!selected) {
         m_context.dialogs.message(QStringLiteral("Eerst een naam selecteren..."), QStringLiteral(" Foutje"));
         return;
     }
     const QString line = selected->text();
-    delete List1->takeItem(List1->row(selected));
-    m_scorelijst.removeFirstEqual(ScoreEntry::fromText(line));
+    delete m_scoreListBox->takeItem(m_scoreListBox->row(selected));
+    selectNothing();
+    m_scores.removeFirstEqual(ScoreEntry::fromText(line));
     saveScores();
 }
 
-void ScoreForm::DeleteAllKnop_Click()
+void ScoreForm::deleteAll()
 {
-    if (List1->count() == 0)
+    if (m_scoreListBox->count() == 0)
         return;
-    if (!m_context.dialogs.ask(QStringLiteral("Wilt u alle ") + QString::number(List1->count())
-                                     + QStringLiteral(" namen verwijderen?"),
-                                 QStringLiteral(" Delete All")))
+    if (!m_context.dialogs.ask(QStringLiteral("Wilt u alle ") + QString::number(m_scoreListBox->count())
+                                   + QStringLiteral(" namen verwijderen?"),
+                               QStringLiteral(" Delete All")))
         return;
-    List1->clear();
-    m_scorelijst.clear();
+    m_scoreListBox->clear();
+    m_scores.clear();
     saveScores();
 }
 
@@ -116,10 +114,5 @@ void ScoreForm::saveScores()
 {
     // Written at once: the end of a game reads the file again before adding its score,
     // so a deletion kept only in memory would come back.
-    ScoreFile::save(m_context.folders.dataFile(QStringLiteral("Scorelijst.lib")), m_scorelijst);
-}
-
-void ScoreForm::OkKnop_Click()
-{
-    accept();
+    ScoreFile::save(m_context.folders.dataFile(QStringLiteral("Scorelijst.lib")), m_scores);
 }

@@ -10,30 +10,34 @@ class QListWidget;
 class ScoreList;
 class VistaButton;
 
-// The high-score window: the main window's list, highest score first, with Delete
-// and Delete All. Deletions change the main window's list in memory only.
+// The high-score window: the main window's list, highest score first, with Delete and
+// Delete All. Each deletion changes the main window's list and is saved at once.
 class ScoreForm : public QDialog
 {
     Q_OBJECT
 public:
     ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent = nullptr);
 
-    void DeleteKnop_Click();
-    void DeleteAllKnop_Click();
-    void OkKnop_Click();
+    // After a question; the line the player picked, if any.
+    void deleteSelected();
+    void deleteAll();
 
-    QFrame *Frame1 = nullptr;
-    QListWidget *List1 = nullptr;
-    QLabel *Label2 = nullptr;
-    VistaButton *DeleteKnop = nullptr;
-    VistaButton *DeleteAllKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
+    QListWidget *scoreListBox() const { return m_scoreListBox; }
+    QLabel *countLabel() const { return m_countLabel; }
+    VistaButton *deleteButton() const { return m_deleteButton; }
+    VistaButton *deleteAllButton() const { return m_deleteAllButton; }
 
 private:
+    void createControls();
+    void selectNothing();
     void saveScores();
-    void Form_Load();
-    QRect twips(int top, int left, int width, int height) const;
 
     AppContext m_context;
-    ScoreList &m_scorelijst;
+    ScoreList &m_scores;
+    QFrame *m_panel = nullptr;
+    QListWidget *m_scoreListBox = nullptr;
+    QLabel *m_countLabel = nullptr;
+    VistaButton *m_deleteButton = nullptr;
+    VistaButton *m_deleteAllButton = nullptr;
+    VistaButton *m_okButton = nullptr;
 };

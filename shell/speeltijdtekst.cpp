@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace SpeeltijdTekst {
@@ -23,7 +24,7 @@ qsizetype skipDigits(const QString &text, qsizetype i)
 
 } // namespace
 
-std::optional<double> beginGetal(const QString &text)
+std::optional<double> leadingNumber(const QString &text)
 {
     qsizetype i = 0;
     while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
@@ -59,23 +60,31 @@ std::optional<double> beginGetal(const QString &text)
     return value;
 }
 
-QString minutenTekst(double seconden)
+QString minutesText(qint32 seconds)
 {
-    // Adding 0.0 turns a typed "-0" into 0, which is how it should read.
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return QStringLiteral("Speeltijd in seconden (") + locale.toString(seconden / 60.0 + 0.0, 'g', 15)
-        + QStringLiteral(" Min.)");
+    // Hundredths of a minute are seconds * 5 / 3: never halfway between two hundredths,
+    // so the rounding needs no tie rule.
+    const qint64 hundredths = std::llround(seconds * 5.0 / 3.0);
+    QString minutes = QString::number(std::abs(hundredths) / 100);
+    const qint64 fraction = std::abs(hundredths) % 100;
+    if (fraction != 0) {
+        minutes += QLatin1Char(',') + QString::number(fraction).rightJustified(2, QLatin1Char('0'));
+        if (minutes.endsWith(QLatin1Char('0')))
+            minutes.chop(1);
+    }
+    if (hundredths < 0)
+        minutes.prepend(QLatin1Char('-'));
+    return QStringLiteral("Speeltijd in seconden (") + minutes + QStringLiteral(" Min.)");
 }
 
-QString minutenTekstVoor(const QString &text)
+QString minutesTextFor(const QString &text)
 {
-    return minutenTekst(beginGetal(text).value_or(0.0));
+    return minutesText(speeltijd(text));
 }
 
 qint32 speeltijd(const QString &text)
 {
-    const double value = std::nearbyint(beginGetal(text).value_or(0.0));
+    const double value = std::nearbyint(leadingNumber(text).value_or(0.0));
     if (!(value >= std::numeric_limits<qint32>::min()))
         return std::numeric_limits<qint32>::min();
     if (value > std::numeric_limits<qint32>::max())

@@ -14,9 +14,9 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-        m_platform = std::make_unique<TestPlatform>();
+        m_test = std::make_unique<TestContext>();
     }
-    void cleanup() { m_platform.reset(); }
+    void cleanup() { m_test.reset(); }
     void programFileSizeAndDate_data()
     {
         QTest::addColumn<qint64>("size"); // negative: no program file
@@ -37,7 +37,7 @@ private slots:
         QFETCH(QStringList, shown);
 
         if (size >= 0) {
-            QFile file(Platform::programFile());
+            QFile file(m_test->folders.programFile());
             QVERIFY(file.open(QIODevice::WriteOnly));
             QCOMPARE(file.write(QByteArray(size, 'x')), size);
             QVERIFY(file.flush()); // else closing would stamp the file anew
@@ -51,15 +51,15 @@ private slots:
         const QStringList names{"Januari", "Februari", "Maart",     "April",   "Mei",      "Juni",
                                 "Juli",    "Augustus", "September", "Oktober", "November", "December"};
         for (int month = 1; month <= 12; ++month) {
-            m_platform->clock().current = QDateTime(QDate(2026, month, 15), QTime(23, 59, 59));
+            m_test->clock.current = QDateTime(QDate(2026, month, 15), QTime(23, 59, 59));
             QCOMPARE(lines().value(5), "Design : " + names[month - 1] + " 2026");
         }
     }
 
 private:
-    static QStringList lines() { return AboutForm().Label1->text().split("\r\n"); }
+    QStringList lines() const { return AboutForm(m_test->context()).creditLabel()->text().split("\r\n"); }
 
-    std::unique_ptr<TestPlatform> m_platform;
+    std::unique_ptr<TestContext> m_test;
 };
 
 QTEST_MAIN(TestAboutForm)

@@ -1,4 +1,8 @@
 #include "game/wordlistconverter.h"
+#include "support/fakes.h"
+#include "tools/woordenform.h"
+
+#include <QFile>
 
 #include <QImage>
 #include <QSet>
@@ -13,19 +17,20 @@ private slots:
     void aboutPictureHasExactlyTwoColours();
     void converterKeepsOnlyWhatTheSearchCanFind_data();
     void converterKeepsOnlyWhatTheSearchCanFind();
+    void searchTitleNamesTheWordsTheBuildShips();
 };
 
 void TestAssets::picturesLoadAtTheSizesTheBoardUses_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("Picture1") << ":/pictures/picture1.png" << QSize(60, 36);
-    QTest::newRow("Blur") << ":/pictures/blur.png" << QSize(20, 28);
-    QTest::newRow("Img20") << ":/pictures/img20.png" << QSize(60, 36);
-    QTest::newRow("MiniPic") << ":/pictures/minipic.png" << QSize(20, 20);
-    QTest::newRow("About") << ":/pictures/about.png" << QSize(150, 150);
+    QTest::newRow("row marker") << ":/pictures/picture1.png" << QSize(60, 36);
+    QTest::newRow("letter tile") << ":/pictures/blur.png" << QSize(20, 28);
+    QTest::newRow("keyword mark") << ":/pictures/img20.png" << QSize(60, 36);
+    QTest::newRow("minimize icon") << ":/pictures/minipic.png" << QSize(20, 20);
+    QTest::newRow("about") << ":/pictures/about.png" << QSize(150, 150);
     QTest::newRow("icon") << ":/pictures/icon.png" << QSize(256, 256);
-    QTest::newRow("Background.art") << QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art") << QSize(380, 560);
+    QTest::newRow("background") << QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art") << QSize(380, 560);
 }
 
 void TestAssets::picturesLoadAtTheSizesTheBoardUses()
@@ -74,6 +79,19 @@ void TestAssets::converterKeepsOnlyWhatTheSearchCanFind()
     QCOMPARE(converter.kept(), output.count("\r\n"));
     QCOMPARE((QList<qsizetype>{converter.notLowerCase(), converter.notEncodable(), converter.duplicates()}), dropped);
     QCOMPARE(converter.skipped(), dropped[0] + dropped[1] + dropped[2]);
+}
+
+// The count written when the list was made is the list's own: every line a word.
+void TestAssets::searchTitleNamesTheWordsTheBuildShips()
+{
+    QFile list(QStringLiteral(RAADKWARTET_DATA_DIR "/Nederlands.lib"));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    const qint64 words = list.readAll().count("\r\n");
+    TestContext test;
+    const Folders shipped = Folders::beside(QStringLiteral(RAADKWARTET_DATA_DIR "/.."), test.folders.programFile());
+    const AppContext context{test.random, test.clock, shipped, test.dialogs, test.printers};
+    QCOMPARE(WoordenForm(context).windowTitle(), "Zoeken in Database (" + QLocale(QLocale::Dutch).toString(words)
+                                                     + " Woorden)");
 }
 
 QTEST_MAIN(TestAssets)

@@ -15,9 +15,9 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-        m_platform = std::make_unique<TestPlatform>();
+        m_test = std::make_unique<TestContext>();
     }
-    void cleanup() { m_platform.reset(); }
+    void cleanup() { m_test.reset(); }
     // Each proverb with its field, as "proverb|field".
     void windowListsTheFile_data()
     {
@@ -29,7 +29,7 @@ private slots:
         QTest::newRow("blank lines") << QByteArray("\r\n\x93" "A\x94 -/- \x80 een\r\n     \r\n\r\nB -/- twee\r\n   ")
                                      << QStringList{"\u201c" "A\u201d|\u20ac een", "B|twee"} << true;
         QTest::newRow("two separators, nothing trimmed")
-            << QByteArray("  A  -/-  veld  -/- rest\r\n") << QStringList{"  A | veld "} << true;
+            << QByteArray("  A  -/-  field  -/- rest\r\n") << QStringList{"  A | field "} << true;
         // What was read before a line without " -/- " stays.
         QTest::newRow("missing separator") << QByteArray("A -/- een\r\nB-/-zonder\r\nC -/- drie\r\n")
                                            << QStringList{"A|een"} << false;
@@ -41,17 +41,17 @@ private slots:
         QFETCH(QStringList, pairs);
         QFETCH(bool, complete);
 
-        m_platform->writeData("Spreekwoorden.lib", bytes);
-        SpreekwoordForm form;
-        QCOMPARE(form.List2->count(), form.List1->count());
+        m_test->writeData("Spreekwoorden.lib", bytes);
+        SpreekwoordForm form(m_test->context());
+        QCOMPARE(form.meaningFields().size(), form.proverbList()->count());
         QStringList shownPairs;
-        for (int i = 0; i < form.List1->count(); ++i)
-            shownPairs << form.List1->item(i)->text() + '|' + form.List2->item(i)->text();
+        for (int i = 0; i < form.proverbList()->count(); ++i)
+            shownPairs << form.proverbList()->item(i)->text() + '|' + form.meaningFields().at(i);
         QCOMPARE(shownPairs, pairs);
         QCOMPARE(form.windowTitle(), complete ? QStringLiteral("Spreekwoorden en Gezegden (%1)").arg(pairs.size())
                                               : QStringLiteral("Spreekwoorden en Gezegden"));
         QVERIFY(!QGuiApplication::overrideCursor());
-        const QList<ShownDialog> &shown = m_platform->dialogs().shown;
+        const QList<ShownDialog> &shown = m_test->dialogs.shown;
         QCOMPARE(shown.size(), complete ? 0 : 1);
         QCOMPARE(shown.value(0).text, complete ? QString() : QString("Kan database niet vinden..."));
         QCOMPARE(shown.value(0).title, complete ? QString() : QString("Error"));
@@ -71,21 +71,22 @@ private slots:
     {
         QFETCH(QByteArray, field);
         QFETCH(QString, meaning);
-        m_platform->writeData("Spreekwoorden.lib", "Een -/- 123456789012eerste\r\nTwee -/- " + field + "\r\n");
-        SpreekwoordForm form;
+        m_test->writeData("Spreekwoorden.lib", "Een -/- 123456789012eerste\r\nTwee -/- " + field + "\r\n");
+        SpreekwoordForm form(m_test->context());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QPoint second = form.List1->visualItemRect(form.List1->item(1)).center();
-        QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {}, second);
-        QTest::mouseDClick(form.List1->viewport(), Qt::LeftButton, {}, second);
-        const QList<ShownDialog> &shown = m_platform->dialogs().shown;
+        QListWidget *list = form.proverbList();
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+        const QList<ShownDialog> &shown = m_test->dialogs.shown;
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.at(0).text, meaning);
         QCOMPARE(shown.at(0).title, QString("Betekenis"));
     }
 
 private:
-    std::unique_ptr<TestPlatform> m_platform;
+    std::unique_ptr<TestContext> m_test;
 };
 
 QTEST_MAIN(TestSpreekwoorden)

@@ -18,24 +18,24 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-        m_platform = std::make_unique<TestPlatform>();
+        m_test = std::make_unique<TestContext>();
         // CR LF, with what a careless list holds: a capital, a leading blank, a blank line, a
         // duplicate and a last line without line end.
-        m_platform->writeData("Nederlands.lib", "aanval\r\navondrood\r\nrood\r\nroodborst\r\nRoodkapje\r\n\r\n rood\r\n"
-                                                "broodrooster\r\nroodborst\r\nro");
-        m_form = std::make_unique<WoordenForm>();
+        m_test->writeData("Nederlands.lib", "aanval\r\navondrood\r\nrood\r\nroodborst\r\nRoodkapje\r\n\r\n rood\r\n"
+                                            "broodrooster\r\nroodborst\r\nro");
+        m_form = std::make_unique<WoordenForm>(m_test->context());
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }
     void cleanup()
     {
         m_form.reset();
-        m_platform.reset();
+        m_test.reset();
     }
     void searchFindsByMode_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("modus");
+        QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("term");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("message"); // empty: none
@@ -53,17 +53,17 @@ private slots:
     void searchFindsByMode()
     {
         QFETCH(QString, typed);
-        QFETCH(int, modus);
+        QFETCH(int, mode);
         QFETCH(QString, term);
         QFETCH(QStringList, words);
         QFETCH(QString, message);
 
-        search("aanval", 1);
-        search(typed, modus);
-        QCOMPARE(m_form->Text1->text(), term);
+        search("aanval", WoordZoeker::EndsWith);
+        search(typed, WoordZoeker::Mode(mode));
+        QCOMPARE(m_form->searchTermBox()->text(), term);
         QCOMPARE(found(), words);
-        QCOMPARE(m_form->Label3->text(), QString::number(words.size()) + " Woorden gevonden...");
-        const QList<ShownDialog> &shown = m_platform->dialogs().shown;
+        QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden gevonden...");
+        const QList<ShownDialog> &shown = m_test->dialogs.shown;
         QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(shown.value(0).text, message);
         QCOMPARE(shown.value(0).icon, Dialogs::Icon::None);
@@ -78,37 +78,64 @@ private slots:
             bytes += "woord" + QByteArray::number(i) + "\r\nx" + QByteArray::number(i) + "\r\n";
             words << QStringLiteral("woord%1").arg(i);
         }
-        m_platform->writeData("Nederlands.lib", bytes);
-        search("woo", 0);
+        m_test->writeData("Nederlands.lib", bytes);
+        search("woo", WoordZoeker::BeginsWith);
         QCOMPARE(found(), words);
 
-        QVERIFY(QFile::remove(m_platform->dataPath("Nederlands.lib")));
-        search("aan", 2);
+        QVERIFY(QFile::remove(m_test->dataPath("Nederlands.lib")));
+        search("aan", WoordZoeker::Contains);
         QVERIFY(found().isEmpty());
-        QCOMPARE(m_form->Label3->text(), QString("60000 Woorden gevonden..."));
-        const QList<ShownDialog> &shown = m_platform->dialogs().shown;
+        QCOMPARE(m_form->foundCountLabel()->text(), QString("60000 Woorden gevonden..."));
+        const QList<ShownDialog> &shown = m_test->dialogs.shown;
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.at(0).text, QString("Kan de database niet vinden!"));
         QCOMPARE(shown.at(0).title, QString("Raadkwartet"));
         QVERIFY(!QGuiApplication::overrideCursor());
     }
+    // The title names the count made with the list, in Dutch whatever the locale; a count
+    // that is missing, damaged or made for another list names no number.
+    void titleNamesTheCountMadeWithTheList_data()
+    {
+        QTest::addColumn<QByteArray>("count"); // empty: no count file
+        QTest::addColumn<qint64>("listBytes");
+        QTest::addColumn<QString>("title");
+
+        const QString bare = "Zoeken in Database";
+        QTest::newRow("made with this list") << QByteArray("357934 1000\r\n") << qint64(1000) << bare + " (357.934 Woorden)";
+        QTest::newRow("no count file") << QByteArray() << qint64(1000) << bare;
+        QTest::newRow("list replaced") << QByteArray("357934 1000\r\n") << qint64(999) << bare;
+        QTest::newRow("no line end") << QByteArray("357934 1000") << qint64(1000) << bare;
+        QTest::newRow("sign") << QByteArray("-5 1000\r\n") << qint64(1000) << bare;
+    }
+    void titleNamesTheCountMadeWithTheList()
+    {
+        QFETCH(QByteArray, count);
+        QFETCH(qint64, listBytes);
+        QFETCH(QString, title);
+
+        QLocale::setDefault(QLocale::c());
+        m_test->writeData("Nederlands.lib", QByteArray(listBytes, 'a'));
+        if (!count.isEmpty())
+            m_test->writeData("Nederlands.count", count);
+        QCOMPARE(WoordenForm(m_test->context()).windowTitle(), title);
+    }
 
 private:
-    void search(const QString &typed, int modus)
+    void search(const QString &typed, WoordZoeker::Mode mode)
     {
-        m_form->Text1->setText(typed);
-        QTest::mouseClick(m_form->Option1[modus], Qt::LeftButton);
-        QTest::mouseClick(m_form->StartKnop, Qt::LeftButton);
+        m_form->searchTermBox()->setText(typed);
+        QTest::mouseClick(m_form->modeButton(mode), Qt::LeftButton);
+        QTest::mouseClick(m_form->startButton(), Qt::LeftButton);
     }
     QStringList found() const
     {
         QStringList result;
-        for (int row = 0; row < m_form->List1->model()->rowCount(); ++row)
-            result << m_form->List1->model()->index(row, 0).data().toString();
+        for (int row = 0; row < m_form->resultList()->model()->rowCount(); ++row)
+            result << m_form->resultList()->model()->index(row, 0).data().toString();
         return result;
     }
 
-    std::unique_ptr<TestPlatform> m_platform;
+    std::unique_ptr<TestContext> m_test;
     std::unique_ptr<WoordenForm> m_form;
 };
 

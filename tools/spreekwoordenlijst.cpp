@@ -8,10 +8,10 @@
 
 namespace {
 
-const QString s_scheiding = QStringLiteral(" -/- ");
-constexpr int s_aanloop = 12;
+const QString s_separator = QStringLiteral(" -/- ");
+constexpr int s_leadIn = 12;
 
-bool alleenSpaties(const QString &line)
+bool onlyBlanks(const QString &line)
 {
     for (QChar c : line) {
         if (c != u' ')
@@ -22,37 +22,37 @@ bool alleenSpaties(const QString &line)
 
 } // namespace
 
-bool SpreekwoordenLijst::laad(QIODevice &device)
+bool SpreekwoordenLijst::load(QIODevice &device)
 {
-    RegelLezer lezer(device);
+    RegelLezer reader(device);
     QByteArrayView bytes;
-    while (lezer.next(bytes)) {
+    while (reader.next(bytes)) {
         const QString line = Cp1252::decode(bytes.toByteArray());
-        if (alleenSpaties(line))
+        if (onlyBlanks(line))
             continue;
-        const qsizetype eerste = line.indexOf(s_scheiding);
-        if (eerste < 0)
+        const qsizetype first = line.indexOf(s_separator);
+        if (first < 0)
             return false;
         // Anything after a second separator is not used.
-        const qsizetype begin = eerste + s_scheiding.size();
-        const qsizetype tweede = line.indexOf(s_scheiding, begin);
-        m_spreekwoorden.append(line.left(eerste));
-        m_betekenisvelden.append(line.mid(begin, tweede < 0 ? -1 : tweede - begin));
+        const qsizetype begin = first + s_separator.size();
+        const qsizetype second = line.indexOf(s_separator, begin);
+        m_proverbs.append(line.left(first));
+        m_meaningFields.append(line.mid(begin, second < 0 ? -1 : second - begin));
     }
-    return !lezer.failed();
+    return !reader.failed();
 }
 
-bool SpreekwoordenLijst::laad(const QString &path)
+bool SpreekwoordenLijst::load(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return laad(file);
+    return load(file);
 }
 
-QString SpreekwoordenLijst::betekenis(const QString &betekenisveld)
+QString SpreekwoordenLijst::meaning(const QString &field)
 {
-    const QString meaning = betekenisveld.mid(s_aanloop);
+    const QString meaning = field.mid(s_leadIn);
     if (meaning.isEmpty())
         return meaning;
     return QLocale().toUpper(meaning.left(1)) + meaning.mid(1);

@@ -13,18 +13,18 @@ class SpreekwoordenLijst
 public:
     // Reads every line of the device (already open). Stops at the first non-blank line
     // without a separator, and on a read error; what was read before stays. False then.
-    bool laad(QIODevice &device);
+    bool load(QIODevice &device);
     // The same from a file; false also when it cannot be opened.
-    bool laad(const QString &path);
+    bool load(const QString &path);
 
-    const QStringList &spreekwoorden() const { return m_spreekwoorden; }
-    const QStringList &betekenisvelden() const { return m_betekenisvelden; }
+    const QStringList &proverbs() const { return m_proverbs; }
+    const QStringList &meaningFields() const { return m_meaningFields; }
 
     // The meaning as shown: the field from its 13th character on, its first character
     // in upper case.
-    static QString betekenis(const QString &betekenisveld);
+    static QString meaning(const QString &field);
 
 private:
-    QStringList m_spreekwoorden;
-    QStringList m_betekenisvelden;
+    QStringList m_proverbs;
+    QStringList m_meaningFields;
 };

@@ -1,11 +1,10 @@
 #include "tools/spreekwoordform.h"
 
+#include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "shell/dialogs.h"
-#include "game/clock.h"
 #include "game/folders.h"
-#include "common/twips.h"
+#include "shell/dialogs.h"
 #include "tools/spreekwoordenlijst.h"
 
 #include <QGuiApplication>
@@ -15,7 +14,7 @@
 
 namespace {
 
-const QString s_titel = QStringLiteral("Spreekwoorden en Gezegden");
+const QString s_title = QStringLiteral("Spreekwoorden en Gezegden");
 
 } // namespace
 
@@ -23,87 +22,65 @@ SpreekwoordForm::SpreekwoordForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
 {
-    Form_Load();
+    createControls();
+    loadProverbs();
 }
 
-QRect SpreekwoordForm::twips(int left, int top, int width, int height) const
+void SpreekwoordForm::createControls()
 {
-    return Vormgeving::twips(this, top, left, width, height);
-}
-
-void SpreekwoordForm::Form_Load()
-{
-    setWindowTitle(s_titel);
+    setWindowTitle(s_title);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
     setFixedSize(Vormgeving::binnenmaat(this, 8100, 3600));
     setFont(Vormgeving::arial(8.25));
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(230, 230, 190));
-    setPalette(pal);
+    Vormgeving::setKleur(this, QPalette::Window, QColor(230, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    const double dpi = logicalDpiY();
 
-    List1 = new QListWidget(this);
-    List1->setGeometry(twips(180, 225, 7620, 2250));
-    QPalette listPal = List1->palette();
-    listPal.setColor(QPalette::Base, QColor(30, 0, 0));
-    listPal.setColor(QPalette::Text, QColor(250, 250, 210));
-    List1->setPalette(listPal);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &SpreekwoordForm::List1_DblClick);
+    m_proverbList = new QListWidget(this);
+    m_proverbList->setGeometry(Twips::rect(180, 225, 7620, 2250, dpi));
+    Vormgeving::setKleur(m_proverbList, QPalette::Base, QColor(30, 0, 0));
+    Vormgeving::setKleur(m_proverbList, QPalette::Text, QColor(250, 250, 210));
+    connect(m_proverbList, &QListWidget::itemDoubleClicked, this, &SpreekwoordForm::showMeaning);
 
-    List2 = new QListWidget(this);
-    List2->hide();
+    m_hintLabel = new QLabel(QStringLiteral("Dubbelklik op een item is de betekenis."), this);
+    m_hintLabel->setFont(Vormgeving::arial(9.75));
+    m_hintLabel->move(Twips::rect(210, 2460, 0, 0, dpi).topLeft());
+    m_hintLabel->adjustSize();
 
-    Label1 = new QLabel(QStringLiteral("Dubbelklik op een item is de betekenis."), this);
-    Label1->setFont(Vormgeving::arial(9.75));
-    Label1->move(twips(210, 2460, 0, 0).topLeft());
-    Label1->adjustSize();
-
-    OkKnop = new VistaButton(this);
-    OkKnop->setCaption(QStringLiteral("Exit"));
-    OkKnop->setBackColor(Qt::white);
-    OkKnop->setFont(Vormgeving::arial(8.25));
-    OkKnop->setGeometry(twips(6840, 2580, 990, 360));
-    connect(OkKnop, &VistaButton::clicked, this, &SpreekwoordForm::OkKnop_Click);
-
-    LaadSpreekwoorden();
+    m_exitButton = new VistaButton(this);
+    m_exitButton->setCaption(QStringLiteral("Exit"));
+    m_exitButton->setBackColor(Qt::white);
+    m_exitButton->setFont(Vormgeving::arial(8.25));
+    m_exitButton->setGeometry(Twips::rect(6840, 2580, 990, 360, dpi));
+    connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 }
 
-void SpreekwoordForm::LaadSpreekwoorden()
+void SpreekwoordForm::loadProverbs()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    Label1->setVisible(true);
-    List1->clear();
-    List2->clear();
-
-    SpreekwoordenLijst lijst;
-    const bool gelezen = lijst.laad(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
+    SpreekwoordenLijst list;
+    const bool read = list.load(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
     // A failure keeps what was read before it.
-    List1->addItems(lijst.spreekwoorden());
-    List2->addItems(lijst.betekenisvelden());
+    m_proverbList->addItems(list.proverbs());
+    m_meaningFields = list.meaningFields();
     QGuiApplication::restoreOverrideCursor();
-    if (!gelezen) {
+    if (!read) {
         m_context.dialogs.message(QStringLiteral("Kan database niet vinden..."), QStringLiteral("Error"),
-                                    Dialogs::Icon::Critical);
+                                  Dialogs::Icon::Critical);
         return;
     }
-    setWindowTitle(s_titel + QStringLiteral(" (") + QString::number(List1->count()) + QStringLiteral(")"));
+    setWindowTitle(s_title + QStringLiteral(" (") + QString::number(m_proverbList->count()) + QStringLiteral(")"));
 }
 
 // A double click lands on an item, so one is always current; an empty list has none
 // and nothing is shown.
-void SpreekwoordForm::List1_DblClick()
+void SpreekwoordForm::showMeaning()
 {
-    const int i = List1->currentRow();
-    if (i < 0 || i >= List2->count())
+    const int i = m_proverbList->currentRow();
+    if (i < 0 || i >= m_meaningFields.size())
         return;
-    m_context.dialogs.message(SpreekwoordenLijst::betekenis(List2->item(i)->text()),
-                                QStringLiteral("Betekenis"));
-}
-
-void SpreekwoordForm::OkKnop_Click()
-{
-    accept();
+    m_context.dialogs.message(SpreekwoordenLijst::meaning(m_meaningFields.at(i)), QStringLiteral("Betekenis"));
 }

@@ -3,6 +3,7 @@
 #include "shell/appcontext.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class QLabel;
 class QListWidget;
@@ -15,18 +16,20 @@ class SpreekwoordForm : public QDialog
 public:
     explicit SpreekwoordForm(const AppContext &context, QWidget *parent = nullptr);
 
-    void LaadSpreekwoorden();
-    void List1_DblClick();
-    void OkKnop_Click();
+    // The meaning of the current proverb, in a message.
+    void showMeaning();
 
-    QListWidget *List1 = nullptr;
-    // Never shown: the meaning fields, item i belonging to item i of List1.
-    QListWidget *List2 = nullptr;
-    QLabel *Label1 = nullptr;
-    VistaButton *OkKnop = nullptr;
+    QListWidget *proverbList() const { return m_proverbList; }
+    // The meaning fields as read, field i belonging to proverb i.
+    const QStringList &meaningFields() const { return m_meaningFields; }
 
 private:
+    void createControls();
+    void loadProverbs();
+
     AppContext m_context;
-    void Form_Load();
-    QRect twips(int left, int top, int width, int height) const;
+    QStringList m_meaningFields;
+    QListWidget *m_proverbList = nullptr;
+    QLabel *m_hintLabel = nullptr;
+    VistaButton *m_exitButton = nullptr;
 };

@@ -1,14 +1,13 @@
 #include "tools/woordenform.h"
 
+#include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/vormgeving.h"
-#include "shell/dialogs.h"
-#include "game/clock.h"
 #include "game/folders.h"
 #include "game/blanks.h"
-#include "common/twips.h"
+#include "shell/dialogs.h"
+#include "tools/wordcountfile.h"
 #include "tools/woordenlijstmodel.h"
-#include "tools/woordzoeker.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,23 +25,32 @@ namespace {
 // Enough to show progress at the screen's pace without spending the search on repaints.
 constexpr qint64 s_frameMs = 16;
 
+const QString s_wordList = QStringLiteral("Nederlands.lib");
+
 } // namespace
 
 WoordenForm::WoordenForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
 {
-    Form_Load();
+    createControls();
 }
 
-QRect WoordenForm::twips(int left, int top, int width, int height) const
+QString WoordenForm::title() const
 {
-    return Vormgeving::twips(this, top, left, width, height);
+    const QString title = QStringLiteral("Zoeken in Database");
+    const std::optional<qint64> words = WordCountFile::read(
+        m_context.folders.shippedFile(QStringLiteral("Nederlands.count")), m_context.folders.shippedFile(s_wordList));
+    // Without a count that belongs to this list, no number rather than a wrong one.
+    if (!words)
+        return title;
+    return title + QStringLiteral(" (") + QLocale(QLocale::Dutch, QLocale::Netherlands).toString(*words)
+        + QStringLiteral(" Woorden)");
 }
 
-void WoordenForm::Form_Load()
+void WoordenForm::createControls()
 {
-    setWindowTitle(QStringLiteral("Zoeken in Database (159.775 Woorden)"));
+    setWindowTitle(title());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
     setFixedSize(Vormgeving::binnenmaat(this, 8400, 4020));
@@ -51,139 +59,129 @@ void WoordenForm::Form_Load()
     Vormgeving::setKleur(this, QPalette::Window, QColor(230, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    const double dpi = logicalDpiY();
 
-    m_woorden = new WoordenLijstModel(this);
-    List1 = new QListView(this);
-    List1->setGeometry(twips(150, 180, 3300, 3180));
-    List1->setFont(Vormgeving::arial(9.75));
-    List1->setUniformItemSizes(true);
-    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List1->setModel(m_woorden);
-    Vormgeving::setKleur(List1, QPalette::Base, QColor(30, 0, 0));
-    Vormgeving::setKleur(List1, QPalette::Text, QColor(230, 230, 230));
+    m_words = new WoordenLijstModel(this);
+    m_resultList = new QListView(this);
+    m_resultList->setGeometry(Twips::rect(150, 180, 3300, 3180, dpi));
+    m_resultList->setFont(Vormgeving::arial(9.75));
+    m_resultList->setUniformItemSizes(true);
+    m_resultList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultList->setModel(m_words);
+    Vormgeving::setKleur(m_resultList, QPalette::Base, QColor(30, 0, 0));
+    Vormgeving::setKleur(m_resultList, QPalette::Text, QColor(230, 230, 230));
 
-    Text1 = new QLineEdit(QStringLiteral("Woord"), this);
-    Text1->setGeometry(twips(3600, 195, 2100, 330));
-    Text1->setFont(Vormgeving::arial(9.75));
-    Vormgeving::setKleur(Text1, QPalette::Base, QColor(210, 210, 190));
-    Vormgeving::setKleur(Text1, QPalette::Text, Qt::black);
-    Text1->installEventFilter(this);
+    m_searchTermBox = new QLineEdit(QStringLiteral("Woord"), this);
+    m_searchTermBox->setGeometry(Twips::rect(3600, 195, 2100, 330, dpi));
+    m_searchTermBox->setFont(Vormgeving::arial(9.75));
+    Vormgeving::setKleur(m_searchTermBox, QPalette::Base, QColor(210, 210, 190));
+    Vormgeving::setKleur(m_searchTermBox, QPalette::Text, Qt::black);
+    m_searchTermBox->installEventFilter(this);
 
-    const auto label = [this](const QString &caption, int left, int top) {
+    const auto label = [this, dpi](const QString &caption, int left, int top) {
         auto *l = new QLabel(caption, this);
         l->setFont(Vormgeving::arial(9.75));
-        l->move(twips(left, top, 0, 0).topLeft());
+        l->move(Twips::rect(left, top, 0, 0, dpi).topLeft());
         l->adjustSize();
         return l;
     };
-    Label1 = label(QStringLiteral("Trefwoord (Min.3 tekens)"), 5790, 240);
+    m_searchTermLabel = label(QStringLiteral("Trefwoord (Min.3 tekens)"), 5790, 240);
 
-    const QString modi[3] = {QStringLiteral("Woorden die beginnen met het trefwoord."),
-                             QStringLiteral("Woorden die eindigen op het trefwoord."),
-                             QStringLiteral("Woorden die het trefwoord bevatten.")};
+    const QString modes[3] = {QStringLiteral("Woorden die beginnen met het trefwoord."),
+                              QStringLiteral("Woorden die eindigen op het trefwoord."),
+                              QStringLiteral("Woorden die het trefwoord bevatten.")};
     for (int i = 0; i < 3; ++i) {
-        Option1[i] = new QRadioButton(modi[i], this);
-        Option1[i]->setGeometry(twips(4050, 900 + 330 * i, 4050, 330));
-        Option1[i]->setFont(Vormgeving::arial(9.75));
+        m_modeButtons[i] = new QRadioButton(modes[i], this);
+        m_modeButtons[i]->setGeometry(Twips::rect(4050, 900 + 330 * i, 4050, 330, dpi));
+        m_modeButtons[i]->setFont(Vormgeving::arial(9.75));
     }
-    Option1[0]->setChecked(true);
+    m_modeButtons[WoordZoeker::BeginsWith]->setChecked(true);
 
     // The frame lies behind the button, 30 twips outside it on every side.
-    Shape1 = new QFrame(this);
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->setGeometry(twips(3870, 2220, 1050, 390));
+    m_startButtonFrame = new QFrame(this);
+    m_startButtonFrame->setFrameShape(QFrame::Box);
+    m_startButtonFrame->setGeometry(Twips::rect(3870, 2220, 1050, 390, dpi));
 
-    StartKnop = new VistaButton(this);
-    StartKnop->setCaption(QStringLiteral("Start"));
-    StartKnop->setBackColor(QColor(128, 255, 128));
-    StartKnop->setNoBackground(true);
-    StartKnop->setFont(Vormgeving::arial(9.75));
-    StartKnop->setGeometry(twips(3900, 2250, 990, 330));
-    connect(StartKnop, &VistaButton::clicked, this, &WoordenForm::StartKnop_Click);
+    m_startButton = new VistaButton(this);
+    m_startButton->setCaption(QStringLiteral("Start"));
+    m_startButton->setBackColor(QColor(128, 255, 128));
+    m_startButton->setNoBackground(true);
+    m_startButton->setFont(Vormgeving::arial(9.75));
+    m_startButton->setGeometry(Twips::rect(3900, 2250, 990, 330, dpi));
+    connect(m_startButton, &VistaButton::clicked, this, qOverload<>(&WoordenForm::search));
 
-    Label2 = label(QStringLiteral("Start met zoeken"), 4980, 2295);
-    Vormgeving::setKleur(Label2, QPalette::WindowText, QColor(190, 0, 0));
-    Label3 = label(QStringLiteral("0 Woorden"), 3570, 3090);
+    m_startHintLabel = label(QStringLiteral("Start met zoeken"), 4980, 2295);
+    Vormgeving::setKleur(m_startHintLabel, QPalette::WindowText, QColor(190, 0, 0));
+    m_foundCountLabel = label(QStringLiteral("0 Woorden"), 3570, 3090);
 
-    CancelKnop = new VistaButton(this);
-    CancelKnop->setCaption(QStringLiteral("Exit"));
-    CancelKnop->setBackColor(Qt::white);
-    CancelKnop->setFont(Vormgeving::arial(8.25));
-    CancelKnop->setGeometry(twips(7110, 3000, 990, 360));
-    connect(CancelKnop, &VistaButton::clicked, this, &WoordenForm::CancelKnop_Click);
+    m_exitButton = new VistaButton(this);
+    m_exitButton->setCaption(QStringLiteral("Exit"));
+    m_exitButton->setBackColor(Qt::white);
+    m_exitButton->setFont(Vormgeving::arial(8.25));
+    m_exitButton->setGeometry(Twips::rect(7110, 3000, 990, 360, dpi));
+    connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 }
 
-void WoordenForm::StartKnop_Click()
+void WoordenForm::search()
 {
-    const QString term = trimBlanks(Text1->text());
+    const QString term = trimBlanks(m_searchTermBox->text());
     if (term.isEmpty()) {
         m_context.dialogs.message(QStringLiteral("Trefwoord invullen a.u.b."), Dialogs::applicationTitle());
         return;
     }
     if (term.size() < 3) {
-        m_context.dialogs.message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"),
-                                    Dialogs::applicationTitle());
+        m_context.dialogs.message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"), Dialogs::applicationTitle());
         return;
     }
-    for (qint16 i = 0; i < 3; ++i) {
-        if (Option1[i]->isChecked()) {
-            LaadDatabase(i);
+    for (const WoordZoeker::Mode mode : {WoordZoeker::BeginsWith, WoordZoeker::EndsWith, WoordZoeker::Contains}) {
+        if (m_modeButtons[mode]->isChecked()) {
+            search(mode);
             return;
         }
     }
 }
 
-void WoordenForm::LaadDatabase(qint16 index)
+void WoordenForm::search(WoordZoeker::Mode mode)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_woorden->clear();
+    m_words->clear();
     // The term keeps any blanks typed around it: they are part of what is looked for.
-    Text1->setText(QLocale().toLower(Text1->text()));
-    const WoordZoeker zoeker(Text1->text(), WoordZoeker::Modus(index));
+    m_searchTermBox->setText(QLocale().toLower(m_searchTermBox->text()));
+    const WoordZoeker searcher(m_searchTermBox->text(), mode);
 
-    QElapsedTimer sindsGetoond;
-    sindsGetoond.start();
-    const bool gelezen = zoeker.zoek(m_context.folders.shippedFile(QStringLiteral("Nederlands.lib")),
-                                     [&](const QStringList &gevonden) {
-                                         m_woorden->append(gevonden);
-                                         if (sindsGetoond.elapsed() >= s_frameMs) {
-                                             toonLijst();
-                                             sindsGetoond.restart();
-                                         }
-                                     });
-    if (!gelezen) {
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    const bool read = searcher.search(m_context.folders.shippedFile(s_wordList), [&](const QStringList &found) {
+        m_words->append(found);
+        if (sinceShown.elapsed() >= s_frameMs) {
+            showListSoFar();
+            sinceShown.restart();
+        }
+    });
+    if (!read) {
         m_context.dialogs.message(QStringLiteral("Kan de database niet vinden!"), Dialogs::applicationTitle());
         QGuiApplication::restoreOverrideCursor();
         return;
     }
     QGuiApplication::restoreOverrideCursor();
-    toonLijst();
-    Label3->setText(QString::number(m_woorden->rowCount()) + QStringLiteral(" Woorden gevonden..."));
-    Label3->adjustSize();
+    showListSoFar();
+    m_foundCountLabel->setText(QString::number(m_words->rowCount()) + QStringLiteral(" Woorden gevonden..."));
+    m_foundCountLabel->adjustSize();
 }
 
 // Lets the list lay out and paint what it holds now. Typing and clicks wait until the
 // search is over, so the search cannot be started again from inside itself.
-void WoordenForm::toonLijst()
+void WoordenForm::showListSoFar()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void WoordenForm::CancelKnop_Click()
-{
-    accept();
-}
-
-void WoordenForm::Text1_Click()
-{
-    Text1->clear();
-}
-
+// A click into the term box clears it for a new term.
 bool WoordenForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Text1 && event->type() == QEvent::MouseButtonRelease
+    if (watched == m_searchTermBox && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        Text1_Click();
+        m_searchTermBox->clear();
     }
     return QDialog::eventFilter(watched, event);
 }

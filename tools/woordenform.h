@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/appcontext.h"
+#include "tools/woordzoeker.h"
 
 #include <QDialog>
 
@@ -20,30 +21,35 @@ class WoordenForm : public QDialog
 public:
     explicit WoordenForm(const AppContext &context, QWidget *parent = nullptr);
 
-    void StartKnop_Click();
-    // One search; index 0, 1 or 2 as the option buttons.
-    void LaadDatabase(qint16 index);
-    void CancelKnop_Click();
-    void Text1_Click();
+    // The search the Start button begins: the typed term in the chosen way.
+    void search();
+    // One search of the typed term in the given way, whatever option is checked; no
+    // check of the term.
+    void search(WoordZoeker::Mode mode);
 
-    QListView *List1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QRadioButton *Option1[3] = {};
-    QFrame *Shape1 = nullptr;
-    VistaButton *StartKnop = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    VistaButton *CancelKnop = nullptr;
+    QListView *resultList() const { return m_resultList; }
+    QLineEdit *searchTermBox() const { return m_searchTermBox; }
+    QRadioButton *modeButton(WoordZoeker::Mode mode) const { return m_modeButtons[mode]; }
+    VistaButton *startButton() const { return m_startButton; }
+    QLabel *foundCountLabel() const { return m_foundCountLabel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    AppContext m_context;
-    void Form_Load();
-    QRect twips(int left, int top, int width, int height) const;
-    void toonLijst();
+    void createControls();
+    QString title() const;
+    void showListSoFar();
 
-    WoordenLijstModel *m_woorden = nullptr;
+    AppContext m_context;
+    WoordenLijstModel *m_words = nullptr;
+    QListView *m_resultList = nullptr;
+    QLineEdit *m_searchTermBox = nullptr;
+    QLabel *m_searchTermLabel = nullptr;
+    QRadioButton *m_modeButtons[3] = {};
+    QFrame *m_startButtonFrame = nullptr;
+    VistaButton *m_startButton = nullptr;
+    QLabel *m_startHintLabel = nullptr;
+    QLabel *m_foundCountLabel = nullptr;
+    VistaButton *m_exitButton = nullptr;
 };

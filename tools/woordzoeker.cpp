@@ -5,39 +5,39 @@
 
 #include <QFile>
 
-WoordZoeker::WoordZoeker(const QString &term, Modus modus)
-    : m_modus(modus)
+WoordZoeker::WoordZoeker(const QString &term, Mode mode)
+    : m_mode(mode)
 {
     bool ok = true;
     m_term = Cp1252::encode(term, &ok);
-    m_kanVoorkomen = ok;
+    m_canOccur = ok;
     m_matcher.setPattern(m_term);
 }
 
 bool WoordZoeker::matches(QByteArrayView line) const
 {
-    if (!m_kanVoorkomen || line.size() < m_term.size())
+    if (!m_canOccur || line.size() < m_term.size())
         return false;
-    switch (m_modus) {
-    case BeginMet: return line.startsWith(m_term);
-    case EindigtOp: return line.endsWith(m_term);
-    case Bevat: return m_matcher.indexIn(line) >= 0;
+    switch (m_mode) {
+    case BeginsWith: return line.startsWith(m_term);
+    case EndsWith: return line.endsWith(m_term);
+    case Contains: return m_matcher.indexIn(line) >= 0;
     }
     return false;
 }
 
-bool WoordZoeker::zoek(QIODevice &device, const std::function<void(const QStringList &)> &gevonden,
-                       qint64 chunkSize) const
+bool WoordZoeker::search(QIODevice &device, const std::function<void(const QStringList &)> &found,
+                         qint64 chunkSize) const
 {
-    RegelLezer lezer(device, chunkSize);
+    RegelLezer reader(device, chunkSize);
     QStringList batch;
     int chunk = 0;
     QByteArrayView line;
-    while (lezer.next(line)) {
-        if (lezer.chunksRead() != chunk) {
-            chunk = lezer.chunksRead();
+    while (reader.next(line)) {
+        if (reader.chunksRead() != chunk) {
+            chunk = reader.chunksRead();
             if (!batch.isEmpty()) {
-                gevonden(batch);
+                found(batch);
                 batch.clear();
             }
         }
@@ -45,14 +45,14 @@ bool WoordZoeker::zoek(QIODevice &device, const std::function<void(const QString
             batch.append(Cp1252::decode(line.toByteArray()));
     }
     if (!batch.isEmpty())
-        gevonden(batch);
-    return !lezer.failed();
+        found(batch);
+    return !reader.failed();
 }
 
-bool WoordZoeker::zoek(const QString &path, const std::function<void(const QStringList &)> &gevonden) const
+bool WoordZoeker::search(const QString &path, const std::function<void(const QStringList &)> &found) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return zoek(file, gevonden);
+    return search(file, found);
 }

@@ -16,23 +16,23 @@ class WoordZoeker
 {
 public:
     // The option buttons of the search window, in their order.
-    enum Modus : qint16 { BeginMet = 0, EindigtOp = 1, Bevat = 2 };
+    enum Mode : qint16 { BeginsWith = 0, EndsWith = 1, Contains = 2 };
 
-    WoordZoeker(const QString &term, Modus modus);
+    WoordZoeker(const QString &term, Mode mode);
 
     bool matches(QByteArrayView line) const;
 
     // Reads the whole device (already open) and hands the matching lines on in file
     // order, a batch after each chunk read, so a caller can show them as they come.
     // False when reading failed; the batches handed on before stay valid.
-    bool zoek(QIODevice &device, const std::function<void(const QStringList &)> &gevonden,
-              qint64 chunkSize = 256 * 1024) const;
+    bool search(QIODevice &device, const std::function<void(const QStringList &)> &found,
+                qint64 chunkSize = 256 * 1024) const;
     // The same over a file; false also when it cannot be opened.
-    bool zoek(const QString &path, const std::function<void(const QStringList &)> &gevonden) const;
+    bool search(const QString &path, const std::function<void(const QStringList &)> &found) const;
 
 private:
     QByteArray m_term;
     QByteArrayMatcher m_matcher;
-    Modus m_modus;
-    bool m_kanVoorkomen; // false when the term holds a character the code page lacks
+    Mode m_mode;
+    bool m_canOccur; // false when the term holds a character the code page lacks
 };

@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    SpreekwoordenLijst lijst;
-    (void)lijst.laad(buffer);
-    FUZZ_CHECK(lijst.spreekwoorden().size() == lijst.betekenisvelden().size());
-    for (const QString &veld : lijst.betekenisvelden())
-        (void)SpreekwoordenLijst::betekenis(veld);
+    SpreekwoordenLijst list;
+    (void)list.load(buffer);
+    FUZZ_CHECK(list.proverbs().size() == list.meaningFields().size());
+    for (const QString &field : list.meaningFields())
+        (void)SpreekwoordenLijst::meaning(field);
     return 0;
 }

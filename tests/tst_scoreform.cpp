@@ -1,0 +1,93 @@
+#include "controls/vistabutton.h"
+#include "game/scorelist.h"
+#include "shell/scoreform.h"
+#include "support/fakes.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+// A line counts as chosen only when the player picks it: not at opening, when the list
+// takes focus, and not after a deletion, when the list would move on to the next line.
+class TestScoreForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void deletesOnlyWhatThePlayerPicked()
+    {
+        TestContext test;
+        ScoreList scores;
+        for (const ScoreEntry &entry : {ScoreEntry{80, "Bram"}, {120, "Anna"}, {340, "Cor"}, {120, "Anna"}})
+            scores.add(entry);
+        ScoreForm form(test.context(), scores);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QListWidget *list = form.scoreListBox();
+        list->setFocus(Qt::TabFocusReason);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(lines(list), (QStringList{"0340 - Cor", "0120 - Anna", "0120 - Anna", "0080 - Bram"}));
+        QCOMPARE(form.countLabel()->text(), QString("4 namen in de lijst"));
+        QVERIFY(nothingChosen(list));
+
+        // Nothing picked: the question names "...", and Yes brings the selection message.
+        test.dialogs.answers = {true};
+        QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
+        QCOMPARE(test.dialogs.shown.size(), 2);
+        QCOMPARE(test.dialogs.shown[0].text, QString("Wilt u '...' verwijderen uit de lijst?"));
+        QCOMPARE(test.dialogs.shown[1].text, QString("Eerst een naam selecteren..."));
+        QCOMPARE(list->count(), 4);
+
+        // One of two equal lines goes, from the window, the list and the file at once.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        test.dialogs.answers = {true};
+        QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
+        QCOMPARE(test.dialogs.shown[2].text, QString("Wilt u 'Anna' verwijderen uit de lijst?"));
+        QCOMPARE(lines(list), (QStringList{"0340 - Cor", "0120 - Anna", "0080 - Bram"}));
+        QCOMPARE(scores.texts(), (QStringList{"0080 - Bram", "0120 - Anna", "0340 - Cor"}));
+        QCOMPARE(test.readData("Scorelijst.lib"), QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
+                                                             "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n\"0340 - Cor\"\r\n"));
+        QVERIFY(nothingChosen(list));
+
+        // A second Delete asks about no line at all.
+        test.dialogs.answers = {true};
+        QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
+        QCOMPARE(test.dialogs.shown[3].text, QString("Wilt u '...' verwijderen uit de lijst?"));
+        QCOMPARE(list->count(), 3);
+
+        test.dialogs.answers = {true};
+        QTest::mouseClick(form.deleteAllButton(), Qt::LeftButton);
+        QCOMPARE(test.dialogs.shown.last().text, QString("Wilt u alle 3 namen verwijderen?"));
+        QCOMPARE(list->count() + scores.count(), 0);
+        QCOMPARE(test.readData("Scorelijst.lib"),
+                 QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"));
+    }
+
+private:
+    static QStringList lines(const QListWidget *list)
+    {
+        QStringList result;
+        for (const QListWidgetItem *item : list->findItems("", Qt::MatchContains))
+            result << item->text();
+        return result;
+    }
+    // No line selected or current, and none drawn so: each line's frame shows the list's
+    // own background, where a current line would show its focus frame.
+    static bool nothingChosen(QListWidget *list)
+    {
+        if (list->currentItem() || !list->selectedItems().isEmpty())
+            return false;
+        const QImage shown = list->viewport()->grab().toImage();
+        const QColor base = list->palette().color(QPalette::Base);
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect r = list->visualItemRect(list->item(i));
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                if (shown.pixelColor(r.left(), y) != base || shown.pixelColor(r.right(), y) != base)
+                    return false;
+            }
+        }
+        return true;
+    }
+};
+
+QTEST_MAIN(TestScoreForm)
+#include "tst_scoreform.moc"
