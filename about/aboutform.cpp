@@ -3,7 +3,7 @@
 #include "about/aboutinfo.h"
 #include "common/twips.h"
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "game/clock.h"
 #include "game/folders.h"
 
@@ -24,9 +24,9 @@ void AboutForm::createControls()
     setWindowTitle(QStringLiteral("About me..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Vormgeving::binnenmaat(this, 6480, 3210));
+    setFixedSize(Look::clientSize(this, 6480, 3210));
     setAutoFillBackground(true);
-    Vormgeving::setKleur(this, QPalette::Window, QColor(220, 220, 190));
+    Look::setColour(this, QPalette::Window, QColor(220, 220, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
@@ -34,7 +34,7 @@ void AboutForm::createControls()
     m_pictureBorder = new QLabel(this);
     m_pictureBorder->setGeometry(Twips::rect(150, 180, 2430, 2430, dpi));
     m_pictureBorder->setAutoFillBackground(true);
-    Vormgeving::setKleur(m_pictureBorder, QPalette::Window, Qt::white);
+    Look::setColour(m_pictureBorder, QPalette::Window, Qt::white);
 
     // The picture may be missing from a build; the white square stands regardless.
     m_picture = new QLabel(this);
@@ -48,8 +48,8 @@ void AboutForm::createControls()
     m_creditLabel->setGeometry(Twips::rect(2760, 300, 3900, 1800, dpi));
     m_creditLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_creditLabel->setWordWrap(true);
-    m_creditLabel->setFont(Vormgeving::arial(9, false, true));
-    Vormgeving::setKleur(m_creditLabel, QPalette::WindowText, QColor(64, 64, 64));
+    m_creditLabel->setFont(Look::arial(9, false, true));
+    Look::setColour(m_creditLabel, QPalette::WindowText, QColor(64, 64, 64));
 
     m_okButton = new VistaButton(this);
     m_okButton->setCaption(QStringLiteral("Ok"));

@@ -22,18 +22,10 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(pal);
 }
 
-QRect fromTwips(const QWidget *widget, int top, int left, int width, int height)
-{
-    const double dpiX = widget->logicalDpiX();
-    const double dpiY = widget->logicalDpiY();
-    return QRect(Twips::toPixels(left, dpiX), Twips::toPixels(top, dpiY), Twips::toPixels(width, dpiX),
-                 Twips::toPixels(height, dpiY));
-}
-
 QSize clientSize(const QWidget *widget, int width, int height)
 {
     // A frame of 4 pixels each side and a title bar of 22: 120 and 450 twips.
-    return fromTwips(widget, 0, 0, width - 120, height - 450).size();
+    return Twips::rect(0, 0, width - 120, height - 450, widget->logicalDpiY()).size();
 }
 
 } // namespace Look

@@ -2,7 +2,7 @@
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "editor/helppanel.h"
 #include "editor/printerchoice.h"
 #include "editor/progressstrip.h"
@@ -47,7 +47,7 @@ void EditForm::buildWindow()
 {
     setWindowTitle(QStringLiteral("Lijst bewerken"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(Vormgeving::arial(8.25));
+    setFont(Look::arial(8.25));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(210, 210, 170));
     setPalette(pal);
@@ -92,7 +92,7 @@ void EditForm::buildTable(QWidget *client)
                        QStringLiteral("Omschrijving 3"), QStringLiteral("Omschrijving 4")});
     m_puzzleTable = new QTreeView(client);
     m_puzzleTable->setGeometry(Twips::rect(120, 150, 7500, 3510, logicalDpiY()));
-    m_puzzleTable->setFont(Vormgeving::arial(8.25));
+    m_puzzleTable->setFont(Look::arial(8.25));
     m_puzzleTable->setRootIsDecorated(false);
     m_puzzleTable->setItemsExpandable(false);
     m_puzzleTable->setUniformRowHeights(true);
@@ -133,7 +133,7 @@ void EditForm::buildButtons(QWidget *client)
     for (int index = 0; index < ButtonCount; ++index) {
         auto *button = new VistaButton(client);
         button->setCaption(QString::fromLatin1(designs[index].caption));
-        button->setFont(Vormgeving::arial(8.25));
+        button->setFont(Look::arial(8.25));
         button->setGeometry(Twips::rect(left, 4200, 1110, 360, logicalDpiY()));
         if (const auto action = designs[index].action)
             connect(button, &VistaButton::clicked, this, [this, action] { (this->*action)(); });
@@ -182,7 +182,7 @@ void EditForm::buildBoxes(QWidget *client)
 
     m_keywordBox = new QLineEdit(client);
     m_keywordBox->setGeometry(Twips::rect(7800, 870, 3390, 360, logicalDpiY()));
-    m_keywordBox->setFont(Vormgeving::arial(9));
+    m_keywordBox->setFont(Look::arial(9));
     setColours(m_keywordBox, QColor(30, 0, 0), QColor(230, 230, 230));
     m_keywordBox->installEventFilter(this);
     addLabel(client, QStringLiteral("Trefwoord (Oplossing)"), 1260);
@@ -190,7 +190,7 @@ void EditForm::buildBoxes(QWidget *client)
     for (int k = 0; k < 4; ++k) {
         auto *box = new QLineEdit(client);
         box->setGeometry(Twips::rect(7800, 1650 + 375 * k, 3390, 360, logicalDpiY()));
-        box->setFont(Vormgeving::arial(9));
+        box->setFont(Look::arial(9));
         setColours(box, QColor(0, 30, 30), QColor(230, 230, 230));
         box->installEventFilter(this);
         m_descriptionBoxes[k] = box;
@@ -198,6 +198,6 @@ void EditForm::buildBoxes(QWidget *client)
     addLabel(client, QStringLiteral("De 4 omschrijvingen"), 3180);
 
     m_countLabel = addLabel(client, QStringLiteral("Aantal Items"), 3780);
-    m_countLabel->setFont(Vormgeving::arial(9.75));
+    m_countLabel->setFont(Look::arial(9.75));
     m_countLabel->adjustSize();
 }

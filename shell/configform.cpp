@@ -2,7 +2,7 @@
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "game/gamesettings.h"
 #include "common/twips.h"
 #include "game/blanks.h"
@@ -38,7 +38,7 @@ QLabel *ConfigForm::label(const QString &caption, int left, int top)
 {
     auto *l = new QLabel(caption, this);
     l->move(Twips::rect(left, top, 0, 0, logicalDpiY()).topLeft());
-    Vormgeving::setKleur(l, QPalette::WindowText, QColor(64, 64, 64));
+    Look::setColour(l, QPalette::WindowText, QColor(64, 64, 64));
     l->adjustSize();
     return l;
 }
@@ -48,25 +48,25 @@ void ConfigForm::createControls()
     setWindowTitle(QStringLiteral("Instellingen"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Vormgeving::binnenmaat(this, 7200, 3090));
-    setFont(Vormgeving::arial(8.25));
+    setFixedSize(Look::clientSize(this, 7200, 3090));
+    setFont(Look::arial(8.25));
     setAutoFillBackground(true);
-    Vormgeving::setKleur(this, QPalette::Window, QColor(190, 230, 190));
+    Look::setColour(this, QPalette::Window, QColor(190, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
     m_footerBox = new QLineEdit(m_settings.printFooter, this);
     m_footerBox->setGeometry(Twips::rect(180, 240, 6720, 300, dpi));
-    Vormgeving::setKleur(m_footerBox, QPalette::Base, QColor(230, 230, 230));
-    Vormgeving::setKleur(m_footerBox, QPalette::Text, QColor(60, 60, 60));
+    Look::setColour(m_footerBox, QPalette::Base, QColor(230, 230, 230));
+    Look::setColour(m_footerBox, QPalette::Text, QColor(60, 60, 60));
     m_footerLabel = label(QStringLiteral("Tekst bij het afdrukken onderaan elke pagina"), 3660, 660);
 
     m_sliderPanel = new QFrame(this);
     m_sliderPanel->setFrameShape(QFrame::Box);
     m_sliderPanel->setGeometry(Twips::rect(180, 750, 1800, 825, dpi));
     m_sliderPanel->setAutoFillBackground(true);
-    Vormgeving::setKleur(m_sliderPanel, QPalette::Window, Qt::black);
+    Look::setColour(m_sliderPanel, QPalette::Window, Qt::black);
 
     const QColor valueColours[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128)};
     const QColor colour = m_settings.borderColour();
@@ -84,8 +84,8 @@ void ConfigForm::createControls()
         slider->setValue(values[k]);
         QLabel *value = label(QString::number(values[k]), 2640, 825 + 255 * k);
         m_colourValueLabels[k] = value;
-        value->setFont(Vormgeving::arial(8.25, true));
-        Vormgeving::setKleur(value, QPalette::WindowText, valueColours[k]);
+        value->setFont(Look::arial(8.25, true));
+        Look::setColour(value, QPalette::WindowText, valueColours[k]);
         // Room for "255" whatever the value shown first.
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("2550")));
         value->adjustSize();
@@ -95,7 +95,7 @@ void ConfigForm::createControls()
     m_colourSample->setFrameShape(QFrame::Box);
     m_colourSample->setGeometry(Twips::rect(2070, 750, 450, 825, dpi));
     m_colourSample->setAutoFillBackground(true);
-    Vormgeving::setKleur(m_colourSample, QPalette::Window, sliderColour());
+    Look::setColour(m_colourSample, QPalette::Window, sliderColour());
 
     m_borderColourLabel = label(QStringLiteral("Randkleur hoofdscherm"), 195, 1650);
 
@@ -105,13 +105,13 @@ void ConfigForm::createControls()
     // "450", and an entry of its own would change the list.
     m_playingTimeBox->setCompleter(nullptr);
     m_playingTimeBox->setInsertPolicy(QComboBox::NoInsert);
-    m_playingTimeBox->setFont(Vormgeving::arial(9));
+    m_playingTimeBox->setFont(Look::arial(9));
     // The box takes the height its font needs, as only its width is laid down.
     QRect boxRect = Twips::rect(3420, 1230, 780, 0, dpi);
     boxRect.setHeight(m_playingTimeBox->sizeHint().height());
     m_playingTimeBox->setGeometry(boxRect);
-    Vormgeving::setKleur(m_playingTimeBox, QPalette::Base, QColor(0, 0, 50));
-    Vormgeving::setKleur(m_playingTimeBox, QPalette::Text, QColor(230, 230, 230));
+    Look::setColour(m_playingTimeBox, QPalette::Base, QColor(0, 0, 50));
+    Look::setColour(m_playingTimeBox, QPalette::Text, QColor(230, 230, 230));
     for (int seconds = 60; seconds <= 900; seconds += 30)
         m_playingTimeBox->addItem(QString::number(seconds));
     m_playingTimeBox->setEditText(QString::number(m_settings.speeltijd));
@@ -156,7 +156,7 @@ QColor ConfigForm::sliderColour() const
 
 void ConfigForm::showColour(const QColor &colour)
 {
-    Vormgeving::setKleur(m_colourSample, QPalette::Window, colour);
+    Look::setColour(m_colourSample, QPalette::Window, colour);
     const int values[3] = {colour.red(), colour.green(), colour.blue()};
     for (int k = 0; k < 3; ++k) {
         m_colourValueLabels[k]->setText(QString::number(values[k]));

@@ -2,7 +2,7 @@
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "game/folders.h"
 #include "game/scorefile.h"
 #include "game/scorelist.h"
@@ -27,7 +27,7 @@ void ScoreForm::createControls()
     setWindowTitle(QStringLiteral("Hoogst Scorelijst"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Vormgeving::binnenmaat(this, 3945, 6420));
+    setFixedSize(Look::clientSize(this, 3945, 6420));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
@@ -38,17 +38,17 @@ void ScoreForm::createControls()
 
     m_scoreListBox = new QListWidget(m_panel);
     m_scoreListBox->setGeometry(Twips::rect(150, 240, 3375, 4620, dpi));
-    m_scoreListBox->setFont(Vormgeving::arial(9.75, true));
-    Vormgeving::setKleur(m_scoreListBox, QPalette::Base, QColor(150, 230, 180));
-    Vormgeving::setKleur(m_scoreListBox, QPalette::Text, QColor(0, 0, 64));
+    m_scoreListBox->setFont(Look::arial(9.75, true));
+    Look::setColour(m_scoreListBox, QPalette::Base, QColor(150, 230, 180));
+    Look::setColour(m_scoreListBox, QPalette::Text, QColor(0, 0, 64));
     for (int k = m_scores.count() - 1; k >= 0; --k)
         m_scoreListBox->addItem(m_scores.at(k).text());
     selectNothing();
 
     m_countLabel = new QLabel(QString::number(m_scoreListBox->count()) + QStringLiteral(" namen in de lijst"), m_panel);
-    m_countLabel->setFont(Vormgeving::arial(9.75));
+    m_countLabel->setFont(Look::arial(9.75));
     m_countLabel->move(Twips::rect(150, 4950, 0, 0, dpi).topLeft());
-    Vormgeving::setKleur(m_countLabel, QPalette::WindowText, QColor(128, 128, 128));
+    Look::setColour(m_countLabel, QPalette::WindowText, QColor(128, 128, 128));
     m_countLabel->adjustSize();
 
     const auto button = [this, dpi](const QString &caption, int left, void (ScoreForm::*handler)()) {

@@ -2,7 +2,7 @@
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "game/folders.h"
 #include "shell/dialogs.h"
 #include "tools/spreekwoordenlijst.h"
@@ -31,29 +31,29 @@ void SpreekwoordForm::createControls()
     setWindowTitle(s_title);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Vormgeving::binnenmaat(this, 8100, 3600));
-    setFont(Vormgeving::arial(8.25));
+    setFixedSize(Look::clientSize(this, 8100, 3600));
+    setFont(Look::arial(8.25));
     setAutoFillBackground(true);
-    Vormgeving::setKleur(this, QPalette::Window, QColor(230, 230, 190));
+    Look::setColour(this, QPalette::Window, QColor(230, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
     m_proverbList = new QListWidget(this);
     m_proverbList->setGeometry(Twips::rect(180, 225, 7620, 2250, dpi));
-    Vormgeving::setKleur(m_proverbList, QPalette::Base, QColor(30, 0, 0));
-    Vormgeving::setKleur(m_proverbList, QPalette::Text, QColor(250, 250, 210));
+    Look::setColour(m_proverbList, QPalette::Base, QColor(30, 0, 0));
+    Look::setColour(m_proverbList, QPalette::Text, QColor(250, 250, 210));
     connect(m_proverbList, &QListWidget::itemDoubleClicked, this, &SpreekwoordForm::showMeaning);
 
     m_hintLabel = new QLabel(QStringLiteral("Dubbelklik op een item is de betekenis."), this);
-    m_hintLabel->setFont(Vormgeving::arial(9.75));
+    m_hintLabel->setFont(Look::arial(9.75));
     m_hintLabel->move(Twips::rect(210, 2460, 0, 0, dpi).topLeft());
     m_hintLabel->adjustSize();
 
     m_exitButton = new VistaButton(this);
     m_exitButton->setCaption(QStringLiteral("Exit"));
     m_exitButton->setBackColor(Qt::white);
-    m_exitButton->setFont(Vormgeving::arial(8.25));
+    m_exitButton->setFont(Look::arial(8.25));
     m_exitButton->setGeometry(Twips::rect(6840, 2580, 990, 360, dpi));
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 }

@@ -2,7 +2,7 @@
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
-#include "controls/vormgeving.h"
+#include "controls/look.h"
 #include "game/folders.h"
 #include "game/blanks.h"
 #include "shell/dialogs.h"
@@ -53,10 +53,10 @@ void WoordenForm::createControls()
     setWindowTitle(title());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Vormgeving::binnenmaat(this, 8400, 4020));
-    setFont(Vormgeving::arial(8.25));
+    setFixedSize(Look::clientSize(this, 8400, 4020));
+    setFont(Look::arial(8.25));
     setAutoFillBackground(true);
-    Vormgeving::setKleur(this, QPalette::Window, QColor(230, 230, 190));
+    Look::setColour(this, QPalette::Window, QColor(230, 230, 190));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
@@ -64,23 +64,23 @@ void WoordenForm::createControls()
     m_words = new WoordenLijstModel(this);
     m_resultList = new QListView(this);
     m_resultList->setGeometry(Twips::rect(150, 180, 3300, 3180, dpi));
-    m_resultList->setFont(Vormgeving::arial(9.75));
+    m_resultList->setFont(Look::arial(9.75));
     m_resultList->setUniformItemSizes(true);
     m_resultList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultList->setModel(m_words);
-    Vormgeving::setKleur(m_resultList, QPalette::Base, QColor(30, 0, 0));
-    Vormgeving::setKleur(m_resultList, QPalette::Text, QColor(230, 230, 230));
+    Look::setColour(m_resultList, QPalette::Base, QColor(30, 0, 0));
+    Look::setColour(m_resultList, QPalette::Text, QColor(230, 230, 230));
 
     m_searchTermBox = new QLineEdit(QStringLiteral("Woord"), this);
     m_searchTermBox->setGeometry(Twips::rect(3600, 195, 2100, 330, dpi));
-    m_searchTermBox->setFont(Vormgeving::arial(9.75));
-    Vormgeving::setKleur(m_searchTermBox, QPalette::Base, QColor(210, 210, 190));
-    Vormgeving::setKleur(m_searchTermBox, QPalette::Text, Qt::black);
+    m_searchTermBox->setFont(Look::arial(9.75));
+    Look::setColour(m_searchTermBox, QPalette::Base, QColor(210, 210, 190));
+    Look::setColour(m_searchTermBox, QPalette::Text, Qt::black);
     m_searchTermBox->installEventFilter(this);
 
     const auto label = [this, dpi](const QString &caption, int left, int top) {
         auto *l = new QLabel(caption, this);
-        l->setFont(Vormgeving::arial(9.75));
+        l->setFont(Look::arial(9.75));
         l->move(Twips::rect(left, top, 0, 0, dpi).topLeft());
         l->adjustSize();
         return l;
@@ -93,7 +93,7 @@ void WoordenForm::createControls()
     for (int i = 0; i < 3; ++i) {
         m_modeButtons[i] = new QRadioButton(modes[i], this);
         m_modeButtons[i]->setGeometry(Twips::rect(4050, 900 + 330 * i, 4050, 330, dpi));
-        m_modeButtons[i]->setFont(Vormgeving::arial(9.75));
+        m_modeButtons[i]->setFont(Look::arial(9.75));
     }
     m_modeButtons[WoordZoeker::BeginsWith]->setChecked(true);
 
@@ -106,18 +106,18 @@ void WoordenForm::createControls()
     m_startButton->setCaption(QStringLiteral("Start"));
     m_startButton->setBackColor(QColor(128, 255, 128));
     m_startButton->setNoBackground(true);
-    m_startButton->setFont(Vormgeving::arial(9.75));
+    m_startButton->setFont(Look::arial(9.75));
     m_startButton->setGeometry(Twips::rect(3900, 2250, 990, 330, dpi));
     connect(m_startButton, &VistaButton::clicked, this, qOverload<>(&WoordenForm::search));
 
     m_startHintLabel = label(QStringLiteral("Start met zoeken"), 4980, 2295);
-    Vormgeving::setKleur(m_startHintLabel, QPalette::WindowText, QColor(190, 0, 0));
+    Look::setColour(m_startHintLabel, QPalette::WindowText, QColor(190, 0, 0));
     m_foundCountLabel = label(QStringLiteral("0 Woorden"), 3570, 3090);
 
     m_exitButton = new VistaButton(this);
     m_exitButton->setCaption(QStringLiteral("Exit"));
     m_exitButton->setBackColor(Qt::white);
-    m_exitButton->setFont(Vormgeving::arial(8.25));
+    m_exitButton->setFont(Look::arial(8.25));
     m_exitButton->setGeometry(Twips::rect(7110, 3000, 990, 360, dpi));
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 }
