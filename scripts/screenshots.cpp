@@ -1,15 +1,21 @@
 // Plays a little of the game in a real window and saves what the screen shows:
-// screenshots <folder>. Run under Xvfb at 1280 x 1024. Also the smoke test of a real
+// screenshots <folder>. Run under Xvfb at any screen size. Also the smoke test of a real
 // window: it fails when the screen does not show the board and the found keyword.
+#include "editor/editform.h"
 #include "shell/mainwindow.h"
+#include "shell/paintpanel.h"
 #include "shell/scoreform.h"
+#include "shell/translations.h"
+#include "shell/widgetdialogs.h"
 #include "support/fakes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -36,11 +42,18 @@ bool expect(const QImage &shot, QPoint at, const QColor &colour, const char *wha
     return false;
 }
 
+// A point given in a widget's design pixels, on the screen.
+QPoint onScreen(const MainWindow &window, const QWidget *widget, QPoint design)
+{
+    return widget->mapTo(&window, (QPointF(design) * window.scale()).toPoint()) + window.pos();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::installDutch(app);
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     TestContext platform;
@@ -61,10 +74,10 @@ int main(int argc, char *argv[])
     window.showFullScreen();
     (void)QTest::qWaitForWindowExposed(&window);
     std::printf("idle board shown after %lld ms\n", started.elapsed());
-    // Slot 1 lies at (20, 20) on the board, which lies 20 pixels inside the window.
     const QImage idle = save(folder, QStringLiteral("idle.png"));
-    bool ok = expect(idle, QPoint(60, 60), QColor(120, 120, 120), "slot 1 inside its frame");
-    ok = expect(idle, QPoint(30, 800), QColor(30, 30, 40), "the board") && ok;
+    bool ok = expect(idle, onScreen(window, window.slotPanels[0], {40, 40}), QColor(120, 120, 120),
+                     "slot 1 inside its frame");
+    ok = expect(idle, onScreen(window, window.board, {10, 780}), QColor(30, 30, 40), "the board") && ok;
 
     platform.dialogs.inputs = {QStringLiteral("Anna")};
     window.startGame();
@@ -76,8 +89,8 @@ int main(int argc, char *argv[])
     window.answerBox->setText(QStringLiteral("zon"));
     const QImage round = save(folder, QStringLiteral("round.png"));
     const int slot = window.controller().round().slotOf[4];
-    const QPoint wiped(40 + 322 * ((slot - 1) % 3) + 300, 40 + 105 * ((slot - 1) / 3) + 80);
-    ok = expect(round, wiped, QColor(0, 225, 0), "the wipe of keyword 2") && ok;
+    ok = expect(round, onScreen(window, window.slotPanels[slot - 1], {300, 80}), QColor(0, 225, 0),
+                "the wipe of keyword 2") && ok;
 
     // The score window as the end of a game shows it, over the board.
     auto *form = new ScoreForm(context, window.controller().scoreList(), &window);
@@ -86,5 +99,23 @@ int main(int argc, char *argv[])
     form->scoreListBox()->setCurrentRow(1);
     save(folder, QStringLiteral("scores.png"));
     delete form;
+
+    // The editor asked to close with a change not saved: the question in Dutch.
+    WidgetDialogs dialogs;
+    const AppContext realDialogs{random, platform.clock, platform.folders, dialogs, platform.printers};
+    auto *editor = new EditForm(realDialogs, window.controller().settings(), &window);
+    editor->show();
+    (void)QTest::qWaitForWindowExposed(editor);
+    editor->keywordBox()->setText(QStringLiteral("kwartet"));
+    for (int i = 0; i < 4; ++i)
+        editor->descriptionBox(i)->setText(QStringList{"vier", "kaartspel", "strijkers", "ik wil van jou"}.at(i));
+    editor->addItem();
+    QTimer::singleShot(400, [&] {
+        save(folder, QStringLiteral("exit-question.png"));
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Cancel)->click();
+    });
+    editor->close();
+    delete editor;
     return ok ? 0 : 1;
 }
