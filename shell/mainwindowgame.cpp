@@ -285,8 +285,10 @@ void MainWindow::showToolsMenu()
 
 void MainWindow::openModal(QWidget *window)
 {
-    // Side windows grow with the main window and open centred over it.
-    WindowScaler::scaleWindow(window, m_scale);
+    // Side windows grow with the main window and open centred over it. They never shrink
+    // below their design: the style's arrows and scroll bars keep their size, so a smaller
+    // window would cut its texts, and at their design size they fit the smallest screens.
+    WindowScaler::scaleWindow(window, std::max(m_scale, 1.0));
     window->move(geometry().center() - QPoint(window->width() / 2, window->height() / 2));
     m_context.dialogs.showModal(window);
 }
