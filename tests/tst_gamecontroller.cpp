@@ -108,7 +108,7 @@ void TestGameController::clockFollowsTheDeadline()
 void TestGameController::answers_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("foundRow");
+    QTest::addColumn<int>("foundRow"); // -1: nothing found
     QTest::newRow("capitals") << "APPEL" << 0;
     QTest::newRow("trailing blank") << "appel " << -1;
     QTest::newRow("blank inside keyword") << "rode kool" << 2;
@@ -127,9 +127,8 @@ void TestGameController::answers()
     startGame();
     m_game->submitAnswer(typed);
     QCOMPARE(m_game->score(), foundRow >= 0 ? 20 : 0);
-    QCOMPARE(found.size(), foundRow >= 0 ? 1 : 0);
-    if (foundRow >= 0)
-        QCOMPARE(found.first().at(0).toInt(), foundRow);
+    QCOMPARE(found.isEmpty() ? -1 : found.takeFirst().at(0).toInt(), foundRow);
+    QVERIFY(found.isEmpty());
 }
 
 void TestGameController::everyFindScoresOnceAndFoundKeywordsScoreNothing()
@@ -196,12 +195,10 @@ void TestGameController::gameEndStoresTheScoreBesideOnesWrittenMeanwhile()
     m_game->revealNext();
     // Another copy of the game finished first and wrote its line.
     m_test->writeData("Scorelijst.lib", s_scoreHeader + "\"0020 - Anna\"\r\n");
-    QSignalSpy ended(m_game, &GameController::gameEnded);
     QStringList atEnd;
     connect(m_game, &GameController::gameEnded, this, [&] { atEnd = m_game->scoreList().texts(); });
     m_test->clock.advance(60000);
     m_game->updateClock();
-    QCOMPARE(ended.size(), 1);
     QCOMPARE(atEnd, QStringList({"-040 -  Bea", "0020 - Anna"}));
     QCOMPARE(m_test->readData("Scorelijst.lib"), s_scoreHeader + "\"-040 -  Bea\"\r\n\"0020 - Anna\"\r\n");
 }

@@ -16,13 +16,11 @@ class TestMainWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void layoutAndSlotFramesOnA1280By1024Screen();
-    void startsIdle();
-    void firstStartWithoutSettingsKeepsTheFirstBorder();
+    void layoutFramesAndBorderOnA1280By1024Screen();
     void playsAWholeGame();
     void findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe();
     void clockEndingDuringAWipeEndsTheGameThere();
-    void helpAndSolutionTexts();
+    void solutionTextOnDoubleClick();
     void exitAskedAndFilesWrittenOnlyOnYes();
 
 private:
@@ -70,7 +68,7 @@ void TestMainWindow::enter(MainWindow *w, const QString &text)
     QTest::keyClick(w->answerBox, Qt::Key_Return);
 }
 
-void TestMainWindow::layoutAndSlotFramesOnA1280By1024Screen()
+void TestMainWindow::layoutFramesAndBorderOnA1280By1024Screen()
 {
     MainWindow *w = makeWindow();
     // In twips, 15 to a pixel: the board 300, 300, 18600 x 13710; the button bar 300, 14160, 18600 x 870;
@@ -89,27 +87,11 @@ void TestMainWindow::layoutAndSlotFramesOnA1280By1024Screen()
         QCOMPARE(slot.pixelColor(j, 50), ring);
         QCOMPARE(slot.pixelColor(150, 99 - j), ring);
     }
-}
-
-void TestMainWindow::startsIdle()
-{
-    MainWindow *w = makeWindow();
-    QCOMPARE(w->slotTexts[11]->text(), QStringLiteral("?"));
-    QVERIFY(w->keywordLabels[0]->isHidden());
-    QCOMPARE(w->answerBox->text(), QStringLiteral("?"));
-    QVERIFY(w->answerBox->isEnabled() && !w->nextButton->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
-    QVERIFY(!w->gameClockTimer->isActive() && w->wallClockTimer->isActive());
-    QCOMPARE(w->puzzleCountLabel->text(), QStringLiteral("3 / "));
-}
-
-void TestMainWindow::firstStartWithoutSettingsKeepsTheFirstBorder()
-{
-    MainWindow *w = makeWindow();
+    // The very first start, without settings, keeps its own border; later starts read the one it saved.
     QCOMPARE(w->palette().color(QPalette::Window), QColor(30, 0, 0));
     delete m_window;
     m_test->random.values = {0.0};
-    w = makeWindow();
-    QCOMPARE(w->palette().color(QPalette::Window), QColor(30, 30, 40));
+    QCOMPARE(makeWindow()->palette().color(QPalette::Window), QColor(30, 30, 40));
 }
 
 void TestMainWindow::playsAWholeGame()
@@ -159,7 +141,6 @@ void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
     // Three answers back to back, each while the wipes of the ones before still run.
     enter(w, QStringLiteral("appel"));
     QVERIFY(w->isWiping());
-    QCOMPARE(w->answerBox->text(), QString());
     enter(w, QStringLiteral("fiets"));
     QTest::mouseClick(w->nextButton, Qt::LeftButton); // "Volgende" mid-wipe gives what it charges
     QCOMPARE(w->answerBox->text(), QStringLiteral("RODE KOOL"));
@@ -174,7 +155,6 @@ void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
     QCOMPARE(w->slotPanels[4]->canvas().pixelColor(305, 87), QColor(120, 120, 120));
     QCOMPARE(w->slotPanels[11]->canvas().pixelColor(12, 12), QColor(0, 225, 225));
     QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
-    QCOMPARE(m_test->dialogs.shown.last().title, QStringLiteral("De Trefkoning"));
 
     m_test->random.values = {0.0, 0.34, 0.67, 0.0};
     QVERIFY(m_test->dialogs.closeNotice());
@@ -207,18 +187,9 @@ void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere()
     QVERIFY(!w->answerBox->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
 }
 
-void TestMainWindow::helpAndSolutionTexts()
+void TestMainWindow::solutionTextOnDoubleClick()
 {
     MainWindow *w = makeWindow();
-    QTest::mouseClick(w->menuButtons[MainWindow::Help], Qt::LeftButton);
-    const ShownDialog help = m_test->dialogs.shown.last();
-    QCOMPARE(help.title, QStringLiteral("De Trefkoning"));
-    QCOMPARE(help.icon, Dialogs::Icon::None);
-    QVERIFY(help.text.startsWith(QStringLiteral("Zoek in elke ronde 3 trefwoorden die door 4 omschrijvingen\r\n")));
-    QVERIFY(help.text.contains(QStringLiteral("keyboard om het te controleren.\r\n\r\nNa 3 goede")));
-    QVERIFY(help.text.endsWith(QStringLiteral("De score wordt dan met 40 punten verminderd.\r\n")));
-    QCOMPARE(help.text.count(QStringLiteral("\r\n")), 18);
-
     startGame(w);
     QTest::mouseDClick(w->puzzleCountLabel, Qt::LeftButton);
     QCOMPARE(m_test->dialogs.shown.last().text,

@@ -124,9 +124,8 @@ void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
     window.layOut(QSize(1920, 1080));
     const double ratio = window.devicePixelRatioF();
     const QImage canvas = window.slotPanels[0]->canvas();
-    QCOMPARE(canvas.devicePixelRatio(), ratio);
-    QCOMPARE(canvas.width(), qRound(window.slotPanels[0]->width() * ratio));
-    // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
+    // Down the middle of the left edge, every device pixel of the frame is one ring's colour;
+    // a canvas drawn at fewer pixels and stretched would blend or fall short of the frame.
     QSet<QRgb> rings;
     for (int j = 0; j <= 8; ++j)
         rings.insert(QColor(60 + 23 * j, 60, 60).rgb());

@@ -7,8 +7,6 @@
 void FakeDialogs::message(const QString &text, const QString &title, Icon icon)
 {
     shown.append({ShownDialog::Message, text, title, icon});
-    if (onMessage)
-        onMessage(text);
 }
 
 void FakeDialogs::notify(const QString &text, const QString &title, const std::function<void()> &closed)

@@ -39,8 +39,6 @@ public:
     std::deque<Answer> threeWayAnswers; // for askYesNoCancel(); an empty queue answers Cancel
     std::deque<QString> inputs;       // for input(); an empty queue cancels
     QList<ShownDialog> shown;
-    // Runs inside message(), as a person would act while a message box is open.
-    std::function<void(const QString &)> onMessage;
     // Runs for each window shown modally, before it is closed and deleted.
     std::function<void(QWidget *)> onWindow;
     std::deque<std::function<void()>> openNotices;
@@ -71,15 +69,14 @@ public:
     int draws = 0;
 };
 
-// Printers of the test's own; the first stands for the system's default.
+// No printer installed, so no test can reach a real one.
 class FakePrinterChoice final : public PrinterChoice
 {
 public:
-    QStringList installed() const override { return printers; }
-    QStringList printers;
+    QStringList installed() const override { return {}; }
 
 protected:
-    QString systemDefault() const override { return printers.value(0); }
+    QString systemDefault() const override { return {}; }
 };
 
 // Fresh fakes and a temporary program folder (with an empty Data folder) for one test.
