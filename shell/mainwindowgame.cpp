@@ -337,8 +337,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
-    gameClockTimer->stop();
-    wallClockTimer->stop();
+    // A window closed before it was laid out has no clocks yet.
+    if (gameClockTimer) {
+        gameClockTimer->stop();
+        wallClockTimer->stop();
+    }
     m_controller.saveData();
     event->accept();
     emit closed();
