@@ -3,96 +3,72 @@
 #include "tools/woordenform.h"
 
 #include <QFile>
-
 #include <QImage>
-#include <QSet>
 #include <QTest>
 
 class TestAssets : public QObject
 {
     Q_OBJECT
 private slots:
-    void picturesLoadAtTheSizesTheBoardUses_data();
-    void picturesLoadAtTheSizesTheBoardUses();
-    void aboutPictureHasExactlyTwoColours();
-    void converterKeepsOnlyWhatTheSearchCanFind_data();
-    void converterKeepsOnlyWhatTheSearchCanFind();
-    void searchTitleNamesTheWordsTheBuildShips();
+    void picturesLoadAtTheSizesTheBoardUses_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("row marker") << ":/pictures/picture1.png" << QSize(60, 36);
+        QTest::newRow("letter tile") << ":/pictures/blur.png" << QSize(20, 28);
+        QTest::newRow("keyword mark") << ":/pictures/img20.png" << QSize(60, 36);
+        QTest::newRow("minimize icon") << ":/pictures/minipic.png" << QSize(20, 20);
+        QTest::newRow("about") << ":/pictures/about.png" << QSize(150, 150);
+        QTest::newRow("icon") << ":/pictures/icon.png" << QSize(256, 256);
+        QTest::newRow("background") << QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art") << QSize(380, 560);
+    }
+    void picturesLoadAtTheSizesTheBoardUses()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QCOMPARE(QImage(path).size(), size);
+    }
+
+    void converterKeepsOnlyWhatTheSearchCanFind_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QList<qsizetype>>("dropped"); // not lower case, not encodable, duplicates
+        // A dropped capital form is no duplicate of the lower-case word after it.
+        QTest::newRow("capitals dropped")
+            << QByteArray("Amsterdam\nappel\nappeL\nKat\nkat\n") << QByteArray("appel\r\nkat\r\n") << QList<qsizetype>{3, 0, 0};
+        QTest::newRow("accents and euro sign to one byte; digits, blanks, apostrophes, hyphens kept")
+            << QByteArray("caf\xC3\xA9\n\xE2\x82\xAC-teken\n06-nummer\n\xC3\xA0 la carte\nauto's\n")
+            << QByteArray("caf\xE9\r\n\x80-teken\r\n06-nummer\r\n\xE0 la carte\r\nauto's\r\n") << QList<qsizetype>{0, 0, 0};
+        QTest::newRow("outside the code page or broken UTF-8 dropped")
+            << QByteArray("\xC5\x82\xC3\xB3" "d\xC5\xBA\nkat\nka\xFFt\n") << QByteArray("kat\r\n") << QList<qsizetype>{0, 2, 0};
+        // Empty lines are no duplicates of each other.
+        QTest::newRow("byte order mark, CR LF, empty lines, first of duplicates kept, no last line end")
+            << QByteArray("\xEF\xBB\xBFkat\r\n\r\n\nhond\nkat") << QByteArray("kat\r\nhond\r\n") << QList<qsizetype>{0, 0, 1};
+    }
+    void converterKeepsOnlyWhatTheSearchCanFind()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QFETCH(QList<qsizetype>, dropped);
+        WordListConverter converter;
+        QCOMPARE(converter.convert(input), output);
+        QCOMPARE(converter.kept(), output.count("\r\n"));
+        QCOMPARE((QList<qsizetype>{converter.notLowerCase(), converter.notEncodable(), converter.duplicates()}), dropped);
+    }
+
+    // The count written when the list was made is the list's own: every line a word.
+    void searchTitleNamesTheWordsTheBuildShips()
+    {
+        QFile list(QStringLiteral(RAADKWARTET_DATA_DIR "/Nederlands.lib"));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        const QString words = QLocale(QLocale::Dutch).toString(list.readAll().count("\r\n"));
+        TestContext test;
+        const Folders shipped = Folders::beside(QStringLiteral(RAADKWARTET_DATA_DIR "/.."), test.folders.programFile());
+        const AppContext context{test.random, test.clock, shipped, test.dialogs, test.printers};
+        QCOMPARE(WoordenForm(context).windowTitle(), "Zoeken in Database (" + words + " Woorden)");
+    }
 };
-
-void TestAssets::picturesLoadAtTheSizesTheBoardUses_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("row marker") << ":/pictures/picture1.png" << QSize(60, 36);
-    QTest::newRow("letter tile") << ":/pictures/blur.png" << QSize(20, 28);
-    QTest::newRow("keyword mark") << ":/pictures/img20.png" << QSize(60, 36);
-    QTest::newRow("minimize icon") << ":/pictures/minipic.png" << QSize(20, 20);
-    QTest::newRow("about") << ":/pictures/about.png" << QSize(150, 150);
-    QTest::newRow("icon") << ":/pictures/icon.png" << QSize(256, 256);
-    QTest::newRow("background") << QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art") << QSize(380, 560);
-}
-
-void TestAssets::picturesLoadAtTheSizesTheBoardUses()
-{
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    QCOMPARE(QImage(path).size(), size);
-}
-
-void TestAssets::aboutPictureHasExactlyTwoColours()
-{
-    const QImage image = QImage(QStringLiteral(":/pictures/about.png")).convertToFormat(QImage::Format_ARGB32);
-    const QRgb *pixels = reinterpret_cast<const QRgb *>(image.constBits()); // 32-bit rows have no padding
-    QCOMPARE(QSet<QRgb>(pixels, pixels + image.width() * image.height()).size(), 2);
-}
-
-void TestAssets::converterKeepsOnlyWhatTheSearchCanFind_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QByteArray>("output");
-    QTest::addColumn<QList<qsizetype>>("dropped"); // not lower case, not encodable, duplicates
-    // A dropped capital form is no duplicate of the lower-case word after it.
-    QTest::newRow("capitals dropped")
-        << QByteArray("Amsterdam\nappel\nappeL\nKat\nkat\n") << QByteArray("appel\r\nkat\r\n") << QList<qsizetype>{3, 0, 0};
-    QTest::newRow("accents and euro sign to one byte")
-        << QByteArray("caf\xC3\xA9\nre\xC3\xBCnie\n\xE2\x82\xAC-teken\n") << QByteArray("caf\xE9\r\nre\xFCnie\r\n\x80-teken\r\n")
-        << QList<qsizetype>{0, 0, 0};
-    QTest::newRow("outside the code page or broken UTF-8 dropped")
-        << QByteArray("\xC5\x82\xC3\xB3" "d\xC5\xBA\nkat\nka\xFFt\n") << QByteArray("kat\r\n") << QList<qsizetype>{0, 2, 0};
-    QTest::newRow("duplicates dropped, first kept, order kept")
-        << QByteArray("kat\nhond\nkat\nhond\nkat\n") << QByteArray("kat\r\nhond\r\n") << QList<qsizetype>{0, 0, 3};
-    QTest::newRow("digits, blanks, apostrophes, hyphens kept")
-        << QByteArray("06-nummer\n\xC3\xA0 la carte\nauto's\n") << QByteArray("06-nummer\r\n\xE0 la carte\r\nauto's\r\n")
-        << QList<qsizetype>{0, 0, 0};
-    QTest::newRow("byte order mark, CR LF, empty lines, no last line end")
-        << QByteArray("\xEF\xBB\xBFkat\r\n\r\n\nhond") << QByteArray("kat\r\nhond\r\n") << QList<qsizetype>{0, 0, 0};
-}
-
-void TestAssets::converterKeepsOnlyWhatTheSearchCanFind()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(QByteArray, output);
-    QFETCH(QList<qsizetype>, dropped);
-    WordListConverter converter;
-    QCOMPARE(converter.convert(input), output);
-    QCOMPARE(converter.kept(), output.count("\r\n"));
-    QCOMPARE((QList<qsizetype>{converter.notLowerCase(), converter.notEncodable(), converter.duplicates()}), dropped);
-    QCOMPARE(converter.skipped(), dropped[0] + dropped[1] + dropped[2]);
-}
-
-// The count written when the list was made is the list's own: every line a word.
-void TestAssets::searchTitleNamesTheWordsTheBuildShips()
-{
-    QFile list(QStringLiteral(RAADKWARTET_DATA_DIR "/Nederlands.lib"));
-    QVERIFY(list.open(QIODevice::ReadOnly));
-    const qint64 words = list.readAll().count("\r\n");
-    TestContext test;
-    const Folders shipped = Folders::beside(QStringLiteral(RAADKWARTET_DATA_DIR "/.."), test.folders.programFile());
-    const AppContext context{test.random, test.clock, shipped, test.dialogs, test.printers};
-    QCOMPARE(WoordenForm(context).windowTitle(), "Zoeken in Database (" + QLocale(QLocale::Dutch).toString(words)
-                                                     + " Woorden)");
-}
 
 QTEST_MAIN(TestAssets)
 #include "tst_assets.moc"
