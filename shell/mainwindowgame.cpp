@@ -15,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -74,6 +73,7 @@ QString helpText()
 
 void MainWindow::connectController()
 {
+    connect(answerBox, &QLineEdit::returnPressed, this, &MainWindow::onAnswerEntered);
     connect(&m_controller, &GameController::gameStarted, this, &MainWindow::onGameStarted);
     connect(&m_controller, &GameController::roundShown, this, &MainWindow::onRoundShown);
     connect(&m_controller, &GameController::keywordFound, this, &MainWindow::onKeywordFound);
@@ -349,16 +349,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == answerBox) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                onAnswerEntered();
-                return true;
-            }
-        } else if (event->type() == QEvent::MouseButtonPress) {
-            answerBox->clear();
-        }
+    if (watched == answerBox && event->type() == QEvent::MouseButtonPress) {
+        answerBox->clear();
     } else if (watched == puzzleCountLabel && event->type() == QEvent::MouseButtonDblClick) {
         showSolution();
         return true;
