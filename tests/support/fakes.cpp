@@ -1,8 +1,18 @@
 #include "support/fakes.h"
 
-#include <QDir>
 #include <QFile>
 #include <QWidget>
+
+// Takes the oldest of the queue, or 'none' when it is empty.
+template <typename T>
+static T takeOldest(std::deque<T> &queue, T none)
+{
+    if (queue.empty())
+        return none;
+    T oldest = queue.front();
+    queue.pop_front();
+    return oldest;
+}
 
 void FakeDialogs::message(const QString &text, const QString &title, Icon icon)
 {
@@ -17,43 +27,28 @@ void FakeDialogs::notify(const QString &text, const QString &title, const std::f
 
 bool FakeDialogs::closeNotice()
 {
-    if (openNotices.empty())
-        return false;
-    const std::function<void()> closed = openNotices.front();
-    openNotices.pop_front();
-    if (closed)
+    const bool open = !openNotices.empty();
+    if (const std::function<void()> closed = takeOldest(openNotices, {}))
         closed();
-    return true;
+    return open;
 }
 
 bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon)
 {
     shown.append({ShownDialog::Question, text, title, icon});
-    if (answers.empty())
-        return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return takeOldest(answers, false);
 }
 
 Dialogs::Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title, Icon icon)
 {
     shown.append({ShownDialog::Question, text, title, icon});
-    if (threeWayAnswers.empty())
-        return Answer::Cancel;
-    const Answer answer = threeWayAnswers.front();
-    threeWayAnswers.pop_front();
-    return answer;
+    return takeOldest(threeWayAnswers, Answer::Cancel);
 }
 
 QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &)
 {
     shown.append({ShownDialog::Input, prompt, title, Icon::None});
-    if (inputs.empty())
-        return QString();
-    const QString answer = inputs.front();
-    inputs.pop_front();
-    return answer;
+    return takeOldest(inputs, QString());
 }
 
 void FakeDialogs::showModal(QWidget *window)
@@ -68,18 +63,7 @@ void FakeDialogs::showModal(QWidget *window)
 double FakeRandom::draw()
 {
     ++draws;
-    if (!values.empty()) {
-        last = values.front();
-        values.pop_front();
-    }
-    return last;
-}
-
-TestContext::TestContext()
-    : folders(Folders::beside(m_dir.path(), m_dir.path() + "/Raadkwartet"))
-    , m_context{random, clock, folders, dialogs, printers}
-{
-    QDir(m_dir.path()).mkpath("Data");
+    return last = takeOldest(values, last);
 }
 
 void TestContext::writeData(const QString &name, const QByteArray &bytes) const

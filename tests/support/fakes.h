@@ -7,11 +7,10 @@
 #include "shell/appcontext.h"
 #include "shell/dialogs.h"
 
-#include <QStringList>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <deque>
-#include <functional>
 
 // What a dialog was asked to show, for the tests to compare.
 struct ShownDialog {
@@ -80,14 +79,13 @@ protected:
 };
 
 // Fresh fakes and a temporary program folder (with an empty Data folder) for one test.
-class TestContext
+struct TestContext
 {
-public:
-    TestContext();
+    TestContext() { QDir(dir.path()).mkpath("Data"); }
 
-    const AppContext &context() const { return m_context; }
-    QString folder() const { return m_dir.path(); }
-    QString dataPath(const QString &name) const { return m_dir.path() + "/Data/" + name; }
+    const AppContext &context() const { return appContext; }
+    QString folder() const { return dir.path(); }
+    QString dataPath(const QString &name) const { return dir.path() + "/Data/" + name; }
     void writeData(const QString &name, const QByteArray &bytes) const;
     QByteArray readData(const QString &name) const;
 
@@ -95,13 +93,8 @@ public:
     FakeClock clock;
     FakeRandom random;
     FakePrinterChoice printers;
-
-private:
-    QTemporaryDir m_dir;
-
-public:
-    const Folders folders;
-
-private:
-    AppContext m_context;
+    // In this order: the folder before the paths in it, the fakes and paths before the context.
+    QTemporaryDir dir;
+    const Folders folders = Folders::beside(dir.path(), dir.path() + "/Raadkwartet");
+    AppContext appContext{random, clock, folders, dialogs, printers};
 };
