@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     window.controller().updateClock();
     window.answerBox->setText(window.controller().round().keywords[1]);
     QTest::keyClick(window.answerBox, Qt::Key_Return);
-    QTest::qWaitFor([&] { return !window.isWiping(); });
+    (void)QTest::qWaitFor([&] { return !window.isWiping(); });
     window.answerBox->setText(QStringLiteral("zon"));
     const QImage round = save(folder, QStringLiteral("round.png"));
     const int slot = window.controller().round().slotOf[4];
