@@ -3,11 +3,13 @@
 // window: it fails when the screen does not show the board and the found keyword.
 #include "editor/editform.h"
 #include "shell/mainwindow.h"
+#include "shell/configform.h"
 #include "shell/paintpanel.h"
 #include "shell/scoreform.h"
 #include "shell/translations.h"
 #include "shell/widgetdialogs.h"
 #include "support/fakes.h"
+#include "tools/woordenform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -117,5 +119,17 @@ int main(int argc, char *argv[])
     });
     editor->close();
     delete editor;
+
+    // The word search and the settings as they look at their design size.
+    for (const char *name : {"Nederlands.lib", "Nederlands.count"})
+        QFile::copy(QStringLiteral(RAADKWARTET_DATA_DIR "/") + QLatin1String(name), platform.dataPath(name));
+    WoordenForm words(context);
+    words.searchTermBox()->setText(QStringLiteral("kwart"));
+    words.search(WoordZoeker::BeginsWith);
+    words.grab().save(folder + QStringLiteral("/woorden.png"));
+    GameSettings settings;
+    settings.speeltijd = 100;
+    ConfigForm config(settings, [](const QColor &) {});
+    config.grab().save(folder + QStringLiteral("/config.png"));
     return ok ? 0 : 1;
 }
