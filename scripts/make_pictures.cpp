@@ -218,7 +218,7 @@ QImage picture1(double scale)
     return image;
 }
 
-// Found marker, laid exactly over Picture1: the same plate in green with a check mark.
+// Found marker, laid exactly over the row marker: the same plate in green with a check mark.
 QImage img20(double scale)
 {
     QImage image = blank(60, 36, scale);
