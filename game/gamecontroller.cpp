@@ -4,7 +4,6 @@
 #include "game/clocktexts.h"
 #include "game/folders.h"
 #include "game/puzzlefile.h"
-#include "game/randomsource.h"
 #include "game/scorefile.h"
 
 namespace {
@@ -19,7 +18,6 @@ const QString scoreFileName = QStringLiteral("Scorelijst.lib");
 
 GameController::GameController(RandomSource &random, const Clock &clock, const Folders &folders, QObject *parent)
     : QObject(parent)
-    , m_random(random)
     , m_clock(clock)
     , m_folders(folders)
     , m_builder(random)

@@ -62,7 +62,6 @@ public:
 
     GameSettings &settings() { return m_settings; }
     ScoreList &scoreList() { return m_scoreList; }
-    const PuzzleList &puzzles() const { return m_puzzles; }
 
 signals:
     // A new game began: the first round follows at once.
@@ -86,7 +85,6 @@ private:
     void setScore(qint32 score);
     void endGame();
 
-    RandomSource &m_random;
     const Clock &m_clock;
     const Folders &m_folders;
     RoundBuilder m_builder;

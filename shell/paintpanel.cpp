@@ -149,13 +149,6 @@ void PaintPanel::resizeEvent(QResizeEvent *)
     update();
 }
 
-void PaintPanel::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
-    QWidget::mousePressEvent(event);
-}
-
 void PaintPanel::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved(event->position().x() / m_scale, event->position().y() / m_scale);

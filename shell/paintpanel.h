@@ -34,14 +34,12 @@ public:
     const QImage &canvas() const;
 
 signals:
-    void clicked();
     // The pointer's position in design pixels.
     void mouseMoved(double x, double y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
