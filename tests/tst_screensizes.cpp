@@ -1,6 +1,7 @@
 #include "shell/keywordtileslabel.h"
 #include "shell/mainwindow.h"
 #include "shell/paintpanel.h"
+#include "shell/scoreform.h"
 #include "support/fakes.h"
 
 #include <QLabel>
@@ -44,6 +45,7 @@ private slots:
     void boardFitsEveryScreen_data();
     void boardFitsEveryScreen();
     void scaledScreensDrawAtTheDevicesPixels();
+    void sideWindowsGrowByTheSameFactorCentredOverTheBoard();
 };
 
 void TestScreenSizes::boardFitsEveryScreen_data()
@@ -115,6 +117,21 @@ void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
         rings.insert(QColor(60 + 23 * j, 60, 60).rgb());
     for (int x = 0; x < frame; ++x)
         QVERIFY2(rings.contains(canvas.pixel(x, canvas.height() / 2)), qPrintable(QString::number(x)));
+}
+
+void TestScreenSizes::sideWindowsGrowByTheSameFactorCentredOverTheBoard()
+{
+    TestContext test;
+    MainWindow window(test.context());
+    window.layOut(QSize(2560, 1440));
+    // The score window's design size, as it is made before it is opened.
+    ScoreList scores;
+    const QSize designSize = ScoreForm(test.context(), scores).size();
+    QRect shown;
+    test.dialogs.onWindow = [&](QWidget *side) { shown = side->geometry(); };
+    window.showScores();
+    QCOMPARE(shown.size(), (QSizeF(designSize) * window.scale()).toSize());
+    QVERIFY((shown.center() - window.geometry().center()).manhattanLength() <= 2);
 }
 
 QTEST_MAIN(TestScreenSizes)
