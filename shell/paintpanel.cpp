@@ -19,7 +19,14 @@ void PaintPanel::setBackColor(const QColor &colour)
 {
     m_back = colour;
     m_drawings.clear();
-    render();
+    invalidate();
+}
+
+void PaintPanel::invalidate()
+{
+    // Painted again from the drawings when next shown or read, once, however many
+    // changes of colour, scale and size come before (laying out a window makes several).
+    m_canvas = QImage();
     update();
 }
 
@@ -28,8 +35,7 @@ void PaintPanel::setScale(double scale)
     if (scale == m_scale)
         return;
     m_scale = scale;
-    render();
-    update();
+    invalidate();
 }
 
 void PaintPanel::add(Drawing drawing, const QRect &area)
@@ -145,8 +151,7 @@ void PaintPanel::paintEvent(QPaintEvent *event)
 
 void PaintPanel::resizeEvent(QResizeEvent *)
 {
-    render();
-    update();
+    invalidate();
 }
 
 void PaintPanel::mouseMoveEvent(QMouseEvent *event)

@@ -51,6 +51,7 @@ private:
 
     void add(Drawing drawing, const QRect &area);
     void paintDrawing(QPainter &painter, const Drawing &drawing) const;
+    void invalidate();
     void render() const;
     bool canvasIsCurrent() const;
     double pixelRatio() const;
