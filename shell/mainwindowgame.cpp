@@ -119,11 +119,8 @@ void MainWindow::startGame()
 
 void MainWindow::onGameStarted(const QString &playerName)
 {
+    // The round that follows at once hides the last game's keywords.
     showPlayerName(playerName);
-    for (int row = 0; row < 3; ++row) {
-        keywordLabels[row]->hide();
-        keywordMarks[row]->hide();
-    }
     answerBox->setEnabled(true);
     setMenuEnabled(false);
     nextButton->setEnabled(true);
