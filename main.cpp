@@ -1,11 +1,11 @@
-#include "editor/printerchoice.h"
+#include "ui/printerchoice.h"
 #include "game/clock.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
 #include "shell/singlecopylock.h"
-#include "shell/translations.h"
-#include "shell/widgetdialogs.h"
+#include "ui/translations.h"
+#include "ui/widgetdialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

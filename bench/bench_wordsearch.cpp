@@ -1,8 +1,8 @@
 // Times the word search over the word list, beside grep -c -F over the same file.
 // Usage: bench_wordsearch [word list]   (default: the build's Data/Nederlands.lib)
 #include "support/fakes.h"
-#include "tools/woordenform.h"
-#include "tools/woordzoeker.h"
+#include "tools/wordsearchwindow.h"
+#include "tools/wordsearch.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -50,16 +50,16 @@ Timing grep(const QString &term, const QString &path)
     });
 }
 
-Timing search(const QString &term, WoordZoeker::Mode mode, const QString &path)
+Timing search(const QString &term, WordSearch::Mode mode, const QString &path)
 {
     return median([&] {
         qint64 found = 0;
-        WoordZoeker(term, mode).search(path, [&](const QStringList &batch) { found += batch.size(); });
+        WordSearch(term, mode).search(path, [&](const QStringList &batch) { found += batch.size(); });
         return found;
     });
 }
 
-Timing window(WoordenForm &form, const QString &term, WoordZoeker::Mode mode)
+Timing window(WordSearchWindow &form, const QString &term, WordSearch::Mode mode)
 {
     return median([&] {
         form.searchTermBox()->setText(term);
@@ -89,19 +89,19 @@ int main(int argc, char **argv)
     // The window reads its list from its own Data folder.
     TestContext platform;
     platform.writeData(QStringLiteral("Nederlands.lib"), bytes);
-    WoordenForm form(platform.context());
+    WordSearchWindow form(platform.context());
     form.show();
     QCoreApplication::processEvents();
 
     struct Case {
         const char *name;
         QString term;
-        WoordZoeker::Mode mode;
+        WordSearch::Mode mode;
     };
-    const Case cases[] = {{"begins with", QStringLiteral("ver"), WoordZoeker::BeginsWith},
-                          {"ends in", QStringLiteral("ing"), WoordZoeker::EndsWith},
-                          {"contains", QStringLiteral("ing"), WoordZoeker::Contains},
-                          {"contains", QStringLiteral("heid"), WoordZoeker::Contains}};
+    const Case cases[] = {{"begins with", QStringLiteral("ver"), WordSearch::BeginsWith},
+                          {"ends in", QStringLiteral("ing"), WordSearch::EndsWith},
+                          {"contains", QStringLiteral("ing"), WordSearch::Contains},
+                          {"contains", QStringLiteral("heid"), WordSearch::Contains}};
 
     std::printf("%-12s %-5s %8s %10s %8s %10s %12s %8s %9s\n", "mode", "term", "found", "search ms", "grep -c",
                 "grep ms", "search/grep", "window", "window ms");

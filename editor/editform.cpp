@@ -3,14 +3,14 @@
 #include "controls/vistabutton.h"
 #include "editor/helppanel.h"
 #include "editor/listprintjob.h"
-#include "editor/printerchoice.h"
+#include "ui/printerchoice.h"
 #include "editor/progressstrip.h"
 #include "editor/puzzleentrycheck.h"
 #include "editor/saveprogress.h"
 #include "game/folders.h"
 #include "game/gamesettings.h"
 #include "game/puzzlefile.h"
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QComboBox>
 #include <QLabel>

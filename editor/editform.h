@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/puzzlelist.h"
-#include "shell/appcontext.h"
+#include "ui/appcontext.h"
 
 #include <QDialog>
 

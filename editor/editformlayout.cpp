@@ -4,7 +4,7 @@
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "editor/helppanel.h"
-#include "editor/printerchoice.h"
+#include "ui/printerchoice.h"
 #include "editor/progressstrip.h"
 #include "editor/saveprogress.h"
 #include "game/folders.h"

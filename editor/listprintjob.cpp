@@ -1,8 +1,8 @@
 #include "editor/listprintjob.h"
 
 #include "editor/painterprintsink.h"
-#include "editor/printerchoice.h"
-#include "shell/dialogs.h"
+#include "ui/printerchoice.h"
+#include "ui/dialogs.h"
 #include "game/clock.h"
 #include "game/folders.h"
 

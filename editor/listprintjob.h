@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/puzzlelist.h"
-#include "shell/appcontext.h"
+#include "ui/appcontext.h"
 
 // Prints the puzzle list to the program's current printer. With no printer installed
 // the same pages go into Datalijst.pdf beside the program, and a message says where.

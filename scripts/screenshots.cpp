@@ -4,12 +4,12 @@
 #include "editor/editform.h"
 #include "shell/mainwindow.h"
 #include "shell/configform.h"
-#include "shell/paintpanel.h"
+#include "ui/paintpanel.h"
 #include "shell/scoreform.h"
-#include "shell/translations.h"
-#include "shell/widgetdialogs.h"
+#include "ui/translations.h"
+#include "ui/widgetdialogs.h"
 #include "support/fakes.h"
-#include "tools/woordenform.h"
+#include "tools/wordsearchwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -123,9 +123,9 @@ int main(int argc, char *argv[])
     // The word search and the settings as they look at their design size.
     for (const char *name : {"Nederlands.lib", "Nederlands.count"})
         QFile::copy(QStringLiteral(RAADKWARTET_DATA_DIR "/") + QLatin1String(name), platform.dataPath(name));
-    WoordenForm words(context);
+    WordSearchWindow words(context);
     words.searchTermBox()->setText(QStringLiteral("kwart"));
-    words.search(WoordZoeker::BeginsWith);
+    words.search(WordSearch::BeginsWith);
     words.grab().save(folder + QStringLiteral("/woorden.png"));
     GameSettings settings;
     settings.speeltijd = 100;

@@ -6,7 +6,7 @@
 #include "game/gamesettings.h"
 #include "common/twips.h"
 #include "game/blanks.h"
-#include "shell/speeltijdtekst.h"
+#include "shell/playingtimetext.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -145,7 +145,7 @@ void ConfigForm::createControls()
 
 void ConfigForm::showMinutes()
 {
-    m_minutesLabel->setText(SpeeltijdTekst::minutesTextFor(m_playingTimeBox->currentText()));
+    m_minutesLabel->setText(PlayingTimeText::minutesTextFor(m_playingTimeBox->currentText()));
     m_minutesLabel->setFixedHeight(m_minutesLabel->heightForWidth(m_minutesLabel->width()));
 }
 
@@ -200,7 +200,7 @@ void ConfigForm::store()
     m_settings.borderRed = m_colourSliders[0]->value();
     m_settings.borderGreen = m_colourSliders[1]->value();
     m_settings.borderBlue = quint8(m_colourSliders[2]->value());
-    m_settings.speeltijd = SpeeltijdTekst::speeltijd(m_playingTimeBox->currentText());
+    m_settings.speeltijd = PlayingTimeText::speeltijd(m_playingTimeBox->currentText());
     if (m_setBorderColour)
         m_setBorderColour(m_settings.borderColour());
     accept();

@@ -7,6 +7,8 @@
 class KeywordTilesLabel : public QLabel
 {
     Q_OBJECT
+    // Read by the window scaler, which multiplies it by a window's factor.
+    Q_PROPERTY(double scale READ scale WRITE setScale)
 public:
     static constexpr int TileWidth = 20;
     static constexpr int TileTop = 4;     // the tiles start 4 pixels below the row
@@ -17,6 +19,7 @@ public:
     QSize sizeHint() const override;
     // Design pixels to the widget's pixels, as the board around it is scaled.
     void setScale(double scale);
+    double scale() const { return m_scale; }
 
 protected:
     QRectF tile(int index) const;

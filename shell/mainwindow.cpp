@@ -5,9 +5,9 @@
 #include "common/twips.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
-#include "shell/paintpanel.h"
+#include "ui/paintpanel.h"
 #include "shell/keywordtileslabel.h"
-#include "shell/windowscaler.h"
+#include "ui/windowscaler.h"
 
 #include <QLabel>
 #include <QLineEdit>

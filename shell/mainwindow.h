@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/gamecontroller.h"
-#include "shell/appcontext.h"
+#include "ui/appcontext.h"
 
 #include <QImage>
 #include <QWidget>

@@ -6,12 +6,12 @@
 #include "game/clock.h"
 #include "game/clocktexts.h"
 #include "shell/configform.h"
-#include "shell/dialogs.h"
-#include "shell/paintpanel.h"
+#include "ui/dialogs.h"
+#include "ui/paintpanel.h"
 #include "shell/scoreform.h"
-#include "shell/windowscaler.h"
-#include "tools/spreekwoordform.h"
-#include "tools/woordenform.h"
+#include "ui/windowscaler.h"
+#include "tools/proverbswindow.h"
+#include "tools/wordsearchwindow.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -313,12 +313,12 @@ void MainWindow::openSettings()
 
 void MainWindow::openWordSearch()
 {
-    openModal(new WoordenForm(m_context, this));
+    openModal(new WordSearchWindow(m_context, this));
 }
 
 void MainWindow::openProverbs()
 {
-    openModal(new SpreekwoordForm(m_context, this));
+    openModal(new ProverbsWindow(m_context, this));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

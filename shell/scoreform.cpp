@@ -6,7 +6,7 @@
 #include "game/folders.h"
 #include "game/scorefile.h"
 #include "game/scorelist.h"
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QFrame>
 #include <QGuiApplication>

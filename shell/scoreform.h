@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/appcontext.h"
+#include "ui/appcontext.h"
 
 #include <QDialog>
 

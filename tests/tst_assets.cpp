@@ -1,6 +1,6 @@
 #include "game/wordlistconverter.h"
 #include "support/fakes.h"
-#include "tools/woordenform.h"
+#include "tools/wordsearchwindow.h"
 
 #include <QFile>
 #include <QImage>
@@ -66,7 +66,7 @@ private slots:
         TestContext test;
         const Folders shipped = Folders::beside(QStringLiteral(RAADKWARTET_DATA_DIR "/.."), test.folders.programFile());
         const AppContext context{test.random, test.clock, shipped, test.dialogs, test.printers};
-        QCOMPARE(WoordenForm(context).windowTitle(), "Zoeken in Database (" + words + " Woorden)");
+        QCOMPARE(WordSearchWindow(context).windowTitle(), "Zoeken in Database (" + words + " Woorden)");
     }
 };
 

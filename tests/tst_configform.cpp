@@ -1,7 +1,7 @@
 #include "controls/vistabutton.h"
 #include "game/gamesettings.h"
 #include "shell/configform.h"
-#include "shell/translations.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "game/scorelist.h"
 #include "shell/mainwindow.h"
 #include "support/fakes.h"
-#include "tools/woordenform.h"
+#include "tools/wordsearchwindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -88,9 +88,9 @@ private slots:
             ScoreFile::load(test.dataPath(name), scores);
             got = scores.texts();
         } else if (name == "Nederlands.lib") {
-            WoordenForm form(test.context());
+            WordSearchWindow form(test.context());
             form.searchTermBox()->setText(QStringLiteral("kaas"));
-            form.modeButton(WoordZoeker::Contains)->setChecked(true);
+            form.modeButton(WordSearch::Contains)->setChecked(true);
             form.search();
             got = QStringList{form.foundCountLabel()->text()};
         } else {

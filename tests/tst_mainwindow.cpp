@@ -1,6 +1,6 @@
 #include "controls/vistabutton.h"
 #include "shell/mainwindow.h"
-#include "shell/paintpanel.h"
+#include "ui/paintpanel.h"
 #include "support/fakes.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "shell/keywordtileslabel.h"
 #include "shell/mainwindow.h"
-#include "shell/paintpanel.h"
+#include "ui/paintpanel.h"
 #include "shell/scoreform.h"
 #include "support/fakes.h"
 

@@ -33,9 +33,9 @@ bool FakeDialogs::closeNotice()
     return open;
 }
 
-bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon)
+bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer)
 {
-    shown.append({ShownDialog::Question, text, title, icon});
+    shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});
     return takeOldest(answers, false);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "editor/printerchoice.h"
+#include "ui/printerchoice.h"
 #include "game/clock.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
-#include "shell/appcontext.h"
-#include "shell/dialogs.h"
+#include "ui/appcontext.h"
+#include "ui/dialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,6 +18,8 @@ struct ShownDialog {
     QString text;
     QString title;
     Dialogs::Icon icon = Dialogs::Icon::None;
+    // For a Yes/No question, the button Enter would press.
+    Dialogs::Answer defaultAnswer = Dialogs::Answer::Yes;
 };
 
 // Answers dialogs from queues instead of a person; records everything shown.
@@ -26,7 +28,7 @@ class FakeDialogs final : public Dialogs
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
     void notify(const QString &text, const QString &title, const std::function<void()> &closed) override;
-    bool ask(const QString &text, const QString &title, Icon icon) override;
+    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override;
     Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
     void showModal(QWidget *window) override;

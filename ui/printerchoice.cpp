@@ -1,4 +1,4 @@
-#include "editor/printerchoice.h"
+#include "ui/printerchoice.h"
 
 #include <QPrinterInfo>
 

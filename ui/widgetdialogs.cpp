@@ -1,4 +1,4 @@
-#include "shell/widgetdialogs.h"
+#include "ui/widgetdialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -36,10 +36,11 @@ void WidgetDialogs::message(const QString &text, const QString &title, Icon icon
     box.exec();
 }
 
-bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon)
+bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer)
 {
     QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

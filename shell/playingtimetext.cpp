@@ -1,4 +1,4 @@
-#include "shell/speeltijdtekst.h"
+#include "shell/playingtimetext.h"
 
 #include <QLocale>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace SpeeltijdTekst {
+namespace PlayingTimeText {
 
 namespace {
 
@@ -92,4 +92,4 @@ qint32 speeltijd(const QString &text)
     return qint32(value);
 }
 
-} // namespace SpeeltijdTekst
+} // namespace PlayingTimeText

@@ -1,13 +1,13 @@
-#include "tools/woordenform.h"
+#include "tools/wordsearchwindow.h"
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "game/folders.h"
 #include "game/blanks.h"
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 #include "tools/wordcountfile.h"
-#include "tools/woordenlijstmodel.h"
+#include "tools/wordlistmodel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,14 +29,14 @@ const QString s_wordList = QStringLiteral("Nederlands.lib");
 
 } // namespace
 
-WoordenForm::WoordenForm(const AppContext &context, QWidget *parent)
+WordSearchWindow::WordSearchWindow(const AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
 {
     createControls();
 }
 
-QString WoordenForm::title() const
+QString WordSearchWindow::title() const
 {
     const QString title = QStringLiteral("Zoeken in Database");
     const std::optional<qint64> words = WordCountFile::read(
@@ -48,7 +48,7 @@ QString WoordenForm::title() const
         + QStringLiteral(" Woorden)");
 }
 
-void WoordenForm::createControls()
+void WordSearchWindow::createControls()
 {
     setWindowTitle(title());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -61,7 +61,7 @@ void WoordenForm::createControls()
         move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
-    m_words = new WoordenLijstModel(this);
+    m_words = new WordListModel(this);
     m_resultList = new QListView(this);
     m_resultList->setGeometry(Twips::rect(150, 180, 3300, 3180, dpi));
     m_resultList->setFont(Look::arial(9.75));
@@ -95,7 +95,7 @@ void WoordenForm::createControls()
         m_modeButtons[i]->setGeometry(Twips::rect(4050, 900 + 330 * i, 4050, 330, dpi));
         m_modeButtons[i]->setFont(Look::arial(9.75));
     }
-    m_modeButtons[WoordZoeker::BeginsWith]->setChecked(true);
+    m_modeButtons[WordSearch::BeginsWith]->setChecked(true);
 
     // The frame lies behind the button, 30 twips outside it on every side.
     m_startButtonFrame = new QFrame(this);
@@ -108,7 +108,7 @@ void WoordenForm::createControls()
     m_startButton->setNoBackground(true);
     m_startButton->setFont(Look::arial(9.75));
     m_startButton->setGeometry(Twips::rect(3900, 2250, 990, 330, dpi));
-    connect(m_startButton, &VistaButton::clicked, this, qOverload<>(&WoordenForm::search));
+    connect(m_startButton, &VistaButton::clicked, this, qOverload<>(&WordSearchWindow::search));
 
     m_startHintLabel = label(QStringLiteral("Start met zoeken"), 4980, 2295);
     Look::setColour(m_startHintLabel, QPalette::WindowText, QColor(190, 0, 0));
@@ -122,7 +122,7 @@ void WoordenForm::createControls()
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 }
 
-void WoordenForm::search()
+void WordSearchWindow::search()
 {
     const QString term = trimBlanks(m_searchTermBox->text());
     if (term.isEmpty()) {
@@ -133,7 +133,7 @@ void WoordenForm::search()
         m_context.dialogs.message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"), Dialogs::applicationTitle());
         return;
     }
-    for (const WoordZoeker::Mode mode : {WoordZoeker::BeginsWith, WoordZoeker::EndsWith, WoordZoeker::Contains}) {
+    for (const WordSearch::Mode mode : {WordSearch::BeginsWith, WordSearch::EndsWith, WordSearch::Contains}) {
         if (m_modeButtons[mode]->isChecked()) {
             search(mode);
             return;
@@ -141,13 +141,13 @@ void WoordenForm::search()
     }
 }
 
-void WoordenForm::search(WoordZoeker::Mode mode)
+void WordSearchWindow::search(WordSearch::Mode mode)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_words->clear();
     // The term keeps any blanks typed around it: they are part of what is looked for.
     m_searchTermBox->setText(QLocale().toLower(m_searchTermBox->text()));
-    const WoordZoeker searcher(m_searchTermBox->text(), mode);
+    const WordSearch searcher(m_searchTermBox->text(), mode);
 
     QElapsedTimer sinceShown;
     sinceShown.start();
@@ -171,13 +171,13 @@ void WoordenForm::search(WoordZoeker::Mode mode)
 
 // Lets the list lay out and paint what it holds now. Typing and clicks wait until the
 // search is over, so the search cannot be started again from inside itself.
-void WoordenForm::showListSoFar()
+void WordSearchWindow::showListSoFar()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // A click into the term box clears it for a new term.
-bool WoordenForm::eventFilter(QObject *watched, QEvent *event)
+bool WordSearchWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_searchTermBox && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {

@@ -8,7 +8,7 @@ class QIODevice;
 // The proverbs and their meaning fields from Data/Spreekwoorden.lib, as two parallel
 // lists in file order. Each non-blank line is "proverb -/- meaning field"; the meaning
 // field opens with a 12-character lead-in that is not part of the meaning.
-class SpreekwoordenLijst
+class ProverbList
 {
 public:
     // Reads every line of the device (already open). Stops at the first non-blank line

@@ -9,10 +9,10 @@ class QIODevice;
 // memory whole. A line ends at CR LF, LF or a lone CR (also when the CR and the LF
 // arrive in different chunks); a last line without a line end still counts, and an
 // empty stretch after the last line end does not.
-class RegelLezer
+class LineReader
 {
 public:
-    explicit RegelLezer(QIODevice &device, qint64 chunkSize = 256 * 1024);
+    explicit LineReader(QIODevice &device, qint64 chunkSize = 256 * 1024);
 
     // The next line without its line end, as bytes. The view is valid until the next
     // call. False at the end of the data and after a read error (see failed()).

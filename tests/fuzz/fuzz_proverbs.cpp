@@ -1,6 +1,6 @@
 #include "fuzzsupport.h"
 
-#include "tools/spreekwoordenlijst.h"
+#include "tools/proverblist.h"
 
 #include <QBuffer>
 
@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    SpreekwoordenLijst list;
+    ProverbList list;
     (void)list.load(buffer);
     FUZZ_CHECK(list.proverbs().size() == list.meaningFields().size());
     for (const QString &field : list.meaningFields())
-        (void)SpreekwoordenLijst::meaning(field);
+        (void)ProverbList::meaning(field);
     return 0;
 }

@@ -13,6 +13,8 @@
 class PaintPanel : public QWidget
 {
     Q_OBJECT
+    // Read by the window scaler, which multiplies it by a window's factor.
+    Q_PROPERTY(double scale READ scale WRITE setScale)
 public:
     explicit PaintPanel(QWidget *parent = nullptr);
 

@@ -1,11 +1,11 @@
-#include "tools/woordzoeker.h"
+#include "tools/wordsearch.h"
 
 #include "common/cp1252.h"
-#include "tools/regellezer.h"
+#include "tools/linereader.h"
 
 #include <QFile>
 
-WoordZoeker::WoordZoeker(const QString &term, Mode mode)
+WordSearch::WordSearch(const QString &term, Mode mode)
     : m_mode(mode)
 {
     bool ok = true;
@@ -14,7 +14,7 @@ WoordZoeker::WoordZoeker(const QString &term, Mode mode)
     m_matcher.setPattern(m_term);
 }
 
-bool WoordZoeker::matches(QByteArrayView line) const
+bool WordSearch::matches(QByteArrayView line) const
 {
     if (!m_canOccur || line.size() < m_term.size())
         return false;
@@ -26,10 +26,10 @@ bool WoordZoeker::matches(QByteArrayView line) const
     return false;
 }
 
-bool WoordZoeker::search(QIODevice &device, const std::function<void(const QStringList &)> &found,
+bool WordSearch::search(QIODevice &device, const std::function<void(const QStringList &)> &found,
                          qint64 chunkSize) const
 {
-    RegelLezer reader(device, chunkSize);
+    LineReader reader(device, chunkSize);
     QStringList batch;
     int chunk = 0;
     QByteArrayView line;
@@ -49,7 +49,7 @@ bool WoordZoeker::search(QIODevice &device, const std::function<void(const QStri
     return !reader.failed();
 }
 
-bool WoordZoeker::search(const QString &path, const std::function<void(const QStringList &)> &found) const
+bool WordSearch::search(const QString &path, const std::function<void(const QStringList &)> &found) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,12 +1,12 @@
 #include "support/fakes.h"
-#include "tools/spreekwoordenlijst.h"
-#include "tools/spreekwoordform.h"
+#include "tools/proverblist.h"
+#include "tools/proverbswindow.h"
 
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QTest>
 
-class TestSpreekwoorden : public QObject
+class TestProverbs : public QObject
 {
     Q_OBJECT
 private slots:
@@ -32,7 +32,7 @@ private slots:
         QFETCH(bool, complete);
         TestContext test;
         test.writeData("Spreekwoorden.lib", bytes);
-        SpreekwoordForm form(test.context());
+        ProverbsWindow form(test.context());
         QStringList shownPairs;
         for (int i = 0; i < form.proverbList()->count(); ++i)
             shownPairs << form.proverbList()->item(i)->text() + '|' + form.meaningFields().value(i);
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QString, meaning);
         TestContext test;
         test.writeData("Spreekwoorden.lib", "Een -/- 123456789012eerste\r\nTwee -/- " + field + "\r\n");
-        SpreekwoordForm form(test.context());
+        ProverbsWindow form(test.context());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QListWidget *list = form.proverbList();
@@ -75,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSpreekwoorden)
-#include "tst_spreekwoorden.moc"
+QTEST_MAIN(TestProverbs)
+#include "tst_proverbs.moc"

@@ -5,7 +5,7 @@
 
 // The words found by a search. Words arrive in batches of thousands; each batch is one
 // insertion, so the view lays out once per batch instead of once per word.
-class WoordenLijstModel : public QAbstractListModel
+class WordListModel : public QAbstractListModel
 {
     Q_OBJECT
 public:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/appcontext.h"
-#include "tools/woordzoeker.h"
+#include "ui/appcontext.h"
+#include "tools/wordsearch.h"
 
 #include <QDialog>
 
@@ -11,25 +11,25 @@ class QLineEdit;
 class QListView;
 class QRadioButton;
 class VistaButton;
-class WoordenLijstModel;
+class WordListModel;
 
 // Looks words up in Data/Nederlands.lib: those that begin with, end with or contain a
 // term. The list is read anew at every search and shown while it is read.
-class WoordenForm : public QDialog
+class WordSearchWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit WoordenForm(const AppContext &context, QWidget *parent = nullptr);
+    explicit WordSearchWindow(const AppContext &context, QWidget *parent = nullptr);
 
     // The search the Start button begins: the typed term in the chosen way.
     void search();
     // One search of the typed term in the given way, whatever option is checked; no
     // check of the term.
-    void search(WoordZoeker::Mode mode);
+    void search(WordSearch::Mode mode);
 
     QListView *resultList() const { return m_resultList; }
     QLineEdit *searchTermBox() const { return m_searchTermBox; }
-    QRadioButton *modeButton(WoordZoeker::Mode mode) const { return m_modeButtons[mode]; }
+    QRadioButton *modeButton(WordSearch::Mode mode) const { return m_modeButtons[mode]; }
     VistaButton *startButton() const { return m_startButton; }
     QLabel *foundCountLabel() const { return m_foundCountLabel; }
 
@@ -42,7 +42,7 @@ private:
     void showListSoFar();
 
     AppContext m_context;
-    WoordenLijstModel *m_words = nullptr;
+    WordListModel *m_words = nullptr;
     QListView *m_resultList = nullptr;
     QLineEdit *m_searchTermBox = nullptr;
     QLabel *m_searchTermLabel = nullptr;

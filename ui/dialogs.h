@@ -21,8 +21,10 @@ public:
     // A message with only an OK button that does not hold up the caller: timers and the
     // game clock run on while it is open. 'closed' runs once it has been dismissed.
     virtual void notify(const QString &text, const QString &title, const std::function<void()> &closed) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool ask(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
+    // A Yes/No question; true for Yes. 'defaultAnswer' is the button Enter presses: No
+    // where Yes would lose something the player cannot get back.
+    virtual bool ask(const QString &text, const QString &title, Icon icon = Icon::None,
+                     Answer defaultAnswer = Answer::Yes) = 0;
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
     // An input box; cancelling gives an empty text.

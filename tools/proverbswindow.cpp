@@ -1,11 +1,11 @@
-#include "tools/spreekwoordform.h"
+#include "tools/proverbswindow.h"
 
 #include "common/twips.h"
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "game/folders.h"
-#include "shell/dialogs.h"
-#include "tools/spreekwoordenlijst.h"
+#include "ui/dialogs.h"
+#include "tools/proverblist.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,7 +18,7 @@ const QString s_title = QStringLiteral("Spreekwoorden en Gezegden");
 
 } // namespace
 
-SpreekwoordForm::SpreekwoordForm(const AppContext &context, QWidget *parent)
+ProverbsWindow::ProverbsWindow(const AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
 {
@@ -26,7 +26,7 @@ SpreekwoordForm::SpreekwoordForm(const AppContext &context, QWidget *parent)
     loadProverbs();
 }
 
-void SpreekwoordForm::createControls()
+void ProverbsWindow::createControls()
 {
     setWindowTitle(s_title);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -43,7 +43,7 @@ void SpreekwoordForm::createControls()
     m_proverbList->setGeometry(Twips::rect(180, 225, 7620, 2250, dpi));
     Look::setColour(m_proverbList, QPalette::Base, QColor(30, 0, 0));
     Look::setColour(m_proverbList, QPalette::Text, QColor(250, 250, 210));
-    connect(m_proverbList, &QListWidget::itemDoubleClicked, this, &SpreekwoordForm::showMeaning);
+    connect(m_proverbList, &QListWidget::itemDoubleClicked, this, &ProverbsWindow::showMeaning);
 
     m_hintLabel = new QLabel(QStringLiteral("Dubbelklik op een item is de betekenis."), this);
     m_hintLabel->setFont(Look::arial(9.75));
@@ -58,10 +58,10 @@ void SpreekwoordForm::createControls()
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 }
 
-void SpreekwoordForm::loadProverbs()
+void ProverbsWindow::loadProverbs()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    SpreekwoordenLijst list;
+    ProverbList list;
     const bool read = list.load(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
     // A failure keeps what was read before it.
     m_proverbList->addItems(list.proverbs());
@@ -77,10 +77,10 @@ void SpreekwoordForm::loadProverbs()
 
 // A double click lands on an item, so one is always current; an empty list has none
 // and nothing is shown.
-void SpreekwoordForm::showMeaning()
+void ProverbsWindow::showMeaning()
 {
     const int i = m_proverbList->currentRow();
     if (i < 0 || i >= m_meaningFields.size())
         return;
-    m_context.dialogs.message(SpreekwoordenLijst::meaning(m_meaningFields.at(i)), QStringLiteral("Betekenis"));
+    m_context.dialogs.message(ProverbList::meaning(m_meaningFields.at(i)), QStringLiteral("Betekenis"));
 }

@@ -1,7 +1,7 @@
-#include "tools/spreekwoordenlijst.h"
+#include "tools/proverblist.h"
 
 #include "common/cp1252.h"
-#include "tools/regellezer.h"
+#include "tools/linereader.h"
 
 #include <QFile>
 #include <QLocale>
@@ -22,9 +22,9 @@ bool onlyBlanks(const QString &line)
 
 } // namespace
 
-bool SpreekwoordenLijst::load(QIODevice &device)
+bool ProverbList::load(QIODevice &device)
 {
-    RegelLezer reader(device);
+    LineReader reader(device);
     QByteArrayView bytes;
     while (reader.next(bytes)) {
         const QString line = Cp1252::decode(bytes.toByteArray());
@@ -42,7 +42,7 @@ bool SpreekwoordenLijst::load(QIODevice &device)
     return !reader.failed();
 }
 
-bool SpreekwoordenLijst::load(const QString &path)
+bool ProverbList::load(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -50,7 +50,7 @@ bool SpreekwoordenLijst::load(const QString &path)
     return load(file);
 }
 
-QString SpreekwoordenLijst::meaning(const QString &field)
+QString ProverbList::meaning(const QString &field)
 {
     const QString meaning = field.mid(s_leadIn);
     if (meaning.isEmpty())

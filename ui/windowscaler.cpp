@@ -1,7 +1,5 @@
-#include "shell/windowscaler.h"
+#include "ui/windowscaler.h"
 
-#include "shell/keywordtileslabel.h"
-#include "shell/paintpanel.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>
@@ -43,10 +41,11 @@ void scaleWidget(QWidget *widget, double factor)
     // Fonts first: labels that size themselves to their text then do so at the new size.
     if (widget->testAttribute(Qt::WA_SetFont))
         scaleFont(widget, factor);
-    if (auto *panel = qobject_cast<PaintPanel *>(widget))
-        panel->setScale(panel->scale() * factor);
-    if (auto *tiles = qobject_cast<KeywordTilesLabel *>(widget))
-        tiles->setScale(factor);
+    // Widgets that draw their design themselves (the board, the keyword tiles) say so
+    // with a 'scale' property; the rest are scaled through their geometry and font.
+    const QVariant drawnScale = widget->property("scale");
+    if (drawnScale.isValid())
+        widget->setProperty("scale", drawnScale.toDouble() * factor);
     else if (auto *label = qobject_cast<QLabel *>(widget); label && !label->pixmap().isNull())
         label->setScaledContents(true);
     if (auto *header = qobject_cast<QHeaderView *>(widget)) {

@@ -1,6 +1,6 @@
 #include "controls/vistabutton.h"
 #include "support/fakes.h"
-#include "tools/woordenform.h"
+#include "tools/wordsearchwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-class TestWoordenForm : public QObject
+class TestWordSearchWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -19,7 +19,7 @@ private slots:
         // duplicate and a last line without line end.
         m_test->writeData("Nederlands.lib", "aanval\r\navondrood\r\nrood\r\nroodborst\r\nRoodkapje\r\n\r\n rood\r\n"
                                             "broodrooster\r\nroodborst\r\nro");
-        m_form = std::make_unique<WoordenForm>(m_test->context());
+        m_form = std::make_unique<WordSearchWindow>(m_test->context());
     }
     void cleanup() { m_form.reset(); }
     // Capitals in the term are lowered; after a refusal the earlier results stay.
@@ -44,8 +44,8 @@ private slots:
         QFETCH(QStringList, words);
         QFETCH(QString, message);
 
-        search("aanval", WoordZoeker::EndsWith);
-        search(typed, WoordZoeker::Mode(mode));
+        search("aanval", WordSearch::EndsWith);
+        search(typed, WordSearch::Mode(mode));
         QCOMPARE(found(), words);
         QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden gevonden...");
         QCOMPARE(m_test->dialogs.shown.value(0).text, message);
@@ -58,11 +58,11 @@ private slots:
         for (int i = 0; i < 25000; ++i)
             words << QStringLiteral("woord%1").arg(i);
         m_test->writeData("Nederlands.lib", words.join("\r\nx\r\n").toLatin1());
-        search("woo", WoordZoeker::BeginsWith);
+        search("woo", WordSearch::BeginsWith);
         QCOMPARE(found(), words);
 
         QVERIFY(QFile::remove(m_test->dataPath("Nederlands.lib")));
-        search("aan", WoordZoeker::Contains);
+        search("aan", WordSearch::Contains);
         QVERIFY(found().isEmpty());
         QCOMPARE(m_test->dialogs.shown.value(0).text, QString("Kan de database niet vinden!"));
     }
@@ -85,11 +85,11 @@ private slots:
         m_test->writeData("Nederlands.lib", QByteArray(1000, 'a'));
         if (!count.isEmpty())
             m_test->writeData("Nederlands.count", count);
-        QCOMPARE(WoordenForm(m_test->context()).windowTitle(), title);
+        QCOMPARE(WordSearchWindow(m_test->context()).windowTitle(), title);
     }
 
 private:
-    void search(const QString &typed, WoordZoeker::Mode mode)
+    void search(const QString &typed, WordSearch::Mode mode)
     {
         m_form->searchTermBox()->setText(typed);
         QTest::mouseClick(m_form->modeButton(mode), Qt::LeftButton);
@@ -104,8 +104,8 @@ private:
     }
 
     std::unique_ptr<TestContext> m_test;
-    std::unique_ptr<WoordenForm> m_form;
+    std::unique_ptr<WordSearchWindow> m_form;
 };
 
-QTEST_MAIN(TestWoordenForm)
-#include "tst_woordenform.moc"
+QTEST_MAIN(TestWordSearchWindow)
+#include "tst_wordsearchwindow.moc"

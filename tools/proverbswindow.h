@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/appcontext.h"
+#include "ui/appcontext.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -10,11 +10,11 @@ class QListWidget;
 class VistaButton;
 
 // Proverbs and sayings from Data/Spreekwoorden.lib; a double click shows the meaning.
-class SpreekwoordForm : public QDialog
+class ProverbsWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit SpreekwoordForm(const AppContext &context, QWidget *parent = nullptr);
+    explicit ProverbsWindow(const AppContext &context, QWidget *parent = nullptr);
 
     // The meaning of the current proverb, in a message.
     void showMeaning();

@@ -5,7 +5,7 @@
 #include <optional>
 
 // The playing time as the settings window reads and shows it.
-namespace SpeeltijdTekst {
+namespace PlayingTimeText {
 
 // The number a text starts with (after blanks), with a point as decimal separator:
 // "45", "-3", "12.5 sec", "1e3". Nothing when the text does not start with a number.
@@ -23,4 +23,4 @@ QString minutesTextFor(const QString &text);
 // there is none, kept within the range of the record's field.
 qint32 speeltijd(const QString &text);
 
-} // namespace SpeeltijdTekst
+} // namespace PlayingTimeText

@@ -1,4 +1,4 @@
-#include "shell/paintpanel.h"
+#include "ui/paintpanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -12,13 +12,13 @@ class QIODevice;
 // One search of the word list: which lines match a term in one of three ways. The term
 // is compared exactly, case and blanks included; lines are Windows-1252 and are
 // compared as bytes, so only the lines found are ever decoded.
-class WoordZoeker
+class WordSearch
 {
 public:
     // The option buttons of the search window, in their order.
     enum Mode : qint16 { BeginsWith = 0, EndsWith = 1, Contains = 2 };
 
-    WoordZoeker(const QString &term, Mode mode);
+    WordSearch(const QString &term, Mode mode);
 
     bool matches(QByteArrayView line) const;
 

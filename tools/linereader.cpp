@@ -1,14 +1,14 @@
-#include "tools/regellezer.h"
+#include "tools/linereader.h"
 
 #include <QIODevice>
 
-RegelLezer::RegelLezer(QIODevice &device, qint64 chunkSize)
+LineReader::LineReader(QIODevice &device, qint64 chunkSize)
     : m_device(device)
     , m_chunkSize(qMax<qint64>(chunkSize, 1))
 {
 }
 
-bool RegelLezer::next(QByteArrayView &line)
+bool LineReader::next(QByteArrayView &line)
 {
     for (;;) {
         const char *begin = m_buffer.constData() + m_pos;
@@ -43,7 +43,7 @@ bool RegelLezer::next(QByteArrayView &line)
 
 // Drops the lines already handed out and appends the next chunk; false at the end of
 // the data or on an error.
-bool RegelLezer::fill()
+bool LineReader::fill()
 {
     m_buffer.remove(0, m_pos);
     m_pos = 0;

@@ -1,11 +1,11 @@
-#include "tools/woordenlijstmodel.h"
+#include "tools/wordlistmodel.h"
 
-int WoordenLijstModel::rowCount(const QModelIndex &parent) const
+int WordListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_words.size());
 }
 
-QVariant WoordenLijstModel::data(const QModelIndex &index, int role) const
+QVariant WordListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_words.size())
         return QVariant();
@@ -14,7 +14,7 @@ QVariant WoordenLijstModel::data(const QModelIndex &index, int role) const
     return QVariant();
 }
 
-void WoordenLijstModel::append(const QStringList &words)
+void WordListModel::append(const QStringList &words)
 {
     if (words.isEmpty())
         return;
@@ -24,7 +24,7 @@ void WoordenLijstModel::append(const QStringList &words)
     endInsertRows();
 }
 
-void WoordenLijstModel::clear()
+void WordListModel::clear()
 {
     beginResetModel();
     m_words.clear();

@@ -1,4 +1,4 @@
-#include "shell/translations.h"
+#include "ui/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
