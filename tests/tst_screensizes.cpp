@@ -5,6 +5,7 @@
 #include "support/fakes.h"
 
 #include <QLabel>
+#include <QMap>
 #include <QSet>
 #include <QTest>
 
@@ -35,6 +36,13 @@ QRect shownArea(const QWidget *widget)
     return QRect(label->pos(), QSize(width, label->height()));
 }
 
+// Each side window by the main window's command that opens it.
+const QMap<QString, void (MainWindow::*)()> s_sideWindows = {
+    {QStringLiteral("settings"), &MainWindow::openSettings}, {QStringLiteral("editor"), &MainWindow::openEditor},
+    {QStringLiteral("scores"), &MainWindow::showScores},     {QStringLiteral("wordsearch"), &MainWindow::openWordSearch},
+    {QStringLiteral("proverbs"), &MainWindow::openProverbs}, {QStringLiteral("about"), &MainWindow::showAbout},
+};
+
 } // namespace
 
 // The main window on the screens players have, from a small laptop to 4K.
@@ -46,6 +54,8 @@ private slots:
     void boardFitsEveryScreen();
     void scaledScreensDrawAtTheDevicesPixels();
     void sideWindowsGrowByTheSameFactorCentredOverTheBoard();
+    void sideWindowLabelsShowTheirWholeText_data();
+    void sideWindowLabelsShowTheirWholeText();
 };
 
 void TestScreenSizes::boardFitsEveryScreen_data()
@@ -132,6 +142,50 @@ void TestScreenSizes::sideWindowsGrowByTheSameFactorCentredOverTheBoard()
     window.showScores();
     QCOMPARE(shown.size(), (QSizeF(designSize) * window.scale()).toSize());
     QVERIFY((shown.center() - window.geometry().center()).manhattanLength() <= 2);
+}
+
+void TestScreenSizes::sideWindowLabelsShowTheirWholeText_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("window");
+    const QSize screens[] = {QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900),
+                             QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)};
+    for (QSize size : screens)
+        for (const QString &window : s_sideWindows.keys())
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(window)))
+                << size << window;
+}
+
+// A side window grows by the board's factor, its fonts with it; text grows a little more
+// or less than the font, so each label must still hold its whole text, inside its window.
+void TestScreenSizes::sideWindowLabelsShowTheirWholeText()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, window);
+    TestContext test;
+    test.writeData("Puzzel.lib", s_longest);
+    MainWindow main(test.context());
+    main.layOut(screen);
+    QStringList cut;
+    int labels = 0;
+    test.dialogs.onWindow = [&](QWidget *side) {
+        for (QLabel *label : side->findChildren<QLabel *>()) {
+            if (label->isHidden() || !label->pixmap().isNull())
+                continue;
+            ++labels;
+            const QSize needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+            // The text itself lies inside the window (a label's box may reach past its edge).
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+            const QRect inWindow = text.translated(label->mapTo(side, QPoint(0, 0)));
+            if (needed.width() > label->width() || needed.height() > label->height() || !side->rect().contains(inWindow))
+                cut << label->text() + QStringLiteral(" (%1x%2 in %3x%4)").arg(label->width()).arg(label->height())
+                                           .arg(needed.width()).arg(needed.height());
+        }
+    };
+    (main.*s_sideWindows.value(window))();
+    QVERIFY(labels > 0);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(TestScreenSizes)

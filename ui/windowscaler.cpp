@@ -1,9 +1,9 @@
 #include "ui/windowscaler.h"
 
-
 #include <QAbstractItemView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
 
 #include <cmath>
@@ -58,6 +58,57 @@ void scaleWidget(QWidget *widget, double factor)
         widget->setFixedSize(scaled(QRect(widget->pos(), widget->size()), factor).size());
 }
 
+// Labels that show their whole text before scaling, found before any font changes: a
+// label inherits its window's font, so once that has grown its size no longer tells.
+QList<QPointer<QLabel>> labelsShowingTheirText(QWidget *root)
+{
+    QList<QPointer<QLabel>> fitting;
+    for (QLabel *label : root->findChildren<QLabel *>()) {
+        if (!label->pixmap().isNull() || label->window() != root->window())
+            continue;
+        const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                            : label->size() == label->sizeHint();
+        if (fits)
+            fitting.append(label);
+    }
+    return fitting;
+}
+
+// Text does not grow exactly in step with its font: a label sized to its text is sized to
+// it again, and a wrapped label gets the height its lines now need.
+void refit(const QList<QPointer<QLabel>> &labels)
+{
+    for (QLabel *label : labels) {
+        if (!label)
+            continue;
+        if (!label->wordWrap()) {
+            label->adjustSize();
+            continue;
+        }
+        const int needed = label->heightForWidth(label->width());
+        if (needed <= label->height())
+            continue;
+        if (label->minimumHeight() == label->maximumHeight())
+            label->setFixedHeight(needed);
+        else
+            label->resize(label->width(), needed);
+    }
+}
+
+void scaleTree(QWidget *parent, double factor, QPoint offset)
+{
+    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        const QRect design = child->geometry();
+        if (factor != 1.0) {
+            scaleWidget(child, factor);
+            scaleTree(child, factor, {});
+        }
+        child->setGeometry(scaled(design, factor).translated(offset));
+    }
+}
+
 } // namespace
 
 double factorFor(const QSize &screen)
@@ -69,35 +120,25 @@ void scaleChildren(QWidget *parent, double factor, QPoint offset)
 {
     if (factor == 1.0 && offset.isNull())
         return;
-    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow())
-            continue;
-        const QRect design = child->geometry();
-        // A label sized to its text is sized to it again: text does not grow exactly
-        // in step with its font.
-        auto *label = qobject_cast<QLabel *>(child);
-        const bool fitsItsText = label && label->pixmap().isNull() && !label->wordWrap() && label->size() == label->sizeHint();
-        if (factor != 1.0) {
-            scaleWidget(child, factor);
-            scaleChildren(child, factor);
-        }
-        child->setGeometry(scaled(design, factor).translated(offset));
-        if (fitsItsText && factor != 1.0)
-            child->adjustSize();
-    }
+    const QList<QPointer<QLabel>> fitting = labelsShowingTheirText(parent);
+    scaleTree(parent, factor, offset);
+    if (factor != 1.0)
+        refit(fitting);
 }
 
 void scaleWindow(QWidget *window, double factor)
 {
     if (factor == 1.0)
         return;
+    const QList<QPointer<QLabel>> fitting = labelsShowingTheirText(window);
     scaleFont(window, factor);
     const QSize size = scaled(QRect(QPoint(), window->size()), factor).size();
     if (window->minimumSize() == window->maximumSize())
         window->setFixedSize(size);
     else
         window->resize(size);
-    scaleChildren(window, factor);
+    scaleTree(window, factor, {});
+    refit(fitting);
 }
 
 } // namespace WindowScaler
