@@ -5,6 +5,7 @@
 #include "common/twips.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
+#include "ui/dialogs.h"
 #include "ui/paintpanel.h"
 #include "shell/keywordtileslabel.h"
 #include "ui/windowscaler.h"
@@ -194,6 +195,9 @@ void MainWindow::layOut(const QSize &screen)
     toolsMenu->addAction(QStringLiteral("Instellingen"), this, &MainWindow::openSettings);
     toolsMenu->addAction(QStringLiteral("Woorden zoeken"), this, &MainWindow::openWordSearch);
     toolsMenu->addAction(QStringLiteral("Spreekwoorden"), this, &MainWindow::openProverbs);
+    // The menu and the message boxes grow with the side windows they stand beside.
+    WindowScaler::scaleFont(toolsMenu, sideWindowScale());
+    m_context.dialogs.setScale(sideWindowScale());
 
     // The game clock fires when the shown second changes; the time left is measured,
     // so a late tick only delays the text, never the end of the game.

@@ -96,6 +96,7 @@ private:
     void paintRowMarkers();
     static void setLabelText(QLabel *label, const QString &text);
     void openModal(QWidget *window);
+    double sideWindowScale() const;
     QString picturePath(const QString &name) const;
 
     void onAnswerEntered();
@@ -113,6 +114,7 @@ private:
     void startWipe(int row);
     void stopWipes();
     void showRoundMessageAfterWipes();
+    void leave();
 
     // The board's own colour, shown wherever nothing is drawn on it.
     static inline const QColor s_board{30, 30, 40};
@@ -122,6 +124,7 @@ private:
     double m_scale = 1.0;
     int m_colourScheme = 1;
     bool m_closing = false;
+    bool m_quitQuestionOpen = false;
     bool m_roundMessagePending = false;
     QList<QVariantAnimation *> m_wipes;
     QImage m_rowMarker;

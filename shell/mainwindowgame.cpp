@@ -246,6 +246,10 @@ void MainWindow::onGameEnded()
     answerBox->setEnabled(false);
     nextButton->setEnabled(false);
     setMenuEnabled(true);
+    // What the game left open goes first (a next-round message would outlive its round, a
+    // quit question would come back after the scores): the end message and then the
+    // scores follow one after the other, never over another box.
+    m_context.dialogs.closeOpen();
     m_context.dialogs.notify(QStringLiteral("Einde van het Spel, de tijd is om."), s_gameTitle,
                              [this] { showScores(); });
 }
@@ -280,12 +284,24 @@ void MainWindow::showToolsMenu()
     toolsMenu->popup(QCursor::pos());
 }
 
+double MainWindow::sideWindowScale() const
+{
+    // Side windows grow with the main window. They never shrink below their design: the
+    // style's arrows and scroll bars keep their size, so a smaller window would cut its
+    // texts, and at their design size they fit the smallest screens.
+    return std::max(m_scale, 1.0);
+}
+
 void MainWindow::openModal(QWidget *window)
 {
-    // Side windows grow with the main window and open centred over it. They never shrink
-    // below their design: the style's arrows and scroll bars keep their size, so a smaller
-    // window would cut its texts, and at their design size they fit the smallest screens.
-    WindowScaler::scaleWindow(window, std::max(m_scale, 1.0));
+    // Each side window is a fixed dialog owned by the main window: no minimise or maximise
+    // button, and the window manager keeps it over the board, so it can never take the
+    // board down with it.
+    window->setParent(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(window->size());
+    // It opens centred over the board.
+    WindowScaler::scaleWindow(window, sideWindowScale());
     window->move(geometry().center() - QPoint(window->width() / 2, window->height() / 2));
     m_context.dialogs.showModal(window);
 }
@@ -329,10 +345,24 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (!m_context.dialogs.ask(QStringLiteral("Wil je dit programma nu afsluiten?"), QStringLiteral(" Exit programma"))) {
-        event->ignore();
+    // The question does not hold up the game clock, so the game can end while it is open.
+    event->ignore();
+    if (m_quitQuestionOpen)
         return;
-    }
+    m_quitQuestionOpen = true;
+    // During a game Enter must not throw the game away unscored: there the question
+    // defaults to No.
+    const auto defaultAnswer = m_controller.isRunning() ? Dialogs::Answer::No : Dialogs::Answer::Yes;
+    m_context.dialogs.askLater(QStringLiteral("Wil je dit programma nu afsluiten?"), QStringLiteral(" Exit programma"),
+                               defaultAnswer, [this](bool yes) {
+                                   m_quitQuestionOpen = false;
+                                   if (yes)
+                                       leave();
+                               });
+}
+
+void MainWindow::leave()
+{
     m_closing = true;
     // A window closed before it was laid out has no clocks yet.
     if (gameClockTimer) {
@@ -340,7 +370,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         wallClockTimer->stop();
     }
     m_controller.saveData();
-    event->accept();
+    close();
     emit closed();
 }
 

@@ -3,6 +3,8 @@
 #include "ui/paintpanel.h"
 #include "support/fakes.h"
 
+#include <QFile>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -19,6 +21,12 @@ private slots:
     void clockEndingDuringAWipeEndsTheGameThere();
     void solutionTextOnDoubleClick();
     void exitAskedAndFilesWrittenOnlyOnYes();
+    void quitQuestionDefaultsToNoOnlyDuringAGame_data();
+    void quitQuestionDefaultsToNoOnlyDuringAGame();
+    void gameEndClosesWhatTheGameLeftOpenFirst_data();
+    void gameEndClosesWhatTheGameLeftOpenFirst();
+    void sideWindowsAreFixedDialogsOverTheBoard_data();
+    void sideWindowsAreFixedDialogsOverTheBoard();
 
 private:
     MainWindow *makeWindow();
@@ -162,16 +170,135 @@ void TestMainWindow::exitAskedAndFilesWrittenOnlyOnYes()
     QFile::remove(ini); // loading the settings wrote it
     w->controller().scoreList().add({100, QStringLiteral("Cor")});
     QSignalSpy closed(w, &MainWindow::closed);
-    m_test->dialogs.answers = {false};
-    QVERIFY(!w->close());
+    QVERIFY(!w->close()); // the question does not hold up the window: it answers later
     QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Wil je dit programma nu afsluiten?"));
+    QVERIFY(!w->close()); // a second request while it is open asks nothing more
+    QCOMPARE(m_test->dialogs.openQuestions.size(), size_t(1));
+    QVERIFY(m_test->dialogs.answerQuestion(false));
     QVERIFY(!QFile::exists(ini) && !QFile::exists(m_test->dataPath("Scorelijst.lib")));
-    m_test->dialogs.answers = {true};
-    QVERIFY(w->close());
+    QCOMPARE(closed.size(), 0);
+    QVERIFY(!w->close());
+    QVERIFY(m_test->dialogs.answerQuestion(true));
     QCOMPARE(closed.size(), 1);
     QVERIFY(QFile::exists(ini));
     QCOMPARE(m_test->readData("Scorelijst.lib"),
              QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0100 - Cor\"\r\n"));
+}
+
+void TestMainWindow::quitQuestionDefaultsToNoOnlyDuringAGame_data()
+{
+    QTest::addColumn<GameController::Phase>("phase");
+    QTest::addColumn<Dialogs::Answer>("defaultAnswer");
+    QTest::newRow("idle") << GameController::Phase::Idle << Dialogs::Answer::Yes;
+    // Enter on the question must not throw a running game away unscored.
+    QTest::newRow("running") << GameController::Phase::Running << Dialogs::Answer::No;
+    QTest::newRow("ended") << GameController::Phase::Ended << Dialogs::Answer::Yes;
+}
+
+void TestMainWindow::quitQuestionDefaultsToNoOnlyDuringAGame()
+{
+    QFETCH(GameController::Phase, phase);
+    QFETCH(Dialogs::Answer, defaultAnswer);
+    MainWindow *w = makeWindow();
+    if (phase != GameController::Phase::Idle)
+        startGame(w);
+    if (phase == GameController::Phase::Ended) {
+        m_test->clock.advance(600000);
+        w->controller().updateClock();
+        QVERIFY(m_test->dialogs.closeNotice());
+    }
+    QCOMPARE(w->controller().phase(), phase);
+    QTest::mouseClick(w->menuButtons[MainWindow::Exit], Qt::LeftButton);
+    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Wil je dit programma nu afsluiten?"));
+    QCOMPARE(m_test->dialogs.shown.last().defaultAnswer, defaultAnswer);
+}
+
+void TestMainWindow::gameEndClosesWhatTheGameLeftOpenFirst_data()
+{
+    QTest::addColumn<bool>("quitQuestion");
+    QTest::newRow("next-round message") << false;
+    QTest::newRow("quit question") << true;
+}
+
+// The clock ends the game while a box the game opened is still open: that box closes with
+// its harmless answer first (no new round, no quit), then the end message and then the
+// scores follow, each alone.
+void TestMainWindow::gameEndClosesWhatTheGameLeftOpenFirst()
+{
+    QFETCH(bool, quitQuestion);
+    MainWindow *w = makeWindow();
+    w->controller().settings().speeltijd = 60;
+    QStringList windows;
+    m_test->dialogs.onWindow = [&](QWidget *window) { windows << window->metaObject()->className(); };
+    QSignalSpy closed(w, &MainWindow::closed);
+    startGame(w);
+    enter(w, QStringLiteral("appel"));
+    enter(w, QStringLiteral("fiets"));
+    enter(w, QStringLiteral("rode kool"));
+    QTRY_VERIFY(!w->isWiping());
+    QString leftOpen = QStringLiteral("Goed geraden, volgende ronde...");
+    if (quitQuestion) {
+        QVERIFY(m_test->dialogs.closeNotice()); // the next round comes
+        QTest::mouseClick(w->menuButtons[MainWindow::Exit], Qt::LeftButton);
+        leftOpen = QStringLiteral("Wil je dit programma nu afsluiten?");
+    }
+    QCOMPARE(m_test->dialogs.shown.last().text, leftOpen);
+    const QString boardBefore = w->slotTexts[0]->text();
+    const int draws = m_test->random.draws;
+    const qsizetype shownBefore = m_test->dialogs.shown.size();
+
+    m_test->clock.advance(60000);
+    w->controller().updateClock();
+    QCOMPARE(m_test->dialogs.closedByProgram, 1);
+    QVERIFY(m_test->dialogs.openQuestions.empty());
+    QCOMPARE(m_test->dialogs.openNotices.size(), size_t(1));
+    QCOMPARE(m_test->dialogs.shown.size(), shownBefore + 1);
+    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
+    QVERIFY(windows.isEmpty());
+    QVERIFY(m_test->dialogs.closeNotice());
+    QCOMPARE(windows, QStringList{"ScoreForm"});
+    // Nothing else opens; no round was drawn after the end and the program stays.
+    QVERIFY(m_test->dialogs.openNotices.empty() && m_test->dialogs.openQuestions.empty());
+    QCOMPARE(m_test->dialogs.shown.size(), shownBefore + 2);
+    QCOMPARE(m_test->random.draws, draws);
+    QCOMPARE(w->slotTexts[0]->text(), boardBefore);
+    QCOMPARE(closed.size(), 0);
+    QCOMPARE(w->controller().phase(), GameController::Phase::Ended);
+}
+
+void TestMainWindow::sideWindowsAreFixedDialogsOverTheBoard_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"settings", "editor", "scores", "wordsearch", "proverbs", "about"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+// Under a window manager a side window gets a title and a close button only: a minimised
+// side window would take the board with it, with no way back on a desktop without a task
+// bar. It belongs to the main window, which keeps it over the board.
+void TestMainWindow::sideWindowsAreFixedDialogsOverTheBoard()
+{
+    QFETCH(QString, window);
+    MainWindow *w = makeWindow();
+    Qt::WindowFlags flags;
+    QWidget *owner = nullptr;
+    bool fixedSize = false;
+    m_test->dialogs.onWindow = [&](QWidget *side) {
+        flags = side->windowFlags();
+        owner = side->parentWidget();
+        fixedSize = side->minimumSize() == side->maximumSize() && side->size() == side->minimumSize();
+    };
+    const QHash<QString, void (MainWindow::*)()> open = {
+        {"settings", &MainWindow::openSettings},     {"editor", &MainWindow::openEditor},
+        {"scores", &MainWindow::showScores},         {"wordsearch", &MainWindow::openWordSearch},
+        {"proverbs", &MainWindow::openProverbs},     {"about", &MainWindow::showAbout}};
+    (w->*open.value(window))();
+    QCOMPARE(owner, w);
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowStaysOnTopHint
+                       | Qt::WindowContextHelpButtonHint)));
+    QVERIFY(fixedSize);
 }
 
 QTEST_MAIN(TestMainWindow)

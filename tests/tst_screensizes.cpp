@@ -4,7 +4,9 @@
 #include "shell/scoreform.h"
 #include "support/fakes.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMap>
 #include <QSet>
 #include <QTest>
@@ -142,6 +144,9 @@ void TestScreenSizes::sideWindowsGrowByTheSameFactorCentredOverTheBoard()
     window.showScores();
     QCOMPARE(shown.size(), (QSizeF(designSize) * window.scale()).toSize());
     QVERIFY((shown.center() - window.geometry().center()).manhattanLength() <= 2);
+    // The Tools menu and the message boxes grow with them.
+    QCOMPARE(test.dialogs.scale, window.scale());
+    QCOMPARE(window.toolsMenu->font().pointSizeF(), QApplication::font(window.toolsMenu).pointSizeF() * window.scale());
 }
 
 void TestScreenSizes::sideWindowLabelsShowTheirWholeText_data()

@@ -25,6 +25,17 @@ public:
     // where Yes would lose something the player cannot get back.
     virtual bool ask(const QString &text, const QString &title, Icon icon = Icon::None,
                      Answer defaultAnswer = Answer::Yes) = 0;
+    // A Yes/No question that does not hold up the caller, as notify(): 'answered' runs with
+    // true for Yes once it is answered. 'defaultAnswer' as for ask().
+    virtual void askLater(const QString &text, const QString &title, Answer defaultAnswer,
+                          const std::function<void(bool)> &answered) = 0;
+    // Closes every message, question and input box still open, each with its harmless
+    // answer: a question says No (a later one runs 'answered' with false), an input box
+    // cancels, and a notice closes without running its 'closed'. For the end of a game,
+    // which must not follow a message about a round that is over.
+    virtual void closeOpen() = 0;
+    // Message boxes and the input box grow by 'factor' with the windows they stand over.
+    virtual void setScale(double factor) = 0;
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
     // An input box; cancelling gives an empty text.

@@ -1,5 +1,7 @@
 #include "ui/widgetdialogs.h"
 
+#include "ui/windowscaler.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -8,6 +10,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -28,11 +31,15 @@ QString titleOrDefault(const QString &title)
     return title.isEmpty() ? Dialogs::applicationTitle() : title;
 }
 
+// Set on a box that closeOpen() closes: what waits for the player's answer does not run.
+const char *const s_closedUnanswered = "closedUnanswered";
+
 } // namespace
 
 void WidgetDialogs::message(const QString &text, const QString &title, Icon icon)
 {
     QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
+    track(&box);
     box.exec();
 }
 
@@ -41,6 +48,7 @@ bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon, An
     QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
     box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    track(&box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -50,6 +58,7 @@ Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text, const QString
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    track(&box);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -59,10 +68,12 @@ Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text, const QString
 
 QString WidgetDialogs::input(const QString &prompt, const QString &title, const QString &proposed)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(QApplication::activeWindow(), titleOrDefault(title), prompt,
-                                                 QLineEdit::Normal, proposed, &ok);
-    return ok ? answer : QString();
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(titleOrDefault(title));
+    box.setLabelText(prompt);
+    box.setTextValue(proposed);
+    track(&box);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void WidgetDialogs::showModal(QWidget *window)
@@ -87,9 +98,44 @@ void WidgetDialogs::notify(const QString &text, const QString &title, const std:
     auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Ok,
                                 QApplication::activeWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(box, &QMessageBox::finished, box, [closed](int) {
-        if (closed)
+    QObject::connect(box, &QMessageBox::finished, box, [box, closed](int) {
+        if (closed && !box->property(s_closedUnanswered).toBool())
             closed();
     });
+    track(box);
     box->open();
+}
+
+void WidgetDialogs::askLater(const QString &text, const QString &title, Answer defaultAnswer,
+                             const std::function<void(bool)> &answered)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
+                                QApplication::activeWindow());
+    box->setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box, [box, answered](int) {
+        if (answered)
+            answered(box->standardButton(box->clickedButton()) == QMessageBox::Yes);
+    });
+    track(box);
+    box->open();
+}
+
+void WidgetDialogs::track(QDialog *box)
+{
+    WindowScaler::scaleFont(box, m_scale);
+    m_open.removeAll(QPointer<QDialog>());
+    m_open.append(box);
+}
+
+void WidgetDialogs::closeOpen()
+{
+    // Newest first, so a box opened over another closes before the one under it.
+    const QList<QPointer<QDialog>> open = std::exchange(m_open, {});
+    for (auto box = open.crbegin(); box != open.crend(); ++box) {
+        if (!*box || !(*box)->isVisible())
+            continue;
+        (*box)->setProperty(s_closedUnanswered, true);
+        (*box)->reject();
+    }
 }

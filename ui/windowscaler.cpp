@@ -26,16 +26,6 @@ QRect scaled(const QRect &rect, double factor)
                  scaled(rect.top() + rect.height(), factor) - top);
 }
 
-void scaleFont(QWidget *widget, double factor)
-{
-    QFont font = widget->font();
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * factor);
-    else if (font.pixelSize() > 0)
-        font.setPixelSize(scaled(font.pixelSize(), factor));
-    widget->setFont(font);
-}
-
 void scaleWidget(QWidget *widget, double factor)
 {
     // Fonts first: labels that size themselves to their text then do so at the new size.
@@ -110,6 +100,18 @@ void scaleTree(QWidget *parent, double factor, QPoint offset)
 }
 
 } // namespace
+
+void scaleFont(QWidget *widget, double factor)
+{
+    if (factor == 1.0)
+        return;
+    QFont font = widget->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(scaled(font.pixelSize(), factor));
+    widget->setFont(font);
+}
 
 double factorFor(const QSize &screen)
 {

@@ -18,6 +18,9 @@ double factorFor(const QSize &screen);
 // direct children by 'offset' afterwards. A factor of 1 changes nothing.
 void scaleChildren(QWidget *parent, double factor, QPoint offset = {});
 
+// Scales the widget's font, or the font it inherits (a message box, a menu).
+void scaleFont(QWidget *widget, double factor);
+
 // Scales a whole side window: its own size and font, then its children.
 void scaleWindow(QWidget *window, double factor);
 

@@ -33,6 +33,30 @@ bool FakeDialogs::closeNotice()
     return open;
 }
 
+bool FakeDialogs::answerQuestion(bool yes)
+{
+    const bool open = !openQuestions.empty();
+    if (const std::function<void(bool)> answered = takeOldest(openQuestions, {}))
+        answered(yes);
+    return open;
+}
+
+void FakeDialogs::askLater(const QString &text, const QString &title, Answer defaultAnswer,
+                           const std::function<void(bool)> &answered)
+{
+    shown.append({ShownDialog::Question, text, title, Icon::None, defaultAnswer});
+    openQuestions.push_back(answered);
+}
+
+void FakeDialogs::closeOpen()
+{
+    // Notices close unanswered; questions say No.
+    closedByProgram += int(openNotices.size() + openQuestions.size());
+    openNotices.clear();
+    while (answerQuestion(false)) {
+    }
+}
+
 bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer)
 {
     shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});

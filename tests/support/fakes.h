@@ -32,9 +32,15 @@ public:
     Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
     void showModal(QWidget *window) override;
+    void askLater(const QString &text, const QString &title, Answer defaultAnswer,
+                  const std::function<void(bool)> &answered) override;
+    void closeOpen() override;
+    void setScale(double factor) override { scale = factor; }
 
     // Dismisses the oldest notice still open, running what waits for it; false when none is open.
     bool closeNotice();
+    // Answers the oldest question asked with askLater that is still open; false when none is.
+    bool answerQuestion(bool yes);
 
     std::deque<bool> answers;         // for ask(); an empty queue answers No
     std::deque<Answer> threeWayAnswers; // for askYesNoCancel(); an empty queue answers Cancel
@@ -43,6 +49,10 @@ public:
     // Runs for each window shown modally, before it is closed and deleted.
     std::function<void(QWidget *)> onWindow;
     std::deque<std::function<void()>> openNotices;
+    std::deque<std::function<void(bool)>> openQuestions;
+    // How many boxes closeOpen() found open, over the whole test.
+    int closedByProgram = 0;
+    double scale = 1.0;
 };
 
 // A clock the test sets and moves on by hand.
