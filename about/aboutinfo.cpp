@@ -62,9 +62,7 @@ QStringList regels(const QDateTime &nu, const QString &programFile)
         QStringLiteral("raden tegen de klok."),
         QString(),
         QStringLiteral("Design : ") + maandNaam(nu.date().month()) + u' ' + QString::number(nu.date().year()),
-        QStringLiteral("Version : ") + QString::number(RAADKWARTET_VERSION_MAJOR) + u'.'
-            + QString::number(RAADKWARTET_VERSION_MINOR) + u'.' + QString::number(RAADKWARTET_VERSION_REVISION)
-            + QStringLiteral(" / ") + (bekend ? grootte(info.size()) : s_onbekend),
+        QStringLiteral("Version : " RAADKWARTET_VERSION " / ") + (bekend ? grootte(info.size()) : s_onbekend),
         QStringLiteral("Date : ") + (bekend ? datumTijd(info.lastModified()) : s_onbekend),
     };
 }

@@ -20,8 +20,11 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
   ${packaging_dir}/changelog ${packaging_dir}/raadkwartet.6 ${packaging_dir}/copyright
   ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.OpenTaal)
 file(MAKE_DIRECTORY ${packaging_build_dir})
-foreach(name changelog raadkwartet.6)
-  execute_process(COMMAND ${RAADKWARTET_GZIP} -9nc ${packaging_dir}/${name}
+# The man page's header names the version.
+configure_file(${packaging_dir}/raadkwartet.6 ${packaging_build_dir}/raadkwartet.6 @ONLY)
+foreach(source ${packaging_dir}/changelog ${packaging_build_dir}/raadkwartet.6)
+  get_filename_component(name ${source} NAME)
+  execute_process(COMMAND ${RAADKWARTET_GZIP} -9nc ${source}
     OUTPUT_FILE ${packaging_build_dir}/${name}.gz RESULT_VARIABLE gzip_result)
   if(NOT gzip_result EQUAL 0)
     message(FATAL_ERROR "gzip of packaging/${name} failed: ${gzip_result}")
@@ -59,8 +62,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};deb;/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_NAME raadkwartet)
-# The build number (fourth field) stays out: it is not a release.
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+# The program's own version, as its About window shows it.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Seed 8a2de543 maintainers <maintainers@users.noreply.c-seed-8a2de543.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dutch word puzzle: find three keywords against the clock")
 set(CPACK_PACKAGE_DESCRIPTION

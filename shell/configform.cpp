@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 const QString s_defaultFooter = QStringLiteral("Brovelt Software 2019");
@@ -114,6 +116,10 @@ void ConfigForm::createControls()
     Look::setColour(m_playingTimeBox, QPalette::Text, QColor(230, 230, 230));
     for (int seconds = 60; seconds <= 900; seconds += 30)
         m_playingTimeBox->addItem(QString::number(seconds));
+    // The list opens at the time set, or at the entry nearest to a time it does not hold
+    // (halfway between two, the shorter).
+    const qint64 nearest = (qint64(m_settings.speeltijd) - 60 + 14) / 30;
+    m_playingTimeBox->setCurrentIndex(int(std::clamp<qint64>(nearest, 0, m_playingTimeBox->count() - 1)));
     m_playingTimeBox->setEditText(QString::number(m_settings.speeltijd));
 
     m_minutesLabel = label(QString(), 4280, 1290);

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestAboutForm : public QObject
@@ -47,7 +48,28 @@ private slots:
         }
     }
 
+    // One version everywhere: About shows the version the package is built with, and the
+    // newest entries of the package's changelog and AppStream releases name it too.
+    void versionIsThePackagesVersion()
+    {
+        TestContext test;
+        const QString shown = lines(test).value(6).section(QLatin1Char(' '), 2, 2);
+        QCOMPARE(shown, QStringLiteral("1.0.5"));
+        QCOMPARE(shown, firstMatch(RAADKWARTET_PACKAGE_CONFIG, "set\\(CPACK_PACKAGE_VERSION \"([^\"]*)\"\\)"));
+        QCOMPARE(shown, firstMatch(RAADKWARTET_SOURCE_DIR "/packaging/changelog", "^raadkwartet \\(([^)]*)\\)"));
+        QCOMPARE(shown, firstMatch(RAADKWARTET_SOURCE_DIR "/packaging/nl.raadkwartet.Raadkwartet.metainfo.xml",
+                                   "<release version=\"([^\"]*)\""));
+    }
+
 private:
+    static QString firstMatch(const QString &path, const char *pattern)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("(no file %1)").arg(path);
+        const QRegularExpression expression(QString::fromLatin1(pattern), QRegularExpression::MultilineOption);
+        return expression.match(QString::fromUtf8(file.readAll())).captured(1);
+    }
     static QStringList lines(const TestContext &test) { return AboutForm(test.context()).creditLabel()->text().split("\r\n"); }
 };
 

@@ -4,6 +4,7 @@
 #include "ui/translations.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,38 @@ private slots:
         QCOMPARE(m_settings.speeltijd, seconds);
     }
     // A slider recolours the border at once, OK once more; OK stores a trimmed footer.
+    // The list opens with the time set highlighted, not its first entry; a time it does not
+    // hold stands in the box as it is, the list opening at the nearest entry.
+    void playingTimeListOpensAtTheTimeSet_data()
+    {
+        QTest::addColumn<qint32>("speeltijd");
+        QTest::addColumn<QString>("highlighted");
+        QTest::newRow("600") << 600 << "600";
+        QTest::newRow("60") << 60 << "60";
+        QTest::newRow("900") << 900 << "900";
+        QTest::newRow("45") << 45 << "60";
+        QTest::newRow("615, halfway") << 615 << "600";
+        QTest::newRow("616") << 616 << "630";
+        QTest::newRow("0") << 0 << "60";
+        QTest::newRow("longest") << 2147483647 << "900";
+    }
+    void playingTimeListOpensAtTheTimeSet()
+    {
+        QFETCH(qint32, speeltijd);
+        QFETCH(QString, highlighted);
+        m_settings.speeltijd = speeltijd;
+        ConfigForm form(m_settings, {});
+        form.show();
+        QComboBox *box = form.playingTimeBox();
+        QCOMPARE(box->currentText(), QString::number(speeltijd));
+        box->showPopup();
+        QVERIFY(box->view()->isVisible());
+        QCOMPARE(box->view()->currentIndex().data().toString(), highlighted);
+        box->hidePopup();
+        QCOMPARE(box->currentText(), QString::number(speeltijd));
+        QTest::mouseClick(form.okButton(), Qt::LeftButton);
+        QCOMPARE(m_settings.speeltijd, speeltijd);
+    }
     void slidersRecolourAtOnceAndOkStores()
     {
         QTest::keyClick(m_form->redSlider(), Qt::Key_End); // green 30 and blue 40 as they were
