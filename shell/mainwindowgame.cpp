@@ -339,26 +339,23 @@ void MainWindow::openProverbs()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Once the player has confirmed, later close requests (the application quitting)
-    // pass without asking again.
-    if (m_closing) {
-        event->accept();
-        return;
-    }
     // The question does not hold up the game clock, so the game can end while it is open.
-    event->ignore();
-    if (m_quitQuestionOpen)
-        return;
-    m_quitQuestionOpen = true;
-    // During a game Enter must not throw the game away unscored: there the question
-    // defaults to No.
-    const auto defaultAnswer = m_controller.isRunning() ? Dialogs::Answer::No : Dialogs::Answer::Yes;
-    m_context.dialogs.askLater(QStringLiteral("Wil je dit programma nu afsluiten?"), QStringLiteral(" Exit programma"),
-                               defaultAnswer, [this](bool yes) {
-                                   m_quitQuestionOpen = false;
-                                   if (yes)
-                                       leave();
-                               });
+    // Once the player has confirmed, later close requests (the application quitting) pass
+    // without asking again.
+    if (!m_closing && !m_quitQuestionOpen) {
+        m_quitQuestionOpen = true;
+        // During a game Enter must not throw the game away unscored: there the question
+        // defaults to No.
+        const auto defaultAnswer = m_controller.isRunning() ? Dialogs::Answer::No : Dialogs::Answer::Yes;
+        m_context.dialogs.askLater(QStringLiteral("Wil je dit programma nu afsluiten?"),
+                                   QStringLiteral(" Exit programma"), defaultAnswer, [this](bool yes) {
+                                       m_quitQuestionOpen = false;
+                                       if (yes)
+                                           leave();
+                                   });
+    }
+    // An answer given at once has decided already.
+    event->setAccepted(m_closing);
 }
 
 void MainWindow::leave()
@@ -370,7 +367,7 @@ void MainWindow::leave()
         wallClockTimer->stop();
     }
     m_controller.saveData();
-    close();
+    close(); // within closeEvent (an answer given at once) this does nothing; the event accepts
     emit closed();
 }
 

@@ -46,6 +46,8 @@ void FakeDialogs::askLater(const QString &text, const QString &title, Answer def
 {
     shown.append({ShownDialog::Question, text, title, Icon::None, defaultAnswer});
     openQuestions.push_back(answered);
+    if (!answers.empty())
+        answerQuestion(takeOldest(answers, false));
 }
 
 void FakeDialogs::closeOpen()

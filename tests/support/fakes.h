@@ -42,7 +42,9 @@ public:
     // Answers the oldest question asked with askLater that is still open; false when none is.
     bool answerQuestion(bool yes);
 
-    std::deque<bool> answers;         // for ask(); an empty queue answers No
+    // For ask(), an empty queue answering No; askLater() takes its answer from here at once
+    // when one is queued, else its question stays open until answerQuestion().
+    std::deque<bool> answers;
     std::deque<Answer> threeWayAnswers; // for askYesNoCancel(); an empty queue answers Cancel
     std::deque<QString> inputs;       // for input(); an empty queue cancels
     QList<ShownDialog> shown;
