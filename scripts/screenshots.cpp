@@ -8,6 +8,7 @@
 #include "shell/scoreform.h"
 #include "ui/translations.h"
 #include "ui/widgetdialogs.h"
+#include "ui/windowscaler.h"
 #include "support/fakes.h"
 #include "tools/wordsearchwindow.h"
 
@@ -131,5 +132,10 @@ int main(int argc, char *argv[])
     settings.speeltijd = 100;
     ConfigForm config(settings, [](const QColor &) {});
     config.grab().save(folder + QStringLiteral("/config.png"));
+    // The settings window as it opens over the board on this screen: at its design size on
+    // 1280 x 1024, grown by the board's factor on a larger screen.
+    ConfigForm scaled(window.controller().settings(), [](const QColor &) {});
+    WindowScaler::scaleWindow(&scaled, window.sideWindowScale());
+    scaled.grab().save(folder + QStringLiteral("/config-%1x%2.png").arg(screen->size().width()).arg(screen->size().height()));
     return ok ? 0 : 1;
 }

@@ -34,6 +34,8 @@ public:
     void layOut(const QSize &screen);
     // Design pixels to screen pixels.
     double scale() const { return m_scale; }
+    // The factor side windows, message boxes and menus grow by: the board's, never below 1.
+    double sideWindowScale() const;
 
     GameController &controller() { return m_controller; }
     void setBorderColour(const QColor &colour);
@@ -96,7 +98,6 @@ private:
     void paintRowMarkers();
     static void setLabelText(QLabel *label, const QString &text);
     void openModal(QWidget *window);
-    double sideWindowScale() const;
     QString picturePath(const QString &name) const;
 
     void onAnswerEntered();
