@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -33,6 +34,7 @@ private slots:
     void closeOpenGivesEveryOpenBoxItsHarmlessAnswer();
     void boxesGrowByTheScale_data();
     void boxesGrowByTheScale();
+    void iconsGrowByTheScale();
 };
 
 void TestWidgetDialogs::cleanup()
@@ -131,6 +133,33 @@ void TestWidgetDialogs::boxesGrowByTheScale()
     QVERIFY(designed.pointSizeF() > 0);
     QCOMPARE(shown.pointSizeF(), designed.pointSizeF() * scale);
     QCOMPARE(shown.family(), designed.family());
+}
+
+// The icon of a message grows with its text, drawn at its new size; the box keeps its kind.
+void TestWidgetDialogs::iconsGrowByTheScale()
+{
+    QSize designed;
+    for (const double scale : {1.0, 1.5}) {
+        WidgetDialogs dialogs;
+        dialogs.setScale(scale);
+        QSize iconSize;
+        QMessageBox::Icon kind = QMessageBox::NoIcon;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(openBoxes().value(0));
+            QVERIFY(box);
+            kind = box->icon();
+            const auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+            QVERIFY(iconLabel);
+            iconSize = iconLabel->pixmap().deviceIndependentSize().toSize();
+            dialogs.closeOpen();
+        });
+        dialogs.message(QStringLiteral("Er staan te weinig puzzels in de database"), QString(), Dialogs::Icon::Exclamation);
+        QCOMPARE(kind, QMessageBox::Warning);
+        if (scale == 1.0)
+            designed = iconSize;
+        QVERIFY(!designed.isEmpty());
+        QCOMPARE(iconSize, designed * scale);
+    }
 }
 
 QTEST_MAIN(TestWidgetDialogs)

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStyle>
 
 #include <memory>
 #include <utility>
@@ -29,6 +31,34 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 QString titleOrDefault(const QString &title)
 {
     return title.isEmpty() ? Dialogs::applicationTitle() : title;
+}
+
+QStyle::StandardPixmap standardPixmap(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Critical: return QStyle::SP_MessageBoxCritical;
+    case QMessageBox::Warning: return QStyle::SP_MessageBoxWarning;
+    case QMessageBox::Question: return QStyle::SP_MessageBoxQuestion;
+    default: return QStyle::SP_MessageBoxInformation;
+    }
+}
+
+// The box's icon drawn at the grown size. Qt names the label that shows it;
+// the box keeps its icon() (screen readers and sounds go by it).
+void scaleIcon(QMessageBox *box, double factor)
+{
+    auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+    if (factor == 1.0 || !iconLabel || iconLabel->pixmap().isNull() || box->icon() == QMessageBox::NoIcon)
+        return;
+    const QSize size = (iconLabel->pixmap().deviceIndependentSize() * factor).toSize();
+    const qreal ratio = box->devicePixelRatio();
+    QPixmap pixmap = box->style()->standardIcon(standardPixmap(box->icon()), nullptr, box).pixmap(size, ratio);
+    // An icon without a drawing that large is stretched smoothly rather than left small.
+    if (pixmap.deviceIndependentSize().toSize() != size) {
+        pixmap = pixmap.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(ratio);
+    }
+    iconLabel->setPixmap(pixmap);
 }
 
 // Set on a box that closeOpen() closes: what waits for the player's answer does not run.
@@ -124,6 +154,8 @@ void WidgetDialogs::askLater(const QString &text, const QString &title, Answer d
 void WidgetDialogs::track(QDialog *box)
 {
     WindowScaler::scaleFont(box, m_scale);
+    if (auto *messageBox = qobject_cast<QMessageBox *>(box))
+        scaleIcon(messageBox, m_scale);
     m_open.removeAll(QPointer<QDialog>());
     m_open.append(box);
 }
