@@ -300,6 +300,8 @@ void MainWindow::openModal(QWidget *window)
     window->setParent(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                 | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
+    // A window manager that minimises it anyway gets it back at once (see eventFilter).
+    window->installEventFilter(this);
     // It opens centred over the board.
     WindowScaler::scaleWindow(window, sideWindowScale());
     window->move(geometry().center() - QPoint(window->width() / 2, window->height() / 2));
@@ -373,6 +375,19 @@ void MainWindow::leave()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // A minimised side window would leave the player nothing to click: on a desktop
+    // without a task bar the game would be gone. It comes back, with the board under it.
+    if (event->type() == QEvent::WindowStateChange && watched != this && watched->isWidgetType()) {
+        auto *side = static_cast<QWidget *>(watched);
+        if (side->isWindow() && side->parentWidget() == this && side->isMinimized()) {
+            QTimer::singleShot(0, side, [this, side] {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                side->setWindowState(side->windowState() & ~Qt::WindowMinimized);
+                side->raise();
+                side->activateWindow();
+            });
+        }
+    }
     if (watched == answerBox && event->type() == QEvent::MouseButtonPress) {
         answerBox->clear();
     } else if (watched == puzzleCountLabel && event->type() == QEvent::MouseButtonDblClick) {

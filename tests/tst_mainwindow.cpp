@@ -283,10 +283,15 @@ void TestMainWindow::sideWindowsAreFixedDialogsOverTheBoard()
     Qt::WindowFlags flags;
     QWidget *owner = nullptr;
     bool fixedSize = false;
+    bool comesBack = false;
     m_test->dialogs.onWindow = [&](QWidget *side) {
         flags = side->windowFlags();
         owner = side->parentWidget();
         fixedSize = side->minimumSize() == side->maximumSize() && side->size() == side->minimumSize();
+        // Minimised anyway (by a window manager's key), it comes back at once.
+        side->show();
+        side->setWindowState(Qt::WindowMinimized);
+        comesBack = QTest::qWaitFor([side] { return !side->isMinimized(); }, 1000);
     };
     const QHash<QString, void (MainWindow::*)()> open = {
         {"settings", &MainWindow::openSettings},     {"editor", &MainWindow::openEditor},
@@ -299,6 +304,7 @@ void TestMainWindow::sideWindowsAreFixedDialogsOverTheBoard()
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowStaysOnTopHint
                        | Qt::WindowContextHelpButtonHint)));
     QVERIFY(fixedSize);
+    QVERIFY(comesBack);
 }
 
 QTEST_MAIN(TestMainWindow)
