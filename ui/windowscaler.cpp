@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -141,6 +142,9 @@ void scaleWindow(QWidget *window, double factor)
         window->resize(size);
     scaleTree(window, factor, {});
     refit(fitting);
+    // A menu pops up as a window of its own and so does not take the window's font.
+    for (QMenu *menu : window->findChildren<QMenu *>())
+        scaleFont(menu, factor);
 }
 
 } // namespace WindowScaler
