@@ -12,7 +12,6 @@
 #include <QStyle>
 
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -163,11 +162,12 @@ void WidgetDialogs::track(QDialog *box)
 void WidgetDialogs::closeOpen()
 {
     // Newest first, so a box opened over another closes before the one under it.
-    const QList<QPointer<QDialog>> open = std::exchange(m_open, {});
+    const QList<QPointer<QDialog>> open = m_open;
     for (auto box = open.crbegin(); box != open.crend(); ++box) {
         if (!*box || !(*box)->isVisible())
             continue;
         (*box)->setProperty(s_closedUnanswered, true);
         (*box)->reject();
     }
+    m_open.removeAll(QPointer<QDialog>());
 }
