@@ -223,8 +223,10 @@ QStringList repeatedClueWords(const QList<QStringList> &items)
     const auto stem = [&vocabulary](const QString &word) {
         static const QStringList endings = {"en", "s", "n", "tje", "je"};
         for (const QString &ending : endings) {
+            if (word.size() < ending.size() + 5 || !word.endsWith(ending))
+                continue;
             const QString shorter = word.chopped(ending.size());
-            if (word.endsWith(ending) && shorter.size() >= 5 && vocabulary.contains(shorter))
+            if (vocabulary.contains(shorter))
                 return shorter;
         }
         return word;
