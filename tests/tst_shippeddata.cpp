@@ -85,25 +85,38 @@ const QSet<QString> &dictionaryWords()
     return words;
 }
 
+// Colours and their inflected forms; two of them joined by a hyphen are a colour pair (rood-blauwe).
+const QSet<QString> &colourWords()
+{
+    static const QSet<QString> words = [] {
+        const QStringList list = QStringLiteral("groen groene geel gele rood rode blauw blauwe zwart zwarte wit witte "
+                                                "grijs grijze bruin bruine paars paarse roze oranje").split(u' ');
+        return QSet<QString>(list.cbegin(), list.cend());
+    }();
+    return words;
+}
+
 // Words too common to count as a clue's idea: function words, light verbs, colours, sizes,
-// numbers, units and adjectives of nationality. Two clues that share only these do not repeat
-// each other, and two of these side by side are no split compound either.
+// numbers, units, months, languages and adjectives of nationality. Two clues that share only
+// these do not repeat each other, and two of these side by side are no split compound either
+// (heet ten onrechte, Latijn voor kamer, tand des tijds).
 const QSet<QString> &commonWords()
 {
     static const QSet<QString> words = [] {
         const QString text = QStringLiteral(
             "aan achter alleen altijd ander andere anders boven buiten door eerst erbij ernaast erop eruit erin "
-            "eraan onder over tegen tussen zonder terug welke waarin waar wordt worden hebben heeft kunnen "
+            "eraan ervan erdoor eigen dicht voor ten des ter "
+            "onder over tegen tussen zonder terug welke waarin waar wordt worden hebben heeft kunnen "
             "moeten zullen willen gaan gaat komen komt maken maakt laten laat staan staat zitten liggen ligt "
             "houden houdt zetten leggen geven geeft krijgen krijgt trekken vallen lopen een van der met jij bent "
-            "groen groene geel gele rood rode blauw blauwe zwart zwarte witte grijs grijze bruin bruine paars "
-            "paarse roze oranje lange korte grote kleine klein groot grootste kleinste hoogste oudste nieuw "
+            "lange korte grote kleine klein groot grootste kleinste hoogste oudste nieuw "
             "nieuwe halve dubbel dubbele harde zachte zacht platte ronde eerste tweede derde vierde vijfde "
             "laatste zes zeven acht negen twaalf twintig dertig veertig vijftig honderd duizend miljoen meter "
-            "liter kilometer graden minuten dagen nederlands nederlandse hollands hollandse franse engelse duitse "
-            "spaanse italiaanse chinese japanse griekse amerikaanse");
+            "liter kilometer graden minuten dagen januari februari maart april juni juli augustus september "
+            "oktober november december nederlands nederlandse hollands hollandse engels frans duits latijn "
+            "franse engelse duitse spaanse italiaanse chinese japanse griekse amerikaanse");
         const QStringList list = text.split(u' ');
-        return QSet<QString>(list.cbegin(), list.cend());
+        return QSet<QString>(list.cbegin(), list.cend()).unite(colourWords());
     }();
     return words;
 }
@@ -137,9 +150,10 @@ bool vowelsClash(const QString &left, const QString &right)
 }
 
 // Clues that split a compound the Groene Boekje writes as one word: with a hyphen between two
-// lower-case words of three letters or more that the word list does not join that way and that
-// do not clash vowels (pest-overbrenger, sous-chef), with a blank where the word list has the
-// joined word (dik gedrukt), or in a form met before.
+// lower-case words of three letters or more that the word list does not join that way, that
+// do not clash vowels and are neither a colour pair nor a word said twice (pest-overbrenger,
+// sous-chef, but rood-blauwe, divi-divi), with a blank where the word list has the joined
+// word (dik gedrukt), or in a form met before.
 QStringList splitCompounds(const QList<QStringList> &items)
 {
     // The Dutch title is "mr."; "Mr. Bean" keeps its English capital.
@@ -166,7 +180,8 @@ QStringList splitCompounds(const QList<QStringList> &items)
                     const QString pair = parts.at(i) + u'-' + parts.at(i + 1);
                     if (lowerCase.match(parts.at(i)).hasMatch() && lowerCase.match(parts.at(i + 1)).hasMatch()
                         && !dictionary.contains(pair) && !vowelsClash(parts.at(i), parts.at(i + 1))
-                        && !rightSplits.contains(pair))
+                        && !rightSplits.contains(pair) && parts.at(i) != parts.at(i + 1)
+                        && !(colourWords().contains(parts.at(i)) && colourWords().contains(parts.at(i + 1))))
                         why << pair;
                 }
             }
@@ -380,13 +395,16 @@ void TestShippedData::editorialChecks_data()
     QTest::newRow("translation of another keyword") << int(Translations) << QStringList{"aap,Meuse"} << 0;
     QTest::newRow("hyphen between two words") << int(Compounds) << QStringList{"vlo,pest-overbrenger,sous-chef"} << 2;
     QTest::newRow("hyphen the rules ask for") << int(Compounds)
-        << QStringList{"zee,piano-uurtje,zwart-wit,dt-fout,Apenheul-stad,noord- en zuidpool"} << 0;
+        << QStringList{"zee,piano-uurtje,zwart-wit,dt-fout,Apenheul-stad,noord- en zuidpool,rood-blauwe,divi-divi"} << 0;
+    QTest::newRow("hyphen in a sound or a colour") << int(Compounds) << QStringList{"bel,ding-dong,rood-stoel"} << 2;
     QTest::newRow("compound split by a blank") << int(Compounds) << QStringList{"vet,dik gedrukt,chocolade korrels"} << 2;
     QTest::newRow("free phrases and a form met before") << int(Compounds)
-        << QStringList{"ree,schrikt snel weg,rood geel groen,met een boot,Mr. Bean,Mr. voor de naam"} << 1;
+        << QStringList{"ree,schrikt snel weg,rood geel groen,met een boot,Mr. Bean,Mr. voor de naam,heet ten onrechte,"
+                       "Latijn voor kamer,tand des tijds"} << 1;
     QTest::newRow("word and its diminutive") << int(Repeats) << QStringList{"hamster,knaagdiertje", "eekhoorn,knaagdier"} << 1;
     QTest::newRow("same first name") << int(Repeats) << QStringList{"viool,André Rieu", "astronaut,André Kuipers"} << 0;
-    QTest::newRow("common and short words") << int(Repeats) << QStringList{"kraai,zwarte veren,op toast", "das,zwarte kop,op brood"} << 0;
+    QTest::newRow("common and short words") << int(Repeats)
+        << QStringList{"kraai,zwarte veren,op toast,erdoor,5 april,kort in het Engels", "das,zwarte kop,op brood,erdoor,april,Engels"} << 0;
     QTest::newRow("word on one item twice") << int(Repeats) << QStringList{"zalm,gerookt,gerookt op brood"} << 0;
 }
 
