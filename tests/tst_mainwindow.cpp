@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 class TestMainWindow : public QObject
 {
@@ -16,7 +17,9 @@ private slots:
     void cleanup();
     void layoutFramesAndBorderOnA1280By1024Screen();
     void findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe();
+    void clockEndingDuringAWipeEndsTheGameThere_data();
     void clockEndingDuringAWipeEndsTheGameThere();
+    void boardKeepsItsDrawingWhenCovered();
     void solutionTextOnDoubleClick();
     void exitAskedAndFilesWrittenOnlyOnYes();
 
@@ -121,8 +124,17 @@ void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
     QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(120, 120, 120));
 }
 
+void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere_data()
+{
+    QTest::addColumn<bool>("messageOpen");
+    QTest::newRow("during the wipes") << false;
+    // The clock outruns the open next-round message, which the player closes afterwards.
+    QTest::newRow("next-round message open") << true;
+}
+
 void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere()
 {
+    QFETCH(bool, messageOpen);
     MainWindow *w = makeWindow();
     w->controller().settings().speeltijd = 60;
     QStringList windows;
@@ -131,17 +143,44 @@ void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere()
     enter(w, QStringLiteral("appel"));
     enter(w, QStringLiteral("fiets"));
     enter(w, QStringLiteral("rode kool"));
+    if (messageOpen)
+        QTRY_VERIFY(!m_test->dialogs.openNotices.empty());
+    m_test->random.values = {0.67, 0.34, 0.0, 0.5}; // what a new round would draw
     m_test->clock.advance(60000);
     w->controller().updateClock();
     QTRY_VERIFY(!w->isWiping());
     // No next-round message and no new round: the end message, then the scores.
-    QCOMPARE(m_test->dialogs.openNotices.size(), size_t(1));
+    QCOMPARE(m_test->dialogs.openNotices.size(), size_t(messageOpen ? 2 : 1));
     QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
+    if (messageOpen)
+        QVERIFY(m_test->dialogs.closeNotice());
     QVERIFY(windows.isEmpty());
     QVERIFY(m_test->dialogs.closeNotice());
     QCOMPARE(windows, QStringList{"ScoreForm"});
     QVERIFY(!w->keywordLabels[2]->isHidden());
-    QVERIFY(!w->answerBox->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
+    QCOMPARE(w->slotTexts[11]->text(), QStringLiteral("blad"));
+    QCOMPARE(w->scoreLabel->text(), QStringLiteral("60"));
+    QVERIFY(!w->answerBox->isEnabled() && !w->nextButton->isEnabled() && !w->gameClockTimer->isActive());
+    QVERIFY(w->menuButtons[MainWindow::Start]->isEnabled());
+}
+
+// Uncovering a part of the board repaints that part from what was drawn on it: the
+// row markers and letter tiles, "rode kool" with its gap at x = 230 on the third row.
+void TestMainWindow::boardKeepsItsDrawingWhenCovered()
+{
+    MainWindow *w = makeWindow();
+    startGame(w);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QImage whole = w->board->grab().toImage();
+    w->hide();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QRect rows(77, 503, 301, 157);
+    const QImage part = w->board->grab(rows).toImage();
+    QCOMPARE(part, whole.copy(rows));
+    QCOMPARE(part.pixelColor(235 - 77, 638 - 503), QColor(30, 30, 40));
+    QVERIFY(part.pixelColor(255 - 77, 638 - 503) != QColor(30, 30, 40));
 }
 
 void TestMainWindow::solutionTextOnDoubleClick()
