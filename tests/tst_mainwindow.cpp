@@ -3,6 +3,7 @@
 #include "ui/paintpanel.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -194,11 +195,16 @@ void TestMainWindow::solutionTextOnDoubleClick()
                             "Matrix : 1,2,3,4,5,6,7,8,9,10,11,12\r\nRandom : 1"));
 }
 
+// Without a Data folder the game starts, refuses a game, and makes it again on leaving.
 void TestMainWindow::exitAskedAndFilesWrittenOnlyOnYes()
 {
+    QVERIFY(QDir(m_test->folder() + "/Data").removeRecursively());
     MainWindow *w = makeWindow();
     const QString ini = m_test->folder() + "/Raadkwartet.ini";
     QFile::remove(ini); // loading the settings wrote it
+    startGame(w);
+    QVERIFY(m_test->dialogs.shown.last().text.startsWith(QStringLiteral("Er staan te weinig puzzels")));
+    QVERIFY(!w->controller().isRunning());
     w->controller().scoreList().add({100, QStringLiteral("Cor")});
     QSignalSpy closed(w, &MainWindow::closed);
     m_test->dialogs.answers = {false};
