@@ -132,6 +132,10 @@ void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
         for (const QPoint edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
             QVERIFY2(shown.pixel(edge) == QColor(60, 60, 60).rgb(),
                      qPrintable(QStringLiteral("slot %1 at %2, %3").arg(i + 1).arg(edge.x()).arg(edge.y())));
+        // A part repainted alone, as when uncovered, shows what the whole shows there.
+        const QRect part = window.slotPanels[i]->rect().adjusted(window.slotPanels[i]->width() / 2, 0, 0, 0);
+        const qreal ratio = shown.devicePixelRatio();
+        QCOMPARE(window.slotPanels[i]->grab(part).toImage(), shown.copy(QRect(part.topLeft() * ratio, part.size() * ratio)));
         // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
         const int frame = qRound(9 * window.scale() * window.devicePixelRatioF()) - 1;
         for (int x = 0; x < frame; ++x)
