@@ -17,9 +17,8 @@ private slots:
     void init();
     void cleanup();
     void layoutFramesAndBorderOnA1280By1024Screen();
-    void findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe();
-    void clockEndingDuringAWipeEndsTheGameThere_data();
-    void clockEndingDuringAWipeEndsTheGameThere();
+    void findsDuringWipesThenNextRoundOrTheEnd_data();
+    void findsDuringWipesThenNextRoundOrTheEnd();
     void boardKeepsItsDrawingWhenCovered();
     void solutionTextOnDoubleClick();
     void exitAskedAndFilesWrittenOnlyOnYes();
@@ -95,9 +94,22 @@ void TestMainWindow::layoutFramesAndBorderOnA1280By1024Screen()
     QCOMPARE(makeWindow()->palette().color(QPalette::Window), QColor(30, 30, 40));
 }
 
-void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
+void TestMainWindow::findsDuringWipesThenNextRoundOrTheEnd_data()
 {
+    QTest::addColumn<QString>("clock");
+    QTest::newRow("still running") << "";
+    QTest::newRow("ends during the wipes") << "ends";
+    // The clock outruns the open next-round message, which the player closes afterwards.
+    QTest::newRow("ends with the next-round message open") << "ends later";
+}
+
+void TestMainWindow::findsDuringWipesThenNextRoundOrTheEnd()
+{
+    QFETCH(QString, clock);
     MainWindow *w = makeWindow();
+    w->controller().settings().speeltijd = 60;
+    QStringList windows;
+    m_test->dialogs.onWindow = [&](QWidget *window) { windows << window->metaObject()->className(); };
     startGame(w);
     // Three answers back to back, each while the wipes of the ones before still run.
     enter(w, QStringLiteral("appel"));
@@ -109,58 +121,38 @@ void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
     QCOMPARE(w->scoreLabel->text(), QStringLiteral("20"));
     QVERIFY(!w->keywordLabels[2]->isHidden());
     QVERIFY(m_test->dialogs.openNotices.empty());
+    if (clock == "ends later")
+        QTRY_VERIFY(!m_test->dialogs.openNotices.empty());
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0}; // a new round's rows and order
+    if (!clock.isEmpty()) {
+        m_test->clock.advance(60000);
+        w->controller().updateClock();
+    }
 
     QTRY_VERIFY(!w->isWiping());
     // Order 1 puts keyword 2 in slots 4 to 6 and 7; each wipe ends filled to x = 304.
     QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(0, 225, 0));
     QCOMPARE(w->slotPanels[4]->canvas().pixelColor(305, 87), QColor(120, 120, 120));
     QCOMPARE(w->slotPanels[11]->canvas().pixelColor(12, 12), QColor(0, 225, 225));
-    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
-
-    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
-    QVERIFY(m_test->dialogs.closeNotice());
-    QVERIFY(w->keywordLabels[0]->isHidden());
-    // The new round paints the slots grey from (10, 10).
-    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(10, 10), QColor(120, 120, 120));
-    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(120, 120, 120));
-}
-
-void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere_data()
-{
-    QTest::addColumn<bool>("messageOpen");
-    QTest::newRow("during the wipes") << false;
-    // The clock outruns the open next-round message, which the player closes afterwards.
-    QTest::newRow("next-round message open") << true;
-}
-
-void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere()
-{
-    QFETCH(bool, messageOpen);
-    MainWindow *w = makeWindow();
-    w->controller().settings().speeltijd = 60;
-    QStringList windows;
-    m_test->dialogs.onWindow = [&](QWidget *window) { windows << window->metaObject()->className(); };
-    startGame(w);
-    enter(w, QStringLiteral("appel"));
-    enter(w, QStringLiteral("fiets"));
-    enter(w, QStringLiteral("rode kool"));
-    if (messageOpen)
-        QTRY_VERIFY(!m_test->dialogs.openNotices.empty());
-    m_test->random.values = {0.67, 0.34, 0.0, 0.5}; // what a new round would draw
-    m_test->clock.advance(60000);
-    w->controller().updateClock();
-    QTRY_VERIFY(!w->isWiping());
+    if (clock.isEmpty()) {
+        QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
+        QVERIFY(m_test->dialogs.closeNotice());
+        QVERIFY(w->keywordLabels[0]->isHidden());
+        // The new round paints the slots grey from (10, 10).
+        QCOMPARE(w->slotPanels[4]->canvas().pixelColor(10, 10), QColor(120, 120, 120));
+        QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(120, 120, 120));
+        return;
+    }
     // No next-round message and no new round: the end message, then the scores.
-    QCOMPARE(m_test->dialogs.openNotices.size(), size_t(messageOpen ? 2 : 1));
+    QCOMPARE(m_test->dialogs.openNotices.size(), size_t(clock == "ends later" ? 2 : 1));
     QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
-    if (messageOpen)
+    if (clock == "ends later")
         QVERIFY(m_test->dialogs.closeNotice());
     QVERIFY(windows.isEmpty());
     QVERIFY(m_test->dialogs.closeNotice());
     QCOMPARE(windows, QStringList{"ScoreForm"});
-    QVERIFY(!w->keywordLabels[2]->isHidden());
-    QCOMPARE(w->slotTexts[11]->text(), QStringLiteral("blad"));
-    QCOMPARE(w->scoreLabel->text(), QStringLiteral("60"));
+    QVERIFY(!w->keywordLabels[0]->isHidden());
+    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(0, 225, 0));
     QVERIFY(!w->answerBox->isEnabled() && !w->nextButton->isEnabled() && !w->gameClockTimer->isActive());
     QVERIFY(w->menuButtons[MainWindow::Start]->isEnabled());
 }
