@@ -61,7 +61,6 @@ private slots:
         QTest::newRow("read-only Data") << "read-only-Data" << "Data" << false;
         QTest::newRow("read-only program folder") << "read-only-folder" << "Data" << false;
         QTest::newRow("package") << "" << share << false;
-        QTest::newRow("Data a file, no share") << "Data-file" << "Data" << true;
         // The player's folder cannot be made: the game runs, without a lock.
         QTest::newRow("player folder a file") << "player-file" << share << false;
     }
@@ -74,8 +73,6 @@ private slots:
         const QString bin = dir.filePath("bin"), player = dir.filePath("player"), data = bin + "/Data";
         const QString puzzles = QDir::cleanPath(bin + "/" + shipped) + "/Puzzel.lib";
         QVERIFY(QDir().mkpath(QFileInfo(puzzles).path()) && QDir().mkpath(bin) && put(puzzles, "geleverd\r\n"));
-        if (layout == "Data-file")
-            QVERIFY(QDir(data).removeRecursively() && put(data, ""));
         if (layout == "player-file")
             QVERIFY(put(player, ""));
         QStringList mounts;
