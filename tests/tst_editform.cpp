@@ -192,8 +192,8 @@ private slots:
                 fillBoxes(*m_form, "peer|a|b|c|d");
             else if (edit == "change")
                 m_form->keywordBox()->setText(QStringLiteral("nieuw"));
-            const QHash<QString, EditForm::Button> buttons{{"add", EditForm::AddButton}, {"save", EditForm::SaveButton},
-                                                           {"delete", EditForm::DeleteButton}, {"keep", EditForm::DeleteButton}};
+            const QHash<QString, EditForm::Button> buttons{{"add", EditForm::AddButton},
+                {"save", EditForm::SaveButton}, {"delete", EditForm::DeleteButton}, {"keep", EditForm::DeleteButton}};
             click(*m_form, buttons.value(edit, EditForm::ChangeButton));
         }
         const qsizetype before = m_t->dialogs.shown.size();

@@ -134,7 +134,8 @@ void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
         // A part repainted alone, as when uncovered, shows what the whole shows there.
         const QRect part = window.slotPanels[i]->rect().adjusted(window.slotPanels[i]->width() / 2, 0, 0, 0);
         const qreal ratio = shown.devicePixelRatio();
-        QCOMPARE(window.slotPanels[i]->grab(part).toImage(), shown.copy(QRect(part.topLeft() * ratio, part.size() * ratio)));
+        QCOMPARE(window.slotPanels[i]->grab(part).toImage(),
+                 shown.copy(QRect(part.topLeft() * ratio, part.size() * ratio)));
         // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
         const int frame = qRound(9 * window.scale() * window.devicePixelRatioF()) - 1;
         for (int x = 0; x < frame; ++x)
@@ -182,8 +183,8 @@ void TestScreenSizes::twipsToPixelsAtEveryDpi()
     QFETCH(double, dpi);
     QFETCH(QList<int>, edges);
     for (int k = 0; k < 3; ++k) {
-        const QRect slider = Twips::rect(210, 780 + 255 * k, 1740, 255, dpi);
-        QCOMPARE((QList<int>{slider.left(), slider.left() + slider.width(), slider.top(), slider.top() + slider.height()}),
+        const QRect r = Twips::rect(210, 780 + 255 * k, 1740, 255, dpi);
+        QCOMPARE((QList<int>{r.left(), r.left() + r.width(), r.top(), r.top() + r.height()}),
                  (QList<int>{edges[0], edges[1], edges[2 + k], edges[3 + k]}));
     }
 }
