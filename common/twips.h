@@ -17,10 +17,14 @@ inline double fromPixels(double pixels, double dpi = 96.0)
     return pixels * 1440.0 / dpi;
 }
 
-// A rectangle given in twips, in Qt's order (left, top, width, height), in pixels.
+// A rectangle given in twips, in Qt's order (left, top, width, height), in pixels. The
+// edges are converted, not the sizes, so rectangles that touch in twips touch in pixels
+// at any dots per inch (where a pixel is not a whole number of twips).
 inline QRect rect(double left, double top, double width, double height, double dpi = 96.0)
 {
-    return QRect(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi), toPixels(height, dpi));
+    const int x = toPixels(left, dpi);
+    const int y = toPixels(top, dpi);
+    return QRect(x, y, toPixels(left + width, dpi) - x, toPixels(top + height, dpi) - y);
 }
 
 } // namespace Twips

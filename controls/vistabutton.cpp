@@ -98,6 +98,9 @@ void VistaButton::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && !m_reading) {
+        // Disabling ends a press in progress: its release, once enabled again, is no click.
+        if (!isEnabled())
+            m_clickArmed = false;
         m_states.setEnabled(isEnabled());
         updateTabStop();
         rebuildFace();

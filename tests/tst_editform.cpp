@@ -166,6 +166,42 @@ private slots:
         QCOMPARE(m_t->dialogs.shown[2].text, QStringLiteral("De lijst is gewijzigd. Wil je de wijzigingen opslaan?"));
         QCOMPARE(m_t->readData(lib), puzzleFile(1) + "woord3,een3,twee3,drie3,vier3\r\npeer,fruit,-,geel,stoof\r\n");
     }
+    // Every edit marks the list as changed, so that leaving asks about it; what changes
+    // nothing, or a save, leaves without a question.
+    void leavingAsksAfterEveryEdit_data()
+    {
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("Toevoegen") << "add" << true;
+        QTest::newRow("Wijzigen") << "change" << true;
+        QTest::newRow("Verwijderen") << "delete" << true;
+        QTest::newRow("Verwijderen, answered No") << "keep" << false;
+        QTest::newRow("Wijzigen, the same texts") << "same" << false;
+        QTest::newRow("Wijzigen, then Opslaan") << "change save" << false;
+        QTest::newRow("Opslaan, then Toevoegen") << "save add" << true;
+    }
+    void leavingAsksAfterEveryEdit()
+    {
+        QFETCH(QString, edits);
+        QFETCH(bool, asks);
+        QVERIFY(open());
+        clickRow(*m_form, 1);
+        m_t->dialogs.answers = {edits != "keep"};
+        for (const QString &edit : edits.split(u' ')) {
+            if (edit == "add")
+                fillBoxes(*m_form, "peer|a|b|c|d");
+            else if (edit == "change")
+                m_form->keywordBox()->setText(QStringLiteral("nieuw"));
+            const QHash<QString, EditForm::Button> buttons{{"add", EditForm::AddButton},
+                {"save", EditForm::SaveButton}, {"delete", EditForm::DeleteButton}, {"keep", EditForm::DeleteButton}};
+            click(*m_form, buttons.value(edit, EditForm::ChangeButton));
+        }
+        const qsizetype before = m_t->dialogs.shown.size();
+        m_t->dialogs.threeWayAnswers = {Answer::No};
+        click(*m_form, EditForm::ExitButton);
+        QVERIFY(!m_form->isVisible());
+        QCOMPARE(m_t->dialogs.shown.size() - before, asks ? 1 : 0);
+    }
     // Whatever moves the selection, the boxes show that row and "Wijzigen" writes only it.
     // After a delete the table selects a neighbour and the boxes show it, so the deleted
     // row's texts can never go over the row that took its place.

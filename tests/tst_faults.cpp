@@ -3,11 +3,9 @@
 #include "game/puzzlelist.h"
 #include "game/scorefile.h"
 #include "game/scorelist.h"
-#include "shell/mainwindow.h"
 #include "support/fakes.h"
 #include "tools/wordsearchwindow.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -102,22 +100,6 @@ private slots:
         for (const QString &text : got)
             QVERIFY(!QString(text).remove(u' ').isEmpty());
         QCOMPARE(read.value(0) == "?" ? QStringList(got.size(), "?") : got, read);
-    }
-
-    void missingDataFolderStartsAndRemakesItOnExit()
-    {
-        TestContext test;
-        QVERIFY(QDir(test.folder() + "/Data").removeRecursively());
-        MainWindow window(test.context());
-        window.layOut(QSize(1280, 1024));
-        test.dialogs.inputs = {QStringLiteral("Anna")};
-        window.startGame();
-        QCOMPARE(window.controller().phase(), GameController::Phase::Idle);
-        QCOMPARE(test.dialogs.shown.last().kind, ShownDialog::Message);
-        window.controller().scoreList().add({100, QStringLiteral("Anna")});
-        test.dialogs.answers = {true};
-        QVERIFY(window.close());
-        QCOMPARE(test.readData("Scorelijst.lib"), s_header + "\"0100 - Anna\"\r\n");
     }
 
     void unwritableDataFolderKeepsTheOldFiles_data()

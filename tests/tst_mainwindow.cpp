@@ -3,12 +3,14 @@
 #include "ui/paintpanel.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 class TestMainWindow : public QObject
 {
@@ -17,8 +19,9 @@ private slots:
     void init();
     void cleanup();
     void layoutFramesAndBorderOnA1280By1024Screen();
-    void findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe();
-    void clockEndingDuringAWipeEndsTheGameThere();
+    void findsDuringWipesThenNextRoundOrTheEnd_data();
+    void findsDuringWipesThenNextRoundOrTheEnd();
+    void boardKeepsItsDrawingWhenCovered();
     void solutionTextOnDoubleClick();
     void exitAskedAndFilesWrittenOnlyOnYes();
     void quitQuestionDefaultsToNoOnlyDuringAGame_data();
@@ -99,9 +102,20 @@ void TestMainWindow::layoutFramesAndBorderOnA1280By1024Screen()
     QCOMPARE(makeWindow()->palette().color(QPalette::Window), QColor(30, 30, 40));
 }
 
-void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
+void TestMainWindow::findsDuringWipesThenNextRoundOrTheEnd_data()
 {
+    QTest::addColumn<QString>("clock");
+    QTest::newRow("still running") << "";
+    QTest::newRow("ends during the wipes") << "ends";
+}
+
+void TestMainWindow::findsDuringWipesThenNextRoundOrTheEnd()
+{
+    QFETCH(QString, clock);
     MainWindow *w = makeWindow();
+    w->controller().settings().speeltijd = 60;
+    QStringList windows;
+    m_test->dialogs.onWindow = [&](QWidget *window) { windows << window->metaObject()->className(); };
     startGame(w);
     // Three answers back to back, each while the wipes of the ones before still run.
     enter(w, QStringLiteral("appel"));
@@ -113,43 +127,55 @@ void TestMainWindow::findsDuringWipesAllCountAndTheMessageFollowsTheLastWipe()
     QCOMPARE(w->scoreLabel->text(), QStringLiteral("20"));
     QVERIFY(!w->keywordLabels[2]->isHidden());
     QVERIFY(m_test->dialogs.openNotices.empty());
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0}; // a new round's rows and order
+    if (!clock.isEmpty()) {
+        m_test->clock.advance(60000);
+        w->controller().updateClock();
+    }
 
     QTRY_VERIFY(!w->isWiping());
     // Order 1 puts keyword 2 in slots 4 to 6 and 7; each wipe ends filled to x = 304.
     QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(0, 225, 0));
     QCOMPARE(w->slotPanels[4]->canvas().pixelColor(305, 87), QColor(120, 120, 120));
     QCOMPARE(w->slotPanels[11]->canvas().pixelColor(12, 12), QColor(0, 225, 225));
-    QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
-
-    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
-    QVERIFY(m_test->dialogs.closeNotice());
-    QVERIFY(w->keywordLabels[0]->isHidden());
-    // The new round paints the slots grey from (10, 10).
-    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(10, 10), QColor(120, 120, 120));
-    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(120, 120, 120));
-}
-
-void TestMainWindow::clockEndingDuringAWipeEndsTheGameThere()
-{
-    MainWindow *w = makeWindow();
-    w->controller().settings().speeltijd = 60;
-    QStringList windows;
-    m_test->dialogs.onWindow = [&](QWidget *window) { windows << window->metaObject()->className(); };
-    startGame(w);
-    enter(w, QStringLiteral("appel"));
-    enter(w, QStringLiteral("fiets"));
-    enter(w, QStringLiteral("rode kool"));
-    m_test->clock.advance(60000);
-    w->controller().updateClock();
-    QTRY_VERIFY(!w->isWiping());
+    if (clock.isEmpty()) {
+        QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Goed geraden, volgende ronde..."));
+        QVERIFY(m_test->dialogs.closeNotice());
+        QVERIFY(w->keywordLabels[0]->isHidden());
+        // The new round paints the slots grey from (10, 10).
+        QCOMPARE(w->slotPanels[4]->canvas().pixelColor(10, 10), QColor(120, 120, 120));
+        QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(120, 120, 120));
+        return;
+    }
     // No next-round message and no new round: the end message, then the scores.
     QCOMPARE(m_test->dialogs.openNotices.size(), size_t(1));
     QCOMPARE(m_test->dialogs.shown.last().text, QStringLiteral("Einde van het Spel, de tijd is om."));
     QVERIFY(windows.isEmpty());
     QVERIFY(m_test->dialogs.closeNotice());
     QCOMPARE(windows, QStringList{"ScoreForm"});
-    QVERIFY(!w->keywordLabels[2]->isHidden());
-    QVERIFY(!w->answerBox->isEnabled() && w->menuButtons[MainWindow::Start]->isEnabled());
+    QVERIFY(!w->keywordLabels[0]->isHidden());
+    QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), QColor(0, 225, 0));
+    QVERIFY(!w->answerBox->isEnabled() && !w->nextButton->isEnabled() && !w->gameClockTimer->isActive());
+    QVERIFY(w->menuButtons[MainWindow::Start]->isEnabled());
+}
+
+// Uncovering a part of the board repaints that part from what was drawn on it: the
+// row markers and letter tiles, "rode kool" with its gap at x = 230 on the third row.
+void TestMainWindow::boardKeepsItsDrawingWhenCovered()
+{
+    MainWindow *w = makeWindow();
+    startGame(w);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QImage whole = w->board->grab().toImage();
+    w->hide();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QRect rows(77, 503, 301, 157);
+    const QImage part = w->board->grab(rows).toImage();
+    QCOMPARE(part, whole.copy(rows));
+    QCOMPARE(part.pixelColor(235 - 77, 638 - 503), QColor(30, 30, 40));
+    QVERIFY(part.pixelColor(255 - 77, 638 - 503) != QColor(30, 30, 40));
 }
 
 void TestMainWindow::solutionTextOnDoubleClick()
@@ -163,11 +189,16 @@ void TestMainWindow::solutionTextOnDoubleClick()
                             "Matrix : 1,2,3,4,5,6,7,8,9,10,11,12\r\nRandom : 1"));
 }
 
+// Without a Data folder the game starts, refuses a game, and makes it again on leaving.
 void TestMainWindow::exitAskedAndFilesWrittenOnlyOnYes()
 {
+    QVERIFY(QDir(m_test->folder() + "/Data").removeRecursively());
     MainWindow *w = makeWindow();
     const QString ini = m_test->folder() + "/Raadkwartet.ini";
     QFile::remove(ini); // loading the settings wrote it
+    startGame(w);
+    QVERIFY(m_test->dialogs.shown.last().text.startsWith(QStringLiteral("Er staan te weinig puzzels")));
+    QVERIFY(!w->controller().isRunning());
     w->controller().scoreList().add({100, QStringLiteral("Cor")});
     QSignalSpy closed(w, &MainWindow::closed);
     QVERIFY(!w->close()); // the question does not hold up the window: it answers later

@@ -1,6 +1,8 @@
 #include "editor/listprinter.h"
-#include "editor/printsink.h"
+#include "editor/painterprintsink.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -86,6 +88,27 @@ private slots:
                 expected << describe({300, 11160}, footer, plain, grey);
         }
         QCOMPARE(sink.ops, expected);
+    }
+    // On paper, at 144 dots per inch (ten twips a dot): the first band fills exactly the dots
+    // from (30, 138) to (1628, 161), and a text's position is its top, not its baseline.
+    void painterDrawsAtTwipsFromTopLeft()
+    {
+        QImage page(1700, 200, QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(144 / 0.0254));
+        page.setDotsPerMeterY(qRound(144 / 0.0254));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        PainterPrintSink sink(painter, [] { return true; });
+        ListPrinter(sink, {PuzzleEntry{"woord", {"een", "twee", "drie", "vier"}}}, footer, moment).printDocument();
+        painter.end();
+        for (const auto &[x, y, inside] : {std::tuple{30, 138, true}, {1628, 161, true}, {29, 150, false},
+                                           {1629, 150, false}, {100, 137, false}, {100, 162, false}})
+            QCOMPARE(page.pixelColor(x, y), inside ? QColor(240, 240, 240) : QColor(Qt::white));
+        // "Datalijst" at 300 twips: its ink starts at the cap height below dot 30.
+        int top = 0;
+        while (top < 100 && page.copy(30, top, 220, 1) == page.copy(30, 0, 220, 1))
+            ++top;
+        QVERIFY2(top >= 30 && top <= 40, qPrintable(QString::number(top)));
     }
 };
 

@@ -1,13 +1,15 @@
 #include "shell/keywordtileslabel.h"
 #include "shell/mainwindow.h"
 #include "ui/paintpanel.h"
-#include "shell/scoreform.h"
+#include "common/twips.h"
+#include "shell/configform.h"
 #include "support/fakes.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMap>
+#include <QMenu>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 
@@ -54,10 +56,13 @@ class TestScreenSizes : public QObject
 private slots:
     void boardFitsEveryScreen_data();
     void boardFitsEveryScreen();
+    void scaledScreensDrawAtTheDevicesPixels_data();
     void scaledScreensDrawAtTheDevicesPixels();
     void sideWindowsGrowByTheSameFactorCentredOverTheBoard();
     void sideWindowLabelsShowTheirWholeText_data();
     void sideWindowLabelsShowTheirWholeText();
+    void twipsToPixelsAtEveryDpi_data();
+    void twipsToPixelsAtEveryDpi();
 };
 
 void TestScreenSizes::boardFitsEveryScreen_data()
@@ -112,41 +117,68 @@ void TestScreenSizes::boardFitsEveryScreen()
     }
 }
 
-// Run with QT_SCALE_FACTOR=2 (its own ctest entry) and on a 1920 x 1080 screen: the rings
-// of a slot frame are bands of whole device pixels, each of one colour, with no blend.
+// Also run with QT_SCALE_FACTOR=2 (its own ctest entry): the rings of a slot frame are
+// bands of whole device pixels, each of one colour, with no blend, and the outer ring
+// reaches every edge of every slot, whatever the rounding of the slot's size.
+void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1366x768") << QSize(1366, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
 void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
 {
+    QFETCH(QSize, screen);
     TestContext test;
     test.random.values = {0.0}; // colour scheme 1: ring j is (60 + 23 j, 60, 60)
     MainWindow window(test.context());
-    window.layOut(QSize(1920, 1080));
-    const QImage canvas = window.slotPanels[0]->canvas();
-    // Down the middle of the left edge, every device pixel of the frame is one ring's colour;
-    // a canvas drawn at fewer pixels and stretched would blend or fall short of the frame.
-    const int frame = qRound(9 * window.scale() * window.devicePixelRatioF()) - 1;
+    window.layOut(screen);
     QSet<QRgb> rings;
     for (int j = 0; j <= 8; ++j)
         rings.insert(QColor(60 + 23 * j, 60, 60).rgb());
-    for (int x = 0; x < frame; ++x)
-        QVERIFY2(rings.contains(canvas.pixel(x, canvas.height() / 2)), qPrintable(QString::number(x)));
+    for (int i = 0; i < 12; ++i) {
+        const QImage shown = window.slotPanels[i]->grab().toImage();
+        const int w = shown.width(), h = shown.height();
+        for (const QPoint edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+            QVERIFY2(shown.pixel(edge) == QColor(60, 60, 60).rgb(),
+                     qPrintable(QStringLiteral("slot %1 at %2, %3").arg(i + 1).arg(edge.x()).arg(edge.y())));
+        // A part repainted alone, as when uncovered, shows what the whole shows there.
+        const QRect part = window.slotPanels[i]->rect().adjusted(window.slotPanels[i]->width() / 2, 0, 0, 0);
+        const qreal ratio = shown.devicePixelRatio();
+        QCOMPARE(window.slotPanels[i]->grab(part).toImage(),
+                 shown.copy(QRect(part.topLeft() * ratio, part.size() * ratio)));
+        // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
+        const int frame = qRound(9 * window.scale() * window.devicePixelRatioF()) - 1;
+        for (int x = 0; x < frame; ++x)
+            QVERIFY2(rings.contains(shown.pixel(x, h / 2)), qPrintable(QString::number(x)));
+    }
 }
 
+// The settings window, its three colour sliders touching in the design: they still touch.
 void TestScreenSizes::sideWindowsGrowByTheSameFactorCentredOverTheBoard()
 {
     TestContext test;
     MainWindow window(test.context());
-    window.layOut(QSize(2560, 1440));
-    // The score window's design size, as it is made before it is opened.
-    ScoreList scores;
-    const QSize designSize = ScoreForm(test.context(), scores).size();
+    window.layOut(QSize(3840, 2160));
+    // The design size, as the window is made before it is opened.
+    const QSize designSize = ConfigForm(window.controller().settings(), [](const QColor &) {}).size();
     QRect shown;
-    test.dialogs.onWindow = [&](QWidget *side) { shown = side->geometry(); };
-    window.showScores();
+    QList<QRect> sliders;
+    test.dialogs.onWindow = [&](QWidget *side) {
+        shown = side->geometry();
+        for (const QScrollBar *slider : side->findChildren<QScrollBar *>(Qt::FindDirectChildrenOnly))
+            sliders << slider->geometry();
+    };
+    window.openSettings();
     QCOMPARE(shown.size(), (QSizeF(designSize) * window.scale()).toSize());
     QVERIFY((shown.center() - window.geometry().center()).manhattanLength() <= 2);
     // The Tools menu and the message boxes grow with them.
     QCOMPARE(test.dialogs.scale, window.scale());
     QCOMPARE(window.toolsMenu->font().pointSizeF(), QApplication::font(window.toolsMenu).pointSizeF() * window.scale());
+    QCOMPARE(sliders.size(), 3);
+    for (int k = 0; k < 2; ++k)
+        QCOMPARE(sliders[k].bottom() + 1, sliders[k + 1].top());
 }
 
 void TestScreenSizes::sideWindowLabelsShowTheirWholeText_data()
@@ -195,6 +227,29 @@ void TestScreenSizes::sideWindowLabelsShowTheirWholeText()
     (main.*s_sideWindows.value(window))();
     QVERIFY(labels > 0);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+}
+
+// Twips to the nearest pixel at the screen's dots per inch, a half away from zero; a
+// rectangle by its edges, so that the sliders of the settings window, touching in twips,
+// touch in pixels where a pixel is not a whole number of twips: edges left, right, top 1,
+// 2, 3 and bottom.
+void TestScreenSizes::twipsToPixelsAtEveryDpi_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<QList<int>>("edges");
+    QTest::newRow("120") << 120.0 << QList<int>{18, 163, 65, 86, 108, 129};
+    QTest::newRow("144") << 144.0 << QList<int>{21, 195, 78, 104, 129, 155};
+}
+
+void TestScreenSizes::twipsToPixelsAtEveryDpi()
+{
+    QFETCH(double, dpi);
+    QFETCH(QList<int>, edges);
+    for (int k = 0; k < 3; ++k) {
+        const QRect r = Twips::rect(210, 780 + 255 * k, 1740, 255, dpi);
+        QCOMPARE((QList<int>{r.left(), r.left() + r.width(), r.top(), r.top() + r.height()}),
+                 (QList<int>{edges[0], edges[1], edges[2 + k], edges[3 + k]}));
+    }
 }
 
 QTEST_MAIN(TestScreenSizes)

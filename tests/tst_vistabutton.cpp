@@ -112,9 +112,10 @@ private slots:
 
     void faceAndSignalsAlongUserPath_data()
     {
-        // Steps: focus, in (two spots on the button), out (two on the holder), press, release, all
-        // where the pointer is, a click that opens a modal window, and the space bar down, held
-        // (a repeated release) and up. The state after each step; over the whole path the signals.
+        // Steps: focus, blur, disable, enable, in (two spots on the button), out (two on the
+        // holder), press, release, all where the pointer is, a click that opens a modal window,
+        // and the space bar down, held (a repeated release) and up. The state after each step;
+        // over the whole path the signals.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("states");
         QTest::addColumn<QStringList>("raised");
@@ -132,6 +133,19 @@ private slots:
         QTest::newRow("modal window after a click") << "in modal out" << "133"
             << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseReleased(1,0,30,10)", "clicked",
                             "mouseLeft"});
+        // Focus that comes or goes while the pointer is over the button or a press holds it
+        // changes no face; lost outside during a press, it leaves the normal face.
+        QTest::newRow("focus in and out, hovered and pressed") << "in focus press blur out in release out" << "11221210"
+            << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseLeft", "mouseEntered",
+                            "mouseReleased(1,0,30,10)", "clicked", "mouseLeft"});
+        QTest::newRow("focus lost, pressed outside") << "in press out blur release out2" << "121000"
+            << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseLeft", "mouseReleased(1,0,130,50)"});
+        // Disabled while hovered: the disabled face at once; the leave still owed is raised.
+        QTest::newRow("disabled while hovered") << "in disable out enable" << "1440"
+            << QStringList({"mouseEntered", "mouseLeft"});
+        // Disabling ends a press: no click from it once enabled again.
+        QTest::newRow("disabled while pressed") << "in press disable enable release out" << "124010"
+            << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseReleased(1,0,30,10)", "mouseLeft"});
     }
     void faceAndSignalsAlongUserPath()
     {
@@ -148,6 +162,10 @@ private slots:
         for (const QString &step : steps.split(' ')) {
             if (step == QLatin1String("focus")) {
                 b.setFocus();
+            } else if (step == QLatin1String("blur")) {
+                b.clearFocus();
+            } else if (step == QLatin1String("disable") || step == QLatin1String("enable")) {
+                b.setEnabled(step == QLatin1String("enable"));
             } else if (step == QLatin1String("press")) {
                 QTest::mousePress(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
             } else if (step == QLatin1String("release")) {

@@ -34,8 +34,20 @@ void PaintPanel::setScale(double scale)
 {
     if (scale == m_scale)
         return;
+    if (m_designSize.isEmpty())
+        m_designSize = QSizeF(size()) / m_scale;
     m_scale = scale;
     invalidate();
+}
+
+QPointF PaintPanel::drawingScale() const
+{
+    // A scaled panel's edges are rounded to whole pixels, so its size is the design's times
+    // the scale only to a pixel; stretching the design to the size itself keeps the frames
+    // drawn along its edges on them.
+    if (m_designSize.isEmpty() || m_scale == 1.0)
+        return QPointF(m_scale, m_scale);
+    return QPointF(width() / m_designSize.width(), height() / m_designSize.height());
 }
 
 void PaintPanel::add(Drawing drawing, const QRect &area)
@@ -53,13 +65,14 @@ void PaintPanel::add(Drawing drawing, const QRect &area)
             return false;
         });
     }
+    const QPointF scale = drawingScale();
     if (canvasIsCurrent()) {
         QPainter painter(&m_canvas);
-        painter.scale(m_scale, m_scale);
+        painter.scale(scale.x(), scale.y());
         paintDrawing(painter, drawing);
     }
     m_drawings.push_back(std::move(drawing));
-    const QRectF shown(area.x() * m_scale, area.y() * m_scale, area.width() * m_scale, area.height() * m_scale);
+    const QRectF shown(area.x() * scale.x(), area.y() * scale.y(), area.width() * scale.x(), area.height() * scale.y());
     update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
@@ -135,7 +148,8 @@ void PaintPanel::render() const
     m_canvas.setDevicePixelRatio(ratio);
     m_canvas.fill(m_back);
     QPainter painter(&m_canvas);
-    painter.scale(m_scale, m_scale);
+    const QPointF scale = drawingScale();
+    painter.scale(scale.x(), scale.y());
     for (const Drawing &drawing : m_drawings)
         paintDrawing(painter, drawing);
 }

@@ -28,7 +28,9 @@ public:
     void drawImage(const QRect &target, const QImage &image);
     void drawText(const QPoint &topLeft, const QString &text, const QFont &font, const QColor &colour);
 
-    // Design pixels to the widget's pixels: 1 draws as given.
+    // Design pixels to the widget's pixels: 1 draws as given. Set before the panel takes
+    // its scaled size, as the window scaler does: the design then fills the new size
+    // exactly, however its edges were rounded.
     void setScale(double scale);
     double scale() const { return m_scale; }
 
@@ -57,10 +59,13 @@ private:
     void render() const;
     bool canvasIsCurrent() const;
     double pixelRatio() const;
+    // The painter's scale across and down: the design size stretched to the panel's.
+    QPointF drawingScale() const;
 
     std::vector<Drawing> m_drawings;
     // Painted again from the drawings whenever size, scale or pixel ratio has changed.
     mutable QImage m_canvas;
     QColor m_back = Qt::white;
     double m_scale = 1.0;
+    QSizeF m_designSize; // the size at scale 1, known once the panel is scaled
 };
