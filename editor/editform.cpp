@@ -169,16 +169,23 @@ void EditForm::followSelection()
     const int row = selectedRow();
     if (row == m_boxesRow)
         return;
-    if (mayDropBoxText()) {
+    if (!boxesHoldUnappliedText()) {
         showRow(row);
         return;
     }
-    // The boxes keep their text and the row they came from stays selected. The view
-    // sets its current row after this, so that one is put back once it has.
-    selectRow(m_boxesRow);
+    // The question waits until the view has finished moving, as it may change the
+    // selection more than once on the way; the answer then applies to where it ended.
+    if (std::exchange(m_askPending, true))
+        return;
     QTimer::singleShot(0, this, [this] {
-        if (m_boxesRow >= 0 && selectedRow() == m_boxesRow)
-            selectRow(m_boxesRow);
+        m_askPending = false;
+        const int target = selectedRow();
+        if (target == m_boxesRow)
+            return;
+        if (mayDropBoxText())
+            showRow(target);
+        else
+            selectRow(m_boxesRow); // the boxes keep their text, and their row stays selected
     });
 }
 

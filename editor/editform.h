@@ -98,6 +98,7 @@ private:
     bool m_changed = false;
     int m_boxesRow = -1;
     bool m_selectingRow = false;
+    bool m_askPending = false;
 
     QAction *m_helpAction = nullptr;
     QTreeView *m_puzzleTable = nullptr;

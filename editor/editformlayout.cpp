@@ -114,7 +114,7 @@ void EditForm::buildTable(QWidget *client)
     connect(m_puzzleTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &EditForm::followSelection);
     connect(m_puzzleTable, &QTreeView::clicked, this, [this](const QModelIndex &index) {
-        if (index.row() == selectedRow() && mayDropBoxText())
+        if (index.row() == m_boxesRow && index.row() == selectedRow() && mayDropBoxText())
             showRow(index.row());
     });
 }

@@ -6,7 +6,7 @@
 #include "game/puzzleentrycheck.h"
 #include "game/textwriter.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 namespace PuzzleFile {
 
@@ -74,7 +74,8 @@ int firstRefusedRow(const QList<PuzzleEntry> &rows)
 
 QString makeBackup(const QString &path, const QString &backupPath)
 {
-    if (!QFile::exists(path))
+    // Only a file is kept: a folder in its place fails the save itself, and says so.
+    if (!QFileInfo(path).isFile())
         return QString();
     const QString reason = copyWholeFile(path, backupPath);
     if (reason.isEmpty())
