@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
     words.grab().save(folder + QStringLiteral("/woorden.png"));
     GameSettings settings;
     settings.speeltijd = 100;
-    ConfigForm config(settings, [](const QColor &) {});
+    ConfigForm config(settings, [](const QColor &) {}, platform.dialogs);
     config.grab().save(folder + QStringLiteral("/config.png"));
     return ok ? 0 : 1;
 }
