@@ -134,7 +134,8 @@ void EditForm::selectRow(int row)
     const QScopedValueRollback<bool> quiet(m_selectingRow, true);
     QItemSelectionModel *selection = m_puzzleTable->selectionModel();
     if (row >= 0)
-        selection->setCurrentIndex(m_list.index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selection->setCurrentIndex(m_list.index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     else
         selection->clear();
 }
@@ -319,27 +320,14 @@ void EditForm::saveList()
 
 bool EditForm::refusesUnwritableRows()
 {
-    QList<int> refused;
-    for (int row = 0; row < m_list.count(); ++row) {
-        if (!PuzzleEntryCheck(m_list.entry(row)).passed())
-            refused.append(row);
-    }
-    if (refused.isEmpty())
-        return false;
     // Rows loaded from a file written by other means may hold what a save cannot write
     // back; they are named, never written as something else.
-    const int first = refused.first();
-    QString text = QStringLiteral("Rij %1 (%2) kan niet worden bewaard zoals hij nu is. ")
-                       .arg(first + 1)
-                       .arg(m_list.entry(first).keyword)
-        + PuzzleEntryCheck(m_list.entry(first)).message();
-    if (refused.size() > 1)
-        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ");
-    for (int k = 1; k < refused.size(); ++k)
-        text += QString::number(refused.at(k) + 1) + (k + 1 < refused.size() ? QStringLiteral(", ") : QStringLiteral("."));
-    text += QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
-    m_context.dialogs.message(text, Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
+    const QString refusal = PuzzleFile::refusedRowsText(m_list.entries());
+    if (refusal.isEmpty())
+        return false;
+    m_context.dialogs.message(refusal, Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
     if (!boxesHoldUnappliedText()) {
+        const int first = PuzzleFile::firstRefusedRow(m_list.entries());
         selectRow(first);
         showRow(first);
     }
@@ -351,7 +339,8 @@ bool EditForm::writeList()
     if (refusesUnwritableRows())
         return false;
     const QString path = m_context.folders.dataFile(QStringLiteral("Puzzel.lib"));
-    const QString backupProblem = PuzzleFile::makeBackup(path, m_context.folders.dataFile(QStringLiteral("Puzzel.bak")));
+    const QString backupProblem =
+        PuzzleFile::makeBackup(path, m_context.folders.dataFile(QStringLiteral("Puzzel.bak")));
     if (!backupProblem.isEmpty()
         && !m_context.dialogs.ask(backupProblem + QStringLiteral(" Wil je de lijst toch opslaan, zonder reservekopie?"),
                                   Dialogs::applicationTitle(), Dialogs::Icon::Exclamation, Dialogs::Answer::No))

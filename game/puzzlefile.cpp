@@ -72,6 +72,25 @@ int firstRefusedRow(const QList<PuzzleEntry> &rows)
     return -1;
 }
 
+QString refusedRowsText(const QList<PuzzleEntry> &rows)
+{
+    const int first = firstRefusedRow(rows);
+    if (first < 0)
+        return QString();
+    QString text = QStringLiteral("Rij %1 (%2) kan niet worden bewaard zoals hij nu is. ")
+                       .arg(first + 1)
+                       .arg(rows.at(first).keyword)
+        + PuzzleEntryCheck(rows.at(first)).message();
+    QStringList further;
+    for (int row = first + 1; row < rows.size(); ++row) {
+        if (!PuzzleEntryCheck(rows.at(row)).passed())
+            further << QString::number(row + 1);
+    }
+    if (!further.isEmpty())
+        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + further.join(QStringLiteral(", ")) + u'.';
+    return text + QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
+}
+
 QString makeBackup(const QString &path, const QString &backupPath)
 {
     // Only a file is kept: a folder in its place fails the save itself, and says so.

@@ -24,6 +24,10 @@ void load(const QString &path, PuzzleList &list, Reading reading = Reading::AsRe
 
 // The first row (from 0) the file cannot hold as it stands, or -1.
 int firstRefusedRow(const QList<PuzzleEntry> &rows);
+// Why a save would refuse, in Dutch: the first row the file cannot hold (its number and
+// keyword), what in it, and the numbers of any further such rows. Empty when every row
+// can be written.
+QString refusedRowsText(const QList<PuzzleEntry> &rows);
 
 // Copies the file to 'backupPath' when it exists. An empty text on success (or when
 // there is no file yet), otherwise the reason in Dutch.

@@ -116,6 +116,22 @@ private slots:
         PuzzleFile::load(path, read, PuzzleFile::Reading::KeepWholeFields);
         QCOMPARE(read.entries(), accepted.entries());
     }
+    // The editor's message before a save names the first such row in full and the rest by number.
+    void namesEveryRowASaveWouldRefuse()
+    {
+        PuzzleList list;
+        for (const char *keyword : {"appel", "a,b", "peer", "\"kers\" rood", " vijg"})
+            list.append(PuzzleEntry{keyword, {"a", "b", "c", "d"}});
+        QCOMPARE(PuzzleFile::refusedRowsText(list.entries()),
+                 "Rij 2 (a,b) kan niet worden bewaard zoals hij nu is. Het teken \",\" in Trefwoord kan niet worden "
+                 "bewaard: het puzzelbestand gebruikt dit teken om de velden van elkaar te scheiden. Laat het weg of "
+                 "kies een ander teken.\n\nOok deze rijen moeten worden aangepast: 4, 5.\n\n"
+                 "Pas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
+        list.remove(4);
+        list.remove(3);
+        list.remove(1);
+        QCOMPARE(PuzzleFile::refusedRowsText(list.entries()), QString());
+    }
     // A backup that cannot be made is said before anything is written.
     void backupThatFailsStopsTheSave()
     {
