@@ -86,8 +86,10 @@ QString refusedRowsText(const QList<PuzzleEntry> &rows)
         if (!PuzzleEntryCheck(rows.at(row)).passed())
             further << QString::number(row + 1);
     }
-    if (!further.isEmpty())
-        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + further.join(QStringLiteral(", ")) + u'.';
+    if (!further.isEmpty()) {
+        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + further.join(QStringLiteral(", "))
+            + u'.';
+    }
     return text + QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
 }
 

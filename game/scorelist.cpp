@@ -97,12 +97,3 @@ void ScoreList::addAll(const QList<ScoreEntry> &entries)
     m_entries.append(entries);
     std::stable_sort(m_entries.begin(), m_entries.end(), lessThan);
 }
-
-bool ScoreList::removeFirstEqual(const ScoreEntry &entry)
-{
-    const qsizetype position = m_entries.indexOf(entry);
-    if (position < 0)
-        return false;
-    m_entries.removeAt(position);
-    return true;
-}

@@ -41,8 +41,6 @@ public:
     void add(const ScoreEntry &entry);
     // Adds many at once, each after the entries equal to it, as one add each would.
     void addAll(const QList<ScoreEntry> &entries);
-    // Removes the first entry (lowest position) equal to 'entry'.
-    bool removeFirstEqual(const ScoreEntry &entry);
     void removeAt(int position) { m_entries.removeAt(position); }
     void clear() { m_entries.clear(); }
 

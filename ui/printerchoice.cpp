@@ -12,7 +12,8 @@ namespace {
 QString cupsRefusal(const QString &name)
 {
     using LastError = int (*)();
-    static const auto lastError = reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
+    static const auto lastError =
+        reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
     if (!lastError)
         return QString();
     const int status = lastError();
