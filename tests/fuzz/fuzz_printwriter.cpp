@@ -4,6 +4,8 @@
 #include "editor/listprinter.h"
 #include "editor/printsink.h"
 
+#include <algorithm>
+
 // Any rows and footer: read back from where the page puts them, every keyword,
 // description and footer is printed whole, in order, nothing cut or lost.
 namespace {
