@@ -5,10 +5,11 @@
 #include "editor/listprintjob.h"
 #include "ui/printerchoice.h"
 #include "editor/progressstrip.h"
-#include "editor/puzzleentrycheck.h"
 #include "editor/saveprogress.h"
+#include "game/blanks.h"
 #include "game/folders.h"
 #include "game/gamesettings.h"
+#include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
 #include "ui/dialogs.h"
 
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -89,13 +92,52 @@ void EditForm::blankDescriptionsToHyphen()
     }
 }
 
+// Blanks around a text are dropped here: the file cannot keep them, so the list never
+// shows a row other than the one a save writes.
 PuzzleEntry EditForm::boxesEntry() const
 {
     PuzzleEntry entry;
-    entry.keyword = m_keywordBox->text();
+    entry.keyword = trimBlanks(m_keywordBox->text());
     for (int k = 0; k < 4; ++k)
-        entry.descriptions[k] = m_descriptionBoxes[k]->text();
+        entry.descriptions[k] = trimBlanks(m_descriptionBoxes[k]->text());
     return entry;
+}
+
+bool EditForm::boxesHoldUnappliedText() const
+{
+    // An emptied box loses nothing: the row still holds its text.
+    for (int k = 0; k < 5; ++k) {
+        const QString typed = (k == 0 ? m_keywordBox : m_descriptionBoxes[k - 1])->text();
+        if (typed.isEmpty())
+            continue;
+        if (m_boxesRow < 0 || m_boxesRow >= m_list.count())
+            return true;
+        const PuzzleEntry &row = m_list.entry(m_boxesRow);
+        if (typed != (k == 0 ? row.keyword : row.descriptions[k - 1]))
+            return true;
+    }
+    return false;
+}
+
+bool EditForm::mayDropBoxText()
+{
+    if (!boxesHoldUnappliedText())
+        return true;
+    return m_context.dialogs.ask(
+        QStringLiteral("De tekst in de vakken staat nog niet in de lijst. Wil je die tekst weggooien?"), windowTitle(),
+        Dialogs::Icon::Question, Dialogs::Answer::No);
+}
+
+void EditForm::selectRow(int row)
+{
+    // Set by the program, not the player: nothing to ask.
+    const QScopedValueRollback<bool> quiet(m_selectingRow, true);
+    QItemSelectionModel *selection = m_puzzleTable->selectionModel();
+    if (row >= 0)
+        selection->setCurrentIndex(m_list.index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    else
+        selection->clear();
 }
 
 void EditForm::clearBoxes()
@@ -123,9 +165,29 @@ void EditForm::followSelection()
 {
     // The table makes its first row current, unselected, when it first gets the focus;
     // that must not wipe what was typed into the boxes, so only a change counts.
+    if (m_selectingRow)
+        return;
     const int row = selectedRow();
-    if (row != m_boxesRow)
+    if (row == m_boxesRow)
+        return;
+    if (!boxesHoldUnappliedText()) {
         showRow(row);
+        return;
+    }
+    // The question waits until the view has finished moving, as it may change the
+    // selection more than once on the way; the answer then applies to where it ended.
+    if (std::exchange(m_askPending, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_askPending = false;
+        const int target = selectedRow();
+        if (target == m_boxesRow)
+            return;
+        if (mayDropBoxText())
+            showRow(target);
+        else
+            selectRow(m_boxesRow); // the boxes keep their text, and their row stays selected
+    });
 }
 
 int EditForm::selectedRow() const
@@ -162,10 +224,12 @@ void EditForm::addItem()
     if (refusedByFile(boxesEntry()))
         return;
     blankDescriptionsToHyphen();
-    // Stored as typed: blanks around the texts are trimmed only when the file is written.
     m_list.append(boxesEntry());
     m_changed = true;
     clearBoxes();
+    // Nothing stays selected, so "Wijzigen" cannot reach a row the boxes did not come from.
+    selectRow(-1);
+    m_boxesRow = -1;
     showCount();
     m_keywordBox->setFocus();
 }
@@ -184,10 +248,11 @@ void EditForm::changeItem()
         return;
     blankDescriptionsToHyphen();
     const PuzzleEntry entry = boxesEntry();
-    if (entry == m_list.entry(m_boxesRow))
-        return;
-    m_list.replace(m_boxesRow, entry);
-    m_changed = true;
+    if (entry != m_list.entry(m_boxesRow)) {
+        m_list.replace(m_boxesRow, entry);
+        m_changed = true;
+    }
+    showRow(m_boxesRow);
 }
 
 void EditForm::deleteItem()
@@ -201,7 +266,11 @@ void EditForm::deleteItem()
         + QStringLiteral(") verwijderen uit de lijst?");
     if (!m_context.dialogs.ask(question, QStringLiteral(" Delete")))
         return;
-    m_list.remove(row);
+    {
+        // What the boxes held belonged to the row that goes.
+        const QScopedValueRollback<bool> quiet(m_selectingRow, true);
+        m_list.remove(row);
+    }
     m_changed = true;
     showCount();
     // The table moves its current row while the row goes, before the indexes shift, so
@@ -240,7 +309,7 @@ void EditForm::onPrinterChosen()
 void EditForm::printList()
 {
     if (acts(PrintButton))
-        ListPrintJob::print(m_context, m_list.entries(), m_settings.printFooter);
+        ListPrintJob::print(m_context, m_printerBox->currentText(), m_list.entries(), m_settings.printFooter);
 }
 
 void EditForm::saveList()
@@ -249,14 +318,38 @@ void EditForm::saveList()
         writeList();
 }
 
+bool EditForm::refusesUnwritableRows()
+{
+    // Rows loaded from a file written by other means may hold what a save cannot write
+    // back; they are named, never written as something else.
+    const QString refusal = PuzzleFile::refusedRowsText(m_list.entries());
+    if (refusal.isEmpty())
+        return false;
+    m_context.dialogs.message(refusal, Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
+    if (!boxesHoldUnappliedText()) {
+        const int first = PuzzleFile::firstRefusedRow(m_list.entries());
+        selectRow(first);
+        showRow(first);
+    }
+    return true;
+}
+
 bool EditForm::writeList()
 {
+    if (refusesUnwritableRows())
+        return false;
+    const QString path = m_context.folders.dataFile(QStringLiteral("Puzzel.lib"));
+    const QString backupProblem =
+        PuzzleFile::makeBackup(path, m_context.folders.dataFile(QStringLiteral("Puzzel.bak")));
+    if (!backupProblem.isEmpty()
+        && !m_context.dialogs.ask(backupProblem + QStringLiteral(" Wil je de lijst toch opslaan, zonder reservekopie?"),
+                                  Dialogs::applicationTitle(), Dialogs::Icon::Exclamation, Dialogs::Answer::No))
+        return false;
     // Events are handled between the rows: the buttons stay disabled and closing is
     // refused until the file is written and the strip is full.
     m_saving = true;
     updateButtons();
-    const QString reason = PuzzleFile::save(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")),
-                                            m_context.folders.dataFile(QStringLiteral("Puzzel.bak")), m_list);
+    const QString reason = PuzzleFile::save(path, QString(), m_list);
     if (reason.isEmpty()) {
         m_changed = false;
         runSaveProgress(m_progressStrip, m_list.count(), m_context.clock);
@@ -275,6 +368,8 @@ bool EditForm::writeList()
 
 bool EditForm::mayClose()
 {
+    if (!mayDropBoxText())
+        return false;
     if (!m_changed)
         return true;
     const Dialogs::Answer answer = m_context.dialogs.askYesNoCancel(

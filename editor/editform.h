@@ -76,6 +76,10 @@ private:
     bool refusedByFile(const PuzzleEntry &entry);
     void blankDescriptionsToHyphen();
     PuzzleEntry boxesEntry() const;
+    bool boxesHoldUnappliedText() const;
+    bool mayDropBoxText();
+    void selectRow(int row);
+    bool refusesUnwritableRows();
     void clearBoxes();
     void showRow(int row);
     void followSelection();
@@ -93,6 +97,8 @@ private:
     bool m_saving = false;
     bool m_changed = false;
     int m_boxesRow = -1;
+    bool m_selectingRow = false;
+    bool m_askPending = false;
 
     QAction *m_helpAction = nullptr;
     QTreeView *m_puzzleTable = nullptr;

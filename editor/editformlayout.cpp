@@ -82,7 +82,8 @@ void EditForm::buildWindow()
     buildButtons(area);
     buildBoxes(area);
 
-    PuzzleFile::load(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")), m_list);
+    PuzzleFile::load(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")), m_list,
+                     PuzzleFile::Reading::KeepWholeFields);
     showCount();
 }
 
@@ -107,11 +108,15 @@ void EditForm::buildTable(QWidget *client)
     setColours(m_puzzleTable, QColor(200, 200, 200));
     // Arrows, Home/End, type-ahead and a click all move the selection; the boxes follow
     // each. A click on the row already selected fills them again, undoing edits there.
+    // Text typed into the boxes and not yet applied is dropped only after a question.
     connect(m_puzzleTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &EditForm::followSelection);
     connect(m_puzzleTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &EditForm::followSelection);
-    connect(m_puzzleTable, &QTreeView::clicked, this, [this](const QModelIndex &index) { showRow(index.row()); });
+    connect(m_puzzleTable, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+        if (index.row() == m_boxesRow && index.row() == selectedRow() && mayDropBoxText())
+            showRow(index.row());
+    });
 }
 
 void EditForm::buildButtons(QWidget *client)

@@ -14,20 +14,20 @@ QString ListPrintJob::pdfPath(const AppContext &context)
     return context.folders.playerFolder() + QStringLiteral("/Datalijst.pdf");
 }
 
-void ListPrintJob::print(const AppContext &context, const QList<PuzzleEntry> &rows, const QString &footer)
+void ListPrintJob::print(const AppContext &context, const QString &printerName, const QList<PuzzleEntry> &rows,
+                         const QString &footer)
 {
     const QDateTime moment = context.clock.now();
     const QStringList printers = context.printers.installed();
     if (!printers.isEmpty()) {
-        // Printers may be installed with none of them the system's default.
-        QString name = context.printers.current();
-        if (!printers.contains(name))
-            name = printers.first();
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(name);
-        printer.setDocName(QStringLiteral("Datalijst"));
-        // A printer that fails is passed over: printing has no messages of its own.
-        PainterPrintSink::printList(printer, rows, footer, moment);
+        // Only the printer the player sees in the chooser: a name typed there that is no
+        // printer, or none at all, is said rather than printed somewhere else.
+        const QString refusal = context.printers.print(
+            printerName, QStringLiteral("Datalijst"), [&](QPagedPaintDevice &device) {
+                return PainterPrintSink::printList(device, rows, footer, moment);
+            });
+        if (!refusal.isEmpty())
+            context.dialogs.message(refusal, Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
         return;
     }
 

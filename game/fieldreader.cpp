@@ -35,6 +35,8 @@ std::optional<QString> FieldReader::field()
         ++m_pos;
 
     QByteArray raw;
+    m_fieldStart = m_pos;
+    m_lostText = false;
     m_lastWasQuoted = m_pos < n && m_bytes.at(m_pos) == '"';
     if (m_lastWasQuoted) {
         const qsizetype start = m_pos + 1;
@@ -43,8 +45,10 @@ std::optional<QString> FieldReader::field()
             close = n;
         raw = m_bytes.mid(start, close - start);
         m_pos = qMin(close + 1, n);
-        while (m_pos < n && m_bytes.at(m_pos) != ',' && !atLineEnd())
+        while (m_pos < n && m_bytes.at(m_pos) != ',' && !atLineEnd()) {
+            m_lostText = m_lostText || m_bytes.at(m_pos) != ' ';
             ++m_pos;
+        }
     } else {
         const qsizetype start = m_pos;
         while (m_pos < n && m_bytes.at(m_pos) != ',' && !atLineEnd())
@@ -54,6 +58,7 @@ std::optional<QString> FieldReader::field()
             --end;
         raw = m_bytes.mid(start, end - start);
     }
+    m_fieldEnd = m_pos;
     if (m_pos < n) {
         if (m_bytes.at(m_pos) == ',')
             ++m_pos;

@@ -30,6 +30,13 @@ public:
     // The rest of the current line, up to (not including) its line end.
     std::optional<QString> line();
 
+    // Whether the last field dropped text: anything but blanks after its closing quote.
+    // Such a field cannot be written back from what field() gave.
+    bool lastFieldLostText() const { return m_lostText; }
+    // The last field's bytes as the data held them: from its first character that is not
+    // a blank up to (not including) the comma or line end after it.
+    QByteArray lastFieldBytes() const { return m_bytes.mid(m_fieldStart, m_fieldEnd - m_fieldStart); }
+
 private:
     bool atLineEnd() const;
     void skipLineEnd();
@@ -37,6 +44,9 @@ private:
     QByteArray m_bytes;
     qsizetype m_pos = 0;
     bool m_lastWasQuoted = false;
+    bool m_lostText = false;
+    qsizetype m_fieldStart = 0;
+    qsizetype m_fieldEnd = 0;
 };
 
 // Parses a plain decimal number ("-12", "600", "10.5", "1e3"): the whole text must be

@@ -49,7 +49,8 @@ bool GameController::canStart() const
 
 void GameController::start(const QString &playerName)
 {
-    if (playerName.trimmed().isEmpty() || !canStart())
+    // A name the score file cannot hold would come back changed after the game.
+    if (playerName.trimmed().isEmpty() || !ScoreFile::nameRefusal(playerName).isEmpty() || !canStart())
         return;
     m_playerName = playerName;
     if (!m_builder.drawKeywords(m_puzzles, m_itemCount, m_round))
@@ -148,7 +149,7 @@ void GameController::updateClock()
 void GameController::endGame()
 {
     m_phase = Phase::Ended;
-    ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, {m_score, m_playerName});
+    ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, ScoreEntry::ofGame(m_score, m_playerName));
     emit gameEnded(m_score);
 }
 

@@ -32,7 +32,8 @@ public:
 
     // Whether the puzzle list holds enough items for a round.
     bool canStart() const;
-    // Starts a game for 'playerName' (not blank): score and clock reset, first round drawn.
+    // Starts a game for 'playerName' (not blank, and one the score file can hold:
+    // ScoreFile::nameRefusal): score and clock reset, first round drawn.
     void start(const QString &playerName);
     // Judges a typed answer: every keyword of the round equal to it (letter case aside)
     // and not found yet is found.

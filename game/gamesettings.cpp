@@ -1,8 +1,8 @@
 #include "game/gamesettings.h"
 
+#include "game/fieldcheck.h"
 #include "game/fieldreader.h"
 #include "game/textwriter.h"
-
 
 #include <cmath>
 #include <limits>
@@ -69,6 +69,8 @@ bool loadSettings(const QString &path, GameSettings &settings)
         if (!afdruktekst)
             return false;
         settings.printFooter = *afdruktekst;
+        if (reader.lastFieldLostText() || !printFooterRefusal(*afdruktekst, QString()).isEmpty())
+            settings.printFooterStored = reader.lastFieldBytes();
         return true;
     }();
     if (!complete)
@@ -84,7 +86,19 @@ bool saveSettings(const QString &path, const GameSettings &settings)
     writer.line(QString::number(settings.speeltijd));
     writer.line(wholeNumberText(settings.borderRed) + u',' + wholeNumberText(settings.borderGreen)
                 + u',' + QString::number(settings.borderBlue));
-    writer.quoted(settings.printFooter);
-
+    if (!settings.printFooterStored.isEmpty()
+        && FieldReader(settings.printFooterStored).field() == settings.printFooter) {
+        writer.verbatim(settings.printFooterStored);
+    } else if (printFooterRefusal(settings.printFooter, QString()).isEmpty()) {
+        writer.quoted(settings.printFooter);
+    } else {
+        return false;
+    }
     return writeWholeFile(path, writer.bytes()).isEmpty();
+}
+
+QString printFooterRefusal(const QString &footer, const QString &fieldName)
+{
+    return FieldCheck(footer, FieldCheck::Form::Quoted)
+        .message(fieldName, QStringLiteral("het instellingenbestand"), QStringLiteral("instellingen"));
 }

@@ -10,6 +10,10 @@ struct GameSettings {
     double borderGreen = 30;
     quint8 borderBlue = 40;
     QString printFooter = QStringLiteral("Brovelt Software 2019"); // footer of printed pages
+    // The footer's line as the file held it, when its quoted form cannot give it back
+    // (a quote inside, text after the closing quote): written back unchanged as long
+    // as printFooter still holds what was read from it.
+    QByteArray printFooterStored;
 
     // The border colour, parts clamped to 0..255.
     QColor borderColour() const;
@@ -20,5 +24,9 @@ struct GameSettings {
 // not apply the border colour.
 bool loadSettings(const QString &path, GameSettings &settings);
 // Writes the five lines of the file; false when it cannot be written, in which case an
-// existing file is left as it was.
+// existing file is left as it was. A footer the file cannot hold is not written: the
+// file is then left as it was too.
 bool saveSettings(const QString &path, const GameSettings &settings);
+// Why the settings file cannot hold 'footer', in Dutch, naming the field as
+// 'fieldName'; empty when it can.
+QString printFooterRefusal(const QString &footer, const QString &fieldName);

@@ -1,19 +1,42 @@
 #pragma once
 
+#include "game/puzzlelist.h"
+
 #include <QString>
 
-class PuzzleList;
-
 // The puzzle database file Data/Puzzel.lib: two header lines, then one item a line,
-// keyword and four descriptions joined by commas, Windows-1252 with CR LF.
+// keyword and four descriptions joined by commas, Windows-1252 with CR LF. Fields are
+// bare: nothing is quoted or escaped, so a row that a bare field cannot hold is refused
+// rather than written as something else.
 namespace PuzzleFile {
+
+enum class Reading {
+    // Fields as the game reads them: a quoted field ends at its closing quote.
+    AsRead,
+    // A field that lost text after its closing quote keeps all it held, quotes and
+    // all, so the editor shows what the file holds and refuses to write it back.
+    KeepWholeFields,
+};
 
 // Loads 'path' into 'list' (emptied first). A missing or damaged file gives what could
 // be read, never an error.
-void load(const QString &path, PuzzleList &list);
+void load(const QString &path, PuzzleList &list, Reading reading = Reading::AsRead);
 
-// Writes 'list' to 'path' whole, keeping the previous file as 'backupPath'. Returns an
-// empty text on success, otherwise the reason (the previous file is then untouched).
+// The first row (from 0) the file cannot hold as it stands, or -1.
+int firstRefusedRow(const QList<PuzzleEntry> &rows);
+// Why a save would refuse, in Dutch: the first row the file cannot hold (its number and
+// keyword), what in it, and the numbers of any further such rows. Empty when every row
+// can be written.
+QString refusedRowsText(const QList<PuzzleEntry> &rows);
+
+// Copies the file to 'backupPath' when it exists. An empty text on success (or when
+// there is no file yet), otherwise the reason in Dutch.
+QString makeBackup(const QString &path, const QString &backupPath);
+
+// Writes 'list' to 'path' whole, first keeping the previous file as 'backupPath' unless
+// that is empty. Returns an empty text on success, otherwise the reason in Dutch: a row
+// the file cannot hold, a backup that could not be made, or the write's failure. The
+// previous file is then untouched.
 QString save(const QString &path, const QString &backupPath, const PuzzleList &list);
 
 // The editor's progress step per row: 500 / rows, rounded half to even; 0 for no rows.

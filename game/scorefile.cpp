@@ -1,10 +1,20 @@
 #include "game/scorefile.h"
 
+#include "game/fieldcheck.h"
 #include "game/fieldreader.h"
 #include "game/scorelist.h"
 #include "game/textwriter.h"
 
 namespace ScoreFile {
+
+namespace {
+
+FieldCheck checkText(const QString &text)
+{
+    return FieldCheck(text, FieldCheck::Form::Quoted);
+}
+
+} // namespace
 
 bool load(const QString &path, ScoreList &list)
 {
@@ -15,13 +25,20 @@ bool load(const QString &path, ScoreList &list)
     FieldReader reader(*bytes);
     if (!reader.field() || !reader.field())
         return true;
+    QList<ScoreEntry> entries;
     while (!reader.atEnd()) {
         const std::optional<QString> line = reader.field();
         if (!line)
             break;
-        if (!line->isEmpty())
-            list.add(ScoreEntry::fromText(*line));
+        if (line->isEmpty())
+            continue;
+        ScoreEntry entry = ScoreEntry::fromText(*line);
+        // Written again from its text, the line would lose what it holds beyond that.
+        if (reader.lastFieldLostText() || !checkText(entry.text()).passed())
+            entry.stored = reader.lastFieldBytes();
+        entries.append(entry);
     }
+    list.addAll(entries);
     return true;
 }
 
@@ -30,8 +47,16 @@ QString save(const QString &path, const ScoreList &list)
     TextWriter writer;
     writer.quoted(QStringLiteral("Brovelt Software 2019"));
     writer.quoted(QString(26, u'-'));
-    for (const ScoreEntry &entry : list.entries())
+    for (const ScoreEntry &entry : list.entries()) {
+        if (!entry.stored.isEmpty()) {
+            writer.verbatim(entry.stored);
+            continue;
+        }
+        const QString refusal = nameRefusal(entry.name);
+        if (!refusal.isEmpty())
+            return refusal;
         writer.quoted(entry.text());
+    }
     // Replaced whole, never deleted first: a failed write keeps the scores on disk.
     return writeWholeFile(path, writer.bytes());
 }
@@ -46,6 +71,12 @@ QString add(const QString &path, ScoreList &list, const ScoreEntry &entry)
         list = onDisk;
     list.add(entry);
     return save(path, list);
+}
+
+QString nameRefusal(const QString &name)
+{
+    return checkText(name).message(QStringLiteral("de naam"), QStringLiteral("de scorelijst"),
+                                   QStringLiteral("namen"));
 }
 
 } // namespace ScoreFile

@@ -67,8 +67,8 @@ ScoreEntry ScoreEntry::fromText(const QString &line)
 {
     const std::optional<qint32> score = scoreOfText(QStringView(line).left(4));
     if (score && QStringView(line).mid(4, 3) == s_separator)
-        return {*score, line.mid(7)};
-    return {0, line};
+        return {*score, line.mid(7), {}};
+    return {0, line, {}};
 }
 
 QStringList ScoreList::texts() const
@@ -80,20 +80,20 @@ QStringList ScoreList::texts() const
     return texts;
 }
 
-bool ScoreList::add(const ScoreEntry &entry)
+ScoreEntry ScoreEntry::ofGame(qint64 score, const QString &name)
 {
-    if (count() >= MaxEntries)
-        return false;
-    const auto place = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry, lessThan);
-    m_entries.insert(place - m_entries.cbegin(), entry);
-    return true;
+    return {qint32(qBound(qint64(-999), score, qint64(9999))), name, {}};
 }
 
-bool ScoreList::removeFirstEqual(const ScoreEntry &entry)
+void ScoreList::add(const ScoreEntry &entry)
 {
-    const qsizetype position = m_entries.indexOf(entry);
-    if (position < 0)
-        return false;
-    m_entries.removeAt(position);
-    return true;
+    const auto place = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry, lessThan);
+    m_entries.insert(place - m_entries.cbegin(), entry);
+}
+
+void ScoreList::addAll(const QList<ScoreEntry> &entries)
+{
+    // One stable sort instead of an insert each: a long file out of order stays quick.
+    m_entries.append(entries);
+    std::stable_sort(m_entries.begin(), m_entries.end(), lessThan);
 }

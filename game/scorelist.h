@@ -7,6 +7,10 @@
 struct ScoreEntry {
     qint32 score = 0;
     QString name;
+    // The line exactly as the score file held it, when the file's quoted form cannot
+    // give it back from the text (a quote inside, text after the closing quote); it is
+    // then written back unchanged. Empty for every entry the program made.
+    QByteArray stored;
 
     bool operator==(const ScoreEntry &) const = default;
 
@@ -15,6 +19,9 @@ struct ScoreEntry {
     // Reads such a line. A line that does not start with a score text is kept whole as
     // the name of a score of 0, so nothing a file holds is lost.
     static ScoreEntry fromText(const QString &line);
+    // A finished game's entry: the score kept within what its four characters show
+    // (-999 to 9999), so the entry reads back from the file as it was made.
+    static ScoreEntry ofGame(qint64 score, const QString &name);
 };
 
 // The high-score list, kept in ascending order of the entries' texts compared without
@@ -23,19 +30,18 @@ struct ScoreEntry {
 class ScoreList
 {
 public:
-    static constexpr int MaxEntries = 32767;
-
     int count() const { return int(m_entries.size()); }
     const ScoreEntry &at(int position) const { return m_entries.at(position); }
     const QList<ScoreEntry> &entries() const { return m_entries; }
     // The entries' texts in list order.
     QStringList texts() const;
 
-    // Inserts in sorted place (after equal entries). Beyond MaxEntries nothing is kept;
-    // returns whether the entry was added.
-    bool add(const ScoreEntry &entry);
-    // Removes the first entry (lowest position) equal to 'entry'.
-    bool removeFirstEqual(const ScoreEntry &entry);
+    // Inserts in sorted place (after equal entries). There is no limit: a file of any
+    // length keeps every line.
+    void add(const ScoreEntry &entry);
+    // Adds many at once, each after the entries equal to it, as one add each would.
+    void addAll(const QList<ScoreEntry> &entries);
+    void removeAt(int position) { m_entries.removeAt(position); }
     void clear() { m_entries.clear(); }
 
 private:

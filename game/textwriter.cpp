@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 void TextWriter::line(const QString &text)
 {
@@ -20,6 +21,49 @@ void TextWriter::quoted(const QString &text)
     m_bytes += "\"\r\n";
 }
 
+void TextWriter::verbatim(const QByteArray &bytes)
+{
+    m_bytes += bytes;
+    m_bytes += "\r\n";
+}
+
+QString writeFailureText(const QString &path, bool diskFull)
+{
+    // The system's own text is English and often vague ("Not a directory"), so the cause
+    // is looked up on the disk and told in the program's language.
+    const QFileInfo file(path);
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (file.isDir())
+        return QStringLiteral("op de plaats van %1 staat een map").arg(shown);
+    QFileInfo folder(file.absolutePath());
+    while (!folder.exists() && !folder.isRoot() && folder.absolutePath() != folder.absoluteFilePath())
+        folder.setFile(folder.absolutePath());
+    const QString folderShown = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (folder.exists() && !folder.isDir())
+        return QStringLiteral("%1 is een bestand en geen map, dus %2 kan daar niet staan").arg(folderShown, shown);
+    if (folder.absoluteFilePath() != file.absolutePath())
+        return QStringLiteral("de map %1 bestaat niet en kon niet worden gemaakt")
+            .arg(QDir::toNativeSeparators(file.absolutePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("er mag niet worden geschreven in de map %1").arg(folderShown);
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("%1 is alleen-lezen").arg(shown);
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (diskFull || (disk.isValid() && disk.bytesAvailable() == 0))
+        return QStringLiteral("de schijf is vol, %1 kon niet worden geschreven").arg(shown);
+    if (disk.isValid() && disk.isReadOnly())
+        return QStringLiteral("de schijf is alleen-lezen, %1 kon niet worden geschreven").arg(shown);
+    return QStringLiteral("%1 kon niet worden geschreven").arg(shown);
+}
+
+QString copyWholeFile(const QString &from, const QString &to)
+{
+    const std::optional<QByteArray> bytes = readWholeFile(from);
+    if (!bytes)
+        return QStringLiteral("%1 kon niet worden gelezen").arg(QDir::toNativeSeparators(from));
+    return writeWholeFile(to, *bytes);
+}
+
 QString writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     // Written beside the old file and then put in its place: a disk that is full or a
@@ -28,16 +72,16 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return writeFailureText(path, file.error() == QFileDevice::ResourceError);
     // The write may only fill a buffer; a full disk shows at the flush, which must fail the
     // save before the empty file takes the old one's place.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const bool diskFull = file.error() == QFileDevice::ResourceError;
         file.cancelWriting();
-        return reason;
+        return writeFailureText(path, diskFull);
     }
     if (!file.commit())
-        return file.errorString();
+        return writeFailureText(path, file.error() == QFileDevice::ResourceError);
     return QString();
 }
 

@@ -130,11 +130,11 @@ int main(int argc, char *argv[])
     words.grab().save(folder + QStringLiteral("/woorden.png"));
     GameSettings settings;
     settings.speeltijd = 100;
-    ConfigForm config(settings, [](const QColor &) {});
+    ConfigForm config(settings, [](const QColor &) {}, platform.dialogs);
     config.grab().save(folder + QStringLiteral("/config.png"));
     // The settings window as it opens over the board on this screen: at its design size on
     // 1280 x 1024, grown by the board's factor on a larger screen.
-    ConfigForm scaled(window.controller().settings(), [](const QColor &) {});
+    ConfigForm scaled(window.controller().settings(), [](const QColor &) {}, platform.dialogs);
     WindowScaler::scaleWindow(&scaled, window.sideWindowScale());
     scaled.grab().save(folder + QStringLiteral("/config-%1x%2.png").arg(screen->size().width()).arg(screen->size().height()));
     return ok ? 0 : 1;

@@ -7,6 +7,7 @@
 #include "common/twips.h"
 #include "game/blanks.h"
 #include "shell/playingtimetext.h"
+#include "ui/dialogs.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -28,8 +29,9 @@ constexpr int s_rightEdge = 180 + 6720;
 } // namespace
 
 ConfigForm::ConfigForm(GameSettings &settings, std::function<void(const QColor &)> setBorderColour,
-                       QWidget *parent)
+                       Dialogs &dialogs, QWidget *parent)
     : QDialog(parent)
+    , m_dialogs(dialogs)
     , m_settings(settings)
     , m_setBorderColour(std::move(setBorderColour))
 {
@@ -202,11 +204,27 @@ void ConfigForm::resetToDefaults()
 
 void ConfigForm::store()
 {
-    m_settings.printFooter = trimBlanks(m_footerBox->text());
+    // What the settings file cannot hold, or the game would not play as shown, is
+    // refused here; the window stays open with the box to correct.
+    const QString footer = trimBlanks(m_footerBox->text());
+    const QString footerRefusal = printFooterRefusal(footer, QStringLiteral("de tekst bij het afdrukken"));
+    if (!footerRefusal.isEmpty()) {
+        m_dialogs.message(footerRefusal, windowTitle(), Dialogs::Icon::Exclamation);
+        m_footerBox->setFocus();
+        return;
+    }
+    const std::optional<qint32> speeltijd = PlayingTimeText::playable(m_playingTimeBox->currentText());
+    if (!speeltijd) {
+        m_dialogs.message(PlayingTimeText::refusal(m_playingTimeBox->currentText()), windowTitle(),
+                          Dialogs::Icon::Exclamation);
+        m_playingTimeBox->setFocus();
+        return;
+    }
+    m_settings.printFooter = footer;
     m_settings.borderRed = m_colourSliders[0]->value();
     m_settings.borderGreen = m_colourSliders[1]->value();
     m_settings.borderBlue = quint8(m_colourSliders[2]->value());
-    m_settings.speeltijd = PlayingTimeText::speeltijd(m_playingTimeBox->currentText());
+    m_settings.speeltijd = *speeltijd;
     if (m_setBorderColour)
         m_setBorderColour(m_settings.borderColour());
     accept();

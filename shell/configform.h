@@ -9,6 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class Dialogs;
 class VistaButton;
 struct GameSettings;
 
@@ -19,7 +20,7 @@ class ConfigForm : public QDialog
 {
     Q_OBJECT
 public:
-    ConfigForm(GameSettings &settings, std::function<void(const QColor &)> setBorderColour,
+    ConfigForm(GameSettings &settings, std::function<void(const QColor &)> setBorderColour, Dialogs &dialogs,
                QWidget *parent = nullptr);
 
     QLineEdit *footerBox() const { return m_footerBox; }
@@ -41,6 +42,7 @@ private:
     void resetToDefaults();
     void store();
 
+    Dialogs &m_dialogs;
     GameSettings &m_settings;
     std::function<void(const QColor &)> m_setBorderColour;
     QLineEdit *m_footerBox = nullptr;

@@ -5,6 +5,7 @@
 #include "editor/editform.h"
 #include "game/clock.h"
 #include "game/clocktexts.h"
+#include "game/scorefile.h"
 #include "shell/configform.h"
 #include "ui/dialogs.h"
 #include "ui/paintpanel.h"
@@ -112,8 +113,17 @@ void MainWindow::startGame()
             s_gameTitle, Dialogs::Icon::Exclamation);
         return;
     }
-    const QString name = m_context.dialogs.input(QStringLiteral("Typ hieronder jouw naam in..."),
-                                                 QStringLiteral("Naam Speler"), m_controller.playerName());
+    // A name the score file cannot hold is refused here, and asked for again with what
+    // was typed, so the score line never comes back changed.
+    QString name = m_controller.playerName();
+    for (;;) {
+        name = m_context.dialogs.input(QStringLiteral("Typ hieronder jouw naam in..."), QStringLiteral("Naam Speler"),
+                                       name);
+        const QString refusal = ScoreFile::nameRefusal(name);
+        if (refusal.isEmpty())
+            break;
+        m_context.dialogs.message(refusal, QStringLiteral("Naam Speler"), Dialogs::Icon::Exclamation);
+    }
     m_controller.start(name);
 }
 
@@ -326,7 +336,8 @@ void MainWindow::showAbout()
 
 void MainWindow::openSettings()
 {
-    openModal(new ConfigForm(m_controller.settings(), [this](const QColor &colour) { setBorderColour(colour); }, this));
+    openModal(new ConfigForm(m_controller.settings(), [this](const QColor &colour) { setBorderColour(colour); },
+                             m_context.dialogs, this));
 }
 
 void MainWindow::openWordSearch()

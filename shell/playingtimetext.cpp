@@ -1,63 +1,27 @@
 #include "shell/playingtimetext.h"
 
-#include <QLocale>
-
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 namespace PlayingTimeText {
 
-namespace {
-
-bool isDigit(const QString &text, qsizetype i)
+std::optional<qint32> playable(const QString &text)
 {
-    return i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9';
-}
-
-qsizetype skipDigits(const QString &text, qsizetype i)
-{
-    while (isDigit(text, i))
-        ++i;
-    return i;
-}
-
-} // namespace
-
-std::optional<double> leadingNumber(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
-        ++i;
-    const qsizetype begin = i;
-    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
-        ++i;
-    const qsizetype intStart = i;
-    i = skipDigits(text, i);
-    bool digits = i > intStart;
-    if (i < text.size() && text.at(i) == u'.') {
-        const qsizetype fracStart = i + 1;
-        const qsizetype fracEnd = skipDigits(text, fracStart);
-        if (digits || fracEnd > fracStart) {
-            digits = true;
-            i = fracEnd;
-        }
-    }
-    if (!digits)
+    const QString digits = text.trimmed();
+    if (digits.isEmpty())
         return std::nullopt;
-    // An exponent counts only when digits follow it: "12e" is 12.
-    if (i < text.size() && (text.at(i) == u'e' || text.at(i) == u'E')) {
-        qsizetype j = i + 1;
-        if (j < text.size() && (text.at(j) == u'+' || text.at(j) == u'-'))
-            ++j;
-        if (isDigit(text, j))
-            i = skipDigits(text, j);
+    qint64 value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > std::numeric_limits<qint32>::max())
+            return std::nullopt;
     }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(QStringView(text).mid(begin, i - begin), &ok);
-    if (!ok)
+    if (value < 1)
         return std::nullopt;
-    return value;
+    return qint32(value);
 }
 
 QString minutesText(qint32 seconds)
@@ -79,17 +43,15 @@ QString minutesText(qint32 seconds)
 
 QString minutesTextFor(const QString &text)
 {
-    return minutesText(speeltijd(text));
+    const std::optional<qint32> seconds = playable(text);
+    return seconds ? minutesText(*seconds) : QStringLiteral("Speeltijd in seconden");
 }
 
-qint32 speeltijd(const QString &text)
+QString refusal(const QString &text)
 {
-    const double value = std::nearbyint(leadingNumber(text).value_or(0.0));
-    if (!(value >= std::numeric_limits<qint32>::min()))
-        return std::numeric_limits<qint32>::min();
-    if (value > std::numeric_limits<qint32>::max())
-        return std::numeric_limits<qint32>::max();
-    return qint32(value);
+    return QStringLiteral("De speeltijd \"%1\" kan niet worden gespeeld. Typ een heel aantal seconden, van 1 tot en "
+                          "met 2147483647, zonder teken of komma.")
+        .arg(text);
 }
 
 } // namespace PlayingTimeText

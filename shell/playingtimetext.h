@@ -7,20 +7,20 @@
 // The playing time as the settings window reads and shows it.
 namespace PlayingTimeText {
 
-// The number a text starts with (after blanks), with a point as decimal separator:
-// "45", "-3", "12.5 sec", "1e3". Nothing when the text does not start with a number.
-std::optional<double> leadingNumber(const QString &text);
+// The playing time a text gives when the game will play it as it stands: a whole
+// number of seconds from 1 to 2147483647, digits only, blanks around allowed. Nothing
+// for any other text (a fraction, a sign, 0 or less, a number too large), since the
+// record would then hold, or the game play, another time than the box shows.
+std::optional<qint32> playable(const QString &text);
 
 // "Speeltijd in seconden (m Min.)": the minutes rounded to at most two decimals, with
 // a Dutch decimal comma and no trailing zeros ("1,67", "1,5", "10").
 QString minutesText(qint32 seconds);
-// The same for what the playing-time box holds: the minutes of the time OK would store
-// for it, so the text never promises another value and never grows past the longest
-// number of seconds the record can hold.
+// The same for what the playing-time box holds; "Speeltijd in seconden" alone while it
+// holds no playing time OK would take.
 QString minutesTextFor(const QString &text);
 
-// The playing time OK stores: the number at the start rounded half to even, 0 when
-// there is none, kept within the range of the record's field.
-qint32 speeltijd(const QString &text);
+// Why OK refuses the text, in Dutch.
+QString refusal(const QString &text);
 
 } // namespace PlayingTimeText

@@ -90,10 +90,12 @@ void ScoreForm::deleteSelected()
         m_context.dialogs.message(QStringLiteral("Eerst een naam selecteren..."), QStringLiteral(" Foutje"));
         return;
     }
-    const QString line = selected->text();
-    delete m_scoreListBox->takeItem(m_scoreListBox->row(selected));
+    // The window shows the list highest first, so its row k is the list's count-1-k: the
+    // very line picked goes, also where equal texts differ in how the file holds them.
+    const int row = m_scoreListBox->row(selected);
+    delete m_scoreListBox->takeItem(row);
     selectNothing();
-    m_scores.removeFirstEqual(ScoreEntry::fromText(line));
+    m_scores.removeAt(m_scores.count() - 1 - row);
     saveScores();
 }
 
@@ -103,7 +105,7 @@ void ScoreForm::deleteAll()
         return;
     if (!m_context.dialogs.ask(QStringLiteral("Wilt u alle ") + QString::number(m_scoreListBox->count())
                                    + QStringLiteral(" namen verwijderen?"),
-                               QStringLiteral(" Delete All")))
+                               QStringLiteral(" Delete All"), Dialogs::Icon::None, Dialogs::Answer::No))
         return;
     m_scoreListBox->clear();
     m_scores.clear();
@@ -114,5 +116,9 @@ void ScoreForm::saveScores()
 {
     // Written at once: the end of a game reads the file again before adding its score,
     // so a deletion kept only in memory would come back.
-    ScoreFile::save(m_context.folders.dataFile(QStringLiteral("Scorelijst.lib")), m_scores);
+    const QString reason = ScoreFile::save(m_context.folders.dataFile(QStringLiteral("Scorelijst.lib")), m_scores);
+    if (!reason.isEmpty()) {
+        m_context.dialogs.message(QStringLiteral("De scorelijst kon niet worden bewaard: ") + reason + u'.',
+                                  Dialogs::applicationTitle(), Dialogs::Icon::Critical);
+    }
 }

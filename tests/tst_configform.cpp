@@ -1,6 +1,7 @@
 #include "controls/vistabutton.h"
 #include "game/gamesettings.h"
 #include "shell/configform.h"
+#include "support/fakes.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -24,23 +25,29 @@ private slots:
         m_settings.printFooter = "  Mijn voettekst  ";
         m_settings.speeltijd = 45;
         m_border.clear();
-        m_form = std::make_unique<ConfigForm>(m_settings, [this](const QColor &colour) { m_border << colour; });
+        m_dialogs.shown.clear();
+        m_form = std::make_unique<ConfigForm>(m_settings, [this](const QColor &colour) { m_border << colour; },
+                                              m_dialogs);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
     void cleanup() { m_form.reset(); }
-    // What is typed stays as typed, however it begins like an entry of the list; the
-    // minutes are those OK stores.
+    // What is typed stays as typed, however it begins like an entry of the list; OK takes
+    // only a time the game will play as shown, and otherwise says so and stays open.
     void typedTimeShowsMinutesAndOkStoresIt_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<QString>("minutes"); // empty: no minutes shown, OK refuses
         QTest::addColumn<qint32>("seconds");
 
         QTest::newRow("45, as 450 begins") << "45" << "0,75" << 45;
         QTest::newRow("100: two decimals") << "100" << "1,67" << 100;
-        QTest::newRow("fraction as stored") << "12.5" << "0,2" << 12;
-        QTest::newRow("longest") << "99999999999999999999" << "35791394,12" << 2147483647;
+        QTest::newRow("longest") << "2147483647" << "35791394,12" << 2147483647;
+        QTest::newRow("fraction") << "12.5" << "" << 45;
+        QTest::newRow("negative") << "-30" << "" << 45;
+        QTest::newRow("zero") << "0" << "" << 45;
+        QTest::newRow("too large") << "9999999999" << "" << 45;
+        QTest::newRow("words") << "tien" << "" << 45;
     }
     void typedTimeShowsMinutesAndOkStoresIt()
     {
@@ -54,10 +61,49 @@ private slots:
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), typed);
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        QCOMPARE(m_form->minutesLabel()->text(), "Speeltijd in seconden (" + minutes + " Min.)");
+        QCOMPARE(m_form->minutesLabel()->text(),
+                 minutes.isEmpty() ? QString("Speeltijd in seconden") : "Speeltijd in seconden (" + minutes + " Min.)");
 
         QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
         QCOMPARE(m_settings.speeltijd, seconds);
+        QCOMPARE(m_form->isVisible(), minutes.isEmpty());
+        QCOMPARE(m_dialogs.shown.size(), minutes.isEmpty() ? 1 : 0);
+        if (minutes.isEmpty()) {
+            QCOMPARE(m_dialogs.shown[0].text, "De speeltijd \"" + typed + "\" kan niet worden gespeeld. Typ een heel "
+                                              "aantal seconden, van 1 tot en met 2147483647, zonder teken of komma.");
+            QCOMPARE(QApplication::focusWidget(), box);
+        }
+    }
+    // The footer obeys the file's refusals: a quote or a character outside the code page
+    // is named, and nothing of the record changes; a comma is kept.
+    void footerTheFileCannotHoldIsRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message"); // empty: stored
+        QTest::newRow("quote") << "Zeg \"hoi\" tegen jou"
+                               << "Het teken '\"' in de tekst bij het afdrukken kan niet worden bewaard: het "
+                                  "instellingenbestand gebruikt dit teken om de velden van elkaar te scheiden. Laat het "
+                                  "weg of kies een ander teken.";
+        QTest::newRow("emoji") << "Groet 😀" << "Het teken \"😀\" in de tekst bij het afdrukken kan niet worden "
+                                               "bewaard. Laat het weg of kies een ander teken.";
+        QTest::newRow("comma") << "Smit, Jansen & Zn." << "";
+    }
+    void footerTheFileCannotHoldIsRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        m_form->footerBox()->setText(typed);
+        QTest::keyClick(m_form->redSlider(), Qt::Key_End);
+        QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
+        if (message.isEmpty()) {
+            QCOMPARE(m_settings.printFooter, typed);
+            return;
+        }
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown[0].text, message);
+        QCOMPARE(m_settings.printFooter, QString("  Mijn voettekst  "));
+        QCOMPARE(m_settings.borderRed, 30.0);
+        QVERIFY(m_form->isVisible());
     }
     // A slider recolours the border at once, OK once more; OK stores a trimmed footer.
     // The list opens with the time set highlighted, not its first entry; a time it does not
@@ -80,7 +126,7 @@ private slots:
         QFETCH(qint32, speeltijd);
         QFETCH(QString, highlighted);
         m_settings.speeltijd = speeltijd;
-        ConfigForm form(m_settings, {});
+        ConfigForm form(m_settings, {}, m_dialogs);
         form.show();
         QComboBox *box = form.playingTimeBox();
         QCOMPARE(box->currentText(), QString::number(speeltijd));
@@ -125,6 +171,7 @@ private slots:
     }
 
 private:
+    FakeDialogs m_dialogs;
     GameSettings m_settings;
     QList<QColor> m_border;
     std::unique_ptr<ConfigForm> m_form;

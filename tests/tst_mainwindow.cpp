@@ -30,6 +30,7 @@ private slots:
     void gameEndClosesWhatTheGameLeftOpenFirst();
     void sideWindowsAreFixedDialogsOverTheBoard_data();
     void sideWindowsAreFixedDialogsOverTheBoard();
+    void nameTheScoreFileCannotHoldIsAskedAgain();
 
 private:
     MainWindow *makeWindow();
@@ -336,6 +337,32 @@ void TestMainWindow::sideWindowsAreFixedDialogsOverTheBoard()
                        | Qt::WindowContextHelpButtonHint)));
     QVERIFY(fixedSize);
     QVERIFY(comesBack);
+}
+
+// An emoji or a quote in the name is refused with the editor's message and the name is
+// asked again; a comma is kept, and the score line comes back as typed.
+void TestMainWindow::nameTheScoreFileCannotHoldIsAskedAgain()
+{
+    MainWindow *w = makeWindow();
+    w->controller().settings().speeltijd = 60;
+    m_test->dialogs.inputs = {QString::fromUtf8("😀🎲"), QStringLiteral("Jan, \"Piet\""), QStringLiteral("Jan, Piet")};
+    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
+    QTest::mouseClick(w->menuButtons[MainWindow::Start], Qt::LeftButton);
+    QStringList shown;
+    for (const ShownDialog &dialog : m_test->dialogs.shown)
+        shown << dialog.title + ": " + dialog.text;
+    const QString advice = QStringLiteral(" Laat het weg of kies een ander teken.");
+    QCOMPARE(shown, (QStringList{"Naam Speler: Typ hieronder jouw naam in...",
+                                 QString::fromUtf8("Naam Speler: Het teken \"😀\" in de naam kan niet worden bewaard.") + advice,
+                                 "Naam Speler: Typ hieronder jouw naam in...",
+                                 "Naam Speler: Het teken '\"' in de naam kan niet worden bewaard: de scorelijst gebruikt "
+                                 "dit teken om de velden van elkaar te scheiden." + advice,
+                                 "Naam Speler: Typ hieronder jouw naam in..."}));
+    QVERIFY(w->controller().isRunning());
+    m_test->clock.advance(60000);
+    w->controller().updateClock();
+    QCOMPARE(m_test->readData("Scorelijst.lib"),
+             QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0000 - Jan, Piet\"\r\n"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,11 +1,22 @@
 #include "editor/saveprogress.h"
+#include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
 #include "support/fakes.h"
+#include "support/generatedvalues.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
+
+QStringList joined(const PuzzleList &list)
+{
+    QStringList rows;
+    for (const PuzzleEntry &e : list.entries())
+        rows << QStringList{e.keyword, e.descriptions[0], e.descriptions[1], e.descriptions[2], e.descriptions[3]}.join(u'|');
+    return rows;
+}
 
 const QByteArray header = "Brovelt Software 2019\r\n----------\r\n";
 
@@ -35,6 +46,8 @@ private slots:
         QTest::newRow("quotes, comma shifts later fields")
             << header + "\"appel, rood\" weg,a,b, c,d,extra\r\npeer,e,f,g,h\r\n"
             << QStringList{"appel, rood|a|b|c|d", "extra|peer|e|f|g", "h||||"};
+        QTest::newRow("quoted comma") << header + "\"a,b\",c,d,e,f\r\npeer,e,f,g,h\r\n"
+                                      << QStringList{"a,b|c|d|e|f", "peer|e|f|g|h"};
     }
     // Loading replaces what the list held.
     void loadsRecords()
@@ -46,11 +59,91 @@ private slots:
         PuzzleList list;
         list.append(PuzzleEntry{"oud", {"a", "b", "c", "d"}});
         PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
-        QStringList read;
-        for (const PuzzleEntry &e : list.entries())
-            read << QStringList{e.keyword, e.descriptions[0], e.descriptions[1], e.descriptions[2], e.descriptions[3]}
-                        .join(u'|');
-        QCOMPARE(read, rows);
+        QCOMPARE(joined(list), rows);
+        // The editor's reading keeps a field that lost text whole, so the check can name it.
+        PuzzleFile::load(t.dataPath("Puzzel.lib"), list, PuzzleFile::Reading::KeepWholeFields);
+        QCOMPARE(joined(list), QStringList(rows).replaceInStrings("appel, rood|", "\"appel, rood\" weg|"));
+        // No row that cannot be written back is ever written: the file stays as it was.
+        if (PuzzleFile::firstRefusedRow(list.entries()) >= 0) {
+            QVERIFY(PuzzleFile::save(t.dataPath("Puzzel.lib"), QString(), list).startsWith("Rij 1 kan niet worden bewaard. "));
+            QCOMPARE(t.readData("Puzzel.lib"), file);
+        }
+    }
+    // Each value either comes back identical after a save and a load, or the save refuses
+    // it, naming the row, the field and the character, and writes nothing.
+    void roundTripOrRefusal_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("every code page character") << "code page" << 4; // comma, quote, CR, LF
+        QTest::newRow("quotes") << "quotes" << 5;
+        QTest::newRow("commas") << "commas" << 4;
+        QTest::newRow("line breaks") << "line breaks" << 4;
+        QTest::newRow("blanks around") << "blanks" << 4;
+        QTest::newRow("very long") << "long" << 0;
+        QTest::newRow("outside the code page") << "outside" << 5;
+    }
+    void roundTripOrRefusal()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, refused);
+        TestContext t;
+        const QString path = t.dataPath("Puzzel.lib");
+        const QByteArray before = header + "oud,a,b,c,d\r\n";
+        PuzzleList accepted;
+        int refusals = 0;
+        const QStringList values = generatedValues(kind);
+        for (int i = 0; i < values.size(); ++i) {
+            PuzzleEntry entry{"k" + QString::number(i), {"een", "twee", "drie", "vier"}};
+            const int field = i % 5;
+            (field == 0 ? entry.keyword : entry.descriptions[field - 1]) = values[i];
+            if (PuzzleEntryCheck(entry).passed()) {
+                accepted.append(entry);
+                continue;
+            }
+            ++refusals;
+            PuzzleList one;
+            one.append(entry);
+            t.writeData("Puzzel.lib", before);
+            const QString reason = PuzzleFile::save(path, QString(), one);
+            QVERIFY2(reason.startsWith("Rij 1 kan niet worden bewaard. ") && reason.contains(PuzzleEntryCheck::fieldName(field)),
+                     qPrintable(reason));
+            QCOMPARE(t.readData("Puzzel.lib"), before);
+        }
+        QCOMPARE(refusals, refused);
+        QCOMPARE(PuzzleFile::save(path, QString(), accepted), QString());
+        PuzzleList read;
+        PuzzleFile::load(path, read, PuzzleFile::Reading::KeepWholeFields);
+        QCOMPARE(read.entries(), accepted.entries());
+    }
+    // The editor's message before a save names the first such row in full and the rest by number.
+    void namesEveryRowASaveWouldRefuse()
+    {
+        PuzzleList list;
+        for (const char *keyword : {"appel", "a,b", "peer", "\"kers\" rood", " vijg"})
+            list.append(PuzzleEntry{keyword, {"a", "b", "c", "d"}});
+        QCOMPARE(PuzzleFile::refusedRowsText(list.entries()),
+                 "Rij 2 (a,b) kan niet worden bewaard zoals hij nu is. Het teken \",\" in Trefwoord kan niet worden "
+                 "bewaard: het puzzelbestand gebruikt dit teken om de velden van elkaar te scheiden. Laat het weg of "
+                 "kies een ander teken.\n\nOok deze rijen moeten worden aangepast: 4, 5.\n\n"
+                 "Pas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
+        list.remove(4);
+        list.remove(3);
+        list.remove(1);
+        QCOMPARE(PuzzleFile::refusedRowsText(list.entries()), QString());
+    }
+    // A backup that cannot be made is said before anything is written.
+    void backupThatFailsStopsTheSave()
+    {
+        TestContext t;
+        t.writeData("Puzzel.lib", header);
+        QVERIFY(QDir().mkpath(t.dataPath("Puzzel.bak")));
+        PuzzleList list;
+        list.append(PuzzleEntry{"peer", {"a", "b", "c", "d"}});
+        const QString reason = PuzzleFile::save(t.dataPath("Puzzel.lib"), t.dataPath("Puzzel.bak"), list);
+        QCOMPARE(reason, "De reservekopie kon niet worden gemaakt: op de plaats van "
+                             + QDir::toNativeSeparators(t.dataPath("Puzzel.bak")) + " staat een map.");
+        QCOMPARE(t.readData("Puzzel.lib"), header);
     }
     // What is read is written back byte for byte; the code page's own letters go out as its bytes.
     void savesExactBytesAndKeepsABackup()
@@ -62,7 +155,7 @@ private slots:
         t.writeData("Puzzel.bak", "nog ouder\r\n");
         PuzzleList list;
         PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
-        list.append(PuzzleEntry{" peer ", {"vers  ", "  boom", "c", "d"}}); // blanks around the texts trimmed
+        list.append(PuzzleEntry{"peer", {"vers", "boom", "c", "d"}});
         list.append(PuzzleEntry{"çà", {"€ 5", "œuvre", "Ÿ ß", "tab\there"}});
         QCOMPARE(PuzzleFile::save(t.dataPath("Puzzel.lib"), t.dataPath("Puzzel.bak"), list), QString());
         QCOMPARE(t.readData("Puzzel.lib"), file + "peer,vers,boom,c,d\r\n\xe7\xe0,\x80 5,\x9cuvre,\x9f \xdf,tab\there\r\n");

@@ -1,4 +1,5 @@
 #include "controls/vistabutton.h"
+#include "game/scorefile.h"
 #include "game/scorelist.h"
 #include "shell/scoreform.h"
 #include "support/fakes.h"
@@ -46,12 +47,41 @@ private slots:
                                                              "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n\"0340 - Cor\"\r\n"));
         QVERIFY(nothingChosen(list));
 
+        // Enter would answer "Nee": emptying the list takes a deliberate "Ja".
         test.dialogs.answers = {true};
         QTest::mouseClick(form.deleteAllButton(), Qt::LeftButton);
         QCOMPARE(test.dialogs.shown.last().text, QString("Wilt u alle 3 namen verwijderen?"));
+        QCOMPARE(test.dialogs.shown.last().defaultAnswer, Dialogs::Answer::No);
         QCOMPARE(list->count() + scores.count(), 0);
         QCOMPARE(test.readData("Scorelijst.lib"),
                  QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"));
+    }
+
+    // A file longer than any old limit shows whole, and a deletion writes back every other
+    // line, also one the file holds in a form the program would not write.
+    void deletionKeepsEveryOtherLineOfALongFile()
+    {
+        TestContext test;
+        QByteArray file = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0100 - quote\"inside\"\r\n";
+        for (int i = 0; i < 40000; ++i)
+            file += "\"" + QByteArray::number(1000 + i % 8000) + " - speler" + QByteArray::number(i) + "\"\r\n";
+        test.writeData("Scorelijst.lib", file);
+        ScoreList scores;
+        QVERIFY(ScoreFile::load(test.dataPath("Scorelijst.lib"), scores));
+        ScoreForm form(test.context(), scores);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QListWidget *list = form.scoreListBox();
+        QCOMPARE(form.countLabel()->text(), QString("40001 namen in de lijst"));
+        QCOMPARE(list->item(0)->text(), QString("8999 - speler7999")); // by text among equal scores
+
+        list->setCurrentRow(0);
+        test.dialogs.answers = {true};
+        QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
+        const QByteArray written = test.readData("Scorelijst.lib");
+        QCOMPARE(written.count("\r\n"), 40002);
+        QVERIFY(!written.contains("speler7999\"") && written.contains("speler39999\""));
+        QVERIFY(written.contains("\r\n\"0100 - quote\"inside\"\r\n"));
     }
 
 private:

@@ -162,7 +162,7 @@ void TestScreenSizes::sideWindowsGrowByTheSameFactorCentredOverTheBoard()
     MainWindow window(test.context());
     window.layOut(QSize(3840, 2160));
     // The design size, as the window is made before it is opened.
-    const QSize designSize = ConfigForm(window.controller().settings(), [](const QColor &) {}).size();
+    const QSize designSize = ConfigForm(window.controller().settings(), [](const QColor &) {}, test.dialogs).size();
     QRect shown;
     QList<QRect> sliders;
     test.dialogs.onWindow = [&](QWidget *side) {

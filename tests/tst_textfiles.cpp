@@ -1,6 +1,11 @@
 #include "common/cp1252.h"
+#include "game/fieldcheck.h"
 #include "game/fieldreader.h"
+#include "game/textwriter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <climits>
@@ -47,6 +52,77 @@ private slots:
             read << *reader.field();
         QCOMPARE(read, fields);
         QVERIFY(!reader.field().has_value());
+    }
+
+    // Text after a closing quote is dropped by the read; the field's bytes keep it.
+    void tellsWhatAReadDropped_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("lost");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("text after the quote") << QByteArray("  \"a\"in\"  \r\nx") << "a" << true << QByteArray("\"a\"in\"  ");
+        QTest::newRow("blanks after the quote") << QByteArray("\"a\"   ,x") << "a" << false << QByteArray("\"a\"   ");
+        QTest::newRow("bare, blanks trimmed") << QByteArray(" a \"b\"  \r\n") << "a \"b\"" << false << QByteArray("a \"b\"  ");
+    }
+    void tellsWhatAReadDropped()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, field);
+        QFETCH(bool, lost);
+        QFETCH(QByteArray, stored);
+        FieldReader reader(bytes);
+        QCOMPARE(reader.field(), field);
+        QCOMPARE(reader.lastFieldLostText(), lost);
+        QCOMPARE(reader.lastFieldBytes(), stored);
+        QCOMPARE(reader.field().value_or("(end)"), bytes.endsWith("x") ? "x" : "(end)"); // the next field is read as before
+    }
+
+    // The first thing each form cannot hold; a quoted field keeps commas, line ends and blanks.
+    void checksFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("bare");   // refused character, "" when it passes
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("plain, code page letters") << "é€ œ\tŸ" << "" << "";
+        QTest::newRow("comma") << "Smit, Zn." << "," << "";
+        QTest::newRow("line end") << "a\r\nb" << "\r" << "";
+        QTest::newRow("blanks around") << " a " << " " << "";
+        QTest::newRow("quote before comma") << "\"a\", b" << "\"" << "\"";
+        QTest::newRow("emoji, kept whole") << "ok 😀" << "😀" << "😀";
+    }
+    void checksFields()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, bare);
+        QFETCH(QString, quoted);
+        const FieldCheck asBare(text, FieldCheck::Form::Bare), asQuoted(text, FieldCheck::Form::Quoted);
+        QCOMPARE(asBare.character(), bare);
+        QCOMPARE(asQuoted.character(), quoted);
+        QCOMPARE(asBare.passed(), bare.isEmpty());
+        QCOMPARE(asQuoted.message("Veld", "het bestand", "regels").isEmpty(), quoted.isEmpty());
+    }
+
+    // Why a write failed, found on the disk and said in Dutch.
+    void failedWritesSayWhyInDutch_data()
+    {
+        QTest::addColumn<QString>("setUp"); // "folder": a folder in the file's place; "file": a file in the folder's
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder in the file's place") << "folder" << "op de plaats van %1/Data/x.lib staat een map";
+        QTest::newRow("file in the folder's place") << "file"
+                                                   << "%1/Data is een bestand en geen map, dus %1/Data/x.lib kan daar niet staan";
+    }
+    void failedWritesSayWhyInDutch()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/Data/x.lib";
+        if (setUp == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(QFile(dir.path() + "/Data").open(QIODevice::WriteOnly));
+        QCOMPARE(writeWholeFile(path, "abc"), reason.arg(QDir::toNativeSeparators(dir.path())));
     }
 
     void readsNumbers_data()

@@ -1,6 +1,8 @@
 #include "support/fakes.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QPdfWriter>
 #include <QWidget>
 
 // Takes the oldest of the queue, or 'none' when it is empty.
@@ -103,4 +105,15 @@ QByteArray TestContext::readData(const QString &name) const
 {
     QFile file(dataPath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString FakePrinterChoice::send(const QString &name, const QString &, const std::function<bool(QPagedPaintDevice &)> &draw)
+{
+    jobs << name;
+    if (refusesJobs)
+        return refusedJobText(name);
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&pages);
+    return draw(pdf) ? QString() : refusedJobText(name);
 }

@@ -82,14 +82,22 @@ public:
     int draws = 0;
 };
 
-// No printer installed, so no test can reach a real one.
+// Printers of the test's own (none unless it names some), so no test reaches a real
+// one. A job is drawn into a PDF in memory, or refused when the test says so.
 class FakePrinterChoice final : public PrinterChoice
 {
 public:
-    QStringList installed() const override { return {}; }
+    QStringList installed() const override { return names; }
+
+    QStringList names;
+    QString defaultName;
+    bool refusesJobs = false;
+    QStringList jobs; // the printers jobs were handed to
 
 protected:
-    QString systemDefault() const override { return {}; }
+    QString systemDefault() const override { return defaultName; }
+    QString send(const QString &name, const QString &documentName,
+                 const std::function<bool(QPagedPaintDevice &)> &draw) override;
 };
 
 // Fresh fakes and a temporary program folder (with an empty Data folder) for one test.

@@ -1,0 +1,32 @@
+#include "game/puzzleentrycheck.h"
+
+PuzzleEntryCheck::PuzzleEntryCheck(const PuzzleEntry &entry)
+{
+    if (entry.keyword.isEmpty()) {
+        m_field = 0;
+        return;
+    }
+    for (int field = 0; field < 5; ++field) {
+        const FieldCheck check(field == 0 ? entry.keyword : entry.descriptions[field - 1], FieldCheck::Form::Bare);
+        if (!check.passed()) {
+            m_field = field;
+            m_check = check;
+            return;
+        }
+    }
+}
+
+QString PuzzleEntryCheck::fieldName(int field)
+{
+    return field == 0 ? QStringLiteral("Trefwoord") : QStringLiteral("Omschrijving %1").arg(field);
+}
+
+QString PuzzleEntryCheck::message() const
+{
+    if (passed())
+        return QString();
+    if (m_check.passed())
+        return QStringLiteral("Een leeg trefwoord kan niet worden bewaard: het puzzelbestand slaat een regel zonder "
+                              "trefwoord over.");
+    return m_check.message(fieldName(m_field), QStringLiteral("het puzzelbestand"), QStringLiteral("puzzels"));
+}

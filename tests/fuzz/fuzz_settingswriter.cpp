@@ -1,0 +1,40 @@
+#include "fuzzsupport.h"
+#include "writersupport.h"
+
+#include "game/gamesettings.h"
+#include "game/textwriter.h"
+
+#include <cstring>
+
+// A record with any footer and any numbers: a footer the file can hold comes back
+// identical after a save and a load, with every number; one it cannot makes the save
+// refuse, leaving the file as it was.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static FuzzFolder folder;
+    const QString path = folder.path(QStringLiteral("Raadkwartet.ini"));
+    GameSettings settings;
+    qint32 numbers[3] = {};
+    const size_t taken = std::min(size, sizeof numbers);
+    std::memcpy(numbers, data, taken);
+    settings.speeltijd = numbers[0];
+    settings.borderRed = numbers[1];
+    settings.borderGreen = numbers[2] % 256;
+    settings.borderBlue = quint8(numbers[2] >> 8);
+    settings.printFooter = fuzzValues(data + taken, size - taken).value(0);
+
+    FUZZ_CHECK(saveSettings(path, GameSettings()));
+    const std::optional<QByteArray> before = readWholeFile(path);
+    if (!printFooterRefusal(settings.printFooter, QStringLiteral("Afdruktekst")).isEmpty()) {
+        FUZZ_CHECK(!saveSettings(path, settings));
+        FUZZ_CHECK(readWholeFile(path) == before);
+        return 0;
+    }
+    FUZZ_CHECK(saveSettings(path, settings));
+    GameSettings read;
+    FUZZ_CHECK(loadSettings(path, read));
+    FUZZ_CHECK(read.printFooter == settings.printFooter);
+    FUZZ_CHECK(read.speeltijd == settings.speeltijd && read.borderRed == settings.borderRed
+               && read.borderGreen == settings.borderGreen && read.borderBlue == settings.borderBlue);
+    return 0;
+}
