@@ -1,6 +1,7 @@
 #include "controls/vistabutton.h"
 
 #include "controls/inputcodes.h"
+#include "controls/vistabuttonaccessible.h"
 #include "common/cp1252.h"
 
 #include <QDropEvent>
@@ -9,9 +10,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
+namespace {
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
 VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
 {
+    // Once for the program, before any screen reader can ask for a button.
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&VistaButtonAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_states.setEnabled(isEnabled());
@@ -181,9 +199,19 @@ void VistaButton::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void VistaButton::click()
+{
+    if (m_states.enabled())
+        emit clicked();
+}
+
 void VistaButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space)
+    // Enter works the button as the space bar does, for players who expect it to.
+    const bool pressKey = event->key() == Qt::Key_Space || isEnterKey(event->key());
+    if (isEnterKey(event->key()) && !event->isAutoRepeat())
+        m_enterArmed = m_states.enabled();
+    if (pressKey)
         beginPress(0, 0, 0, 0);
     if (!m_states.enabled())
         return;
@@ -193,7 +221,7 @@ void VistaButton::keyPressEvent(QKeyEvent *event)
     if (typed.size() == 1 && m_states.enabled())
         emit characterTyped(static_cast<unsigned char>(typed.at(0)));
     // Other keys go on to the holding window, as with any widget that does not use them.
-    if (event->key() != Qt::Key_Space)
+    if (!pressKey)
         event->ignore();
 }
 
@@ -202,7 +230,8 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     // Holding a key repeats the press; only the real release counts.
     if (event->isAutoRepeat())
         return;
-    if (event->key() == Qt::Key_Space) {
+    const bool enterClick = isEnterKey(event->key()) && std::exchange(m_enterArmed, false);
+    if (event->key() == Qt::Key_Space || enterClick) {
         endPress(0, 0, m_states.pointerInside() ? 0 : -1, 0);
         if (!m_states.enabled())
             return;
@@ -211,7 +240,7 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     if (!m_states.enabled())
         return;
     emit keyUp(InputCodes::keyCode(event->key()), InputCodes::shiftMask(event->modifiers()));
-    if (event->key() != Qt::Key_Space)
+    if (event->key() != Qt::Key_Space && !isEnterKey(event->key()))
         event->ignore();
 }
 
@@ -223,6 +252,9 @@ void VistaButton::focusInEvent(QFocusEvent *)
 
 void VistaButton::focusOutEvent(QFocusEvent *)
 {
+    // A press by Enter that loses the focus before its release ends without a click.
+    if (std::exchange(m_enterArmed, false))
+        endPress(0, 0, -1, 0);
     if (m_states.focusOut())
         rebuildFace();
 }
