@@ -1,9 +1,12 @@
 #include "controls/vistabutton.h"
 
+#include "controls/accessiblecontainer.h"
 #include "controls/inputcodes.h"
+#include "controls/screenreadernotice.h"
 #include "controls/vistabuttonaccessible.h"
 #include "common/cp1252.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -19,17 +22,22 @@ bool isEnterKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Before the first widget exists: a screen reader that is already listening asks for
+// each widget's interface as it is made, and an interface once made stays.
+void installAccessibleInterfaces()
+{
+    QAccessible::installFactory(&AccessibleContainer::create);
+    QAccessible::installFactory(&ScreenReaderNotice::createInterface);
+    QAccessible::installFactory(&VistaButtonAccessible::create);
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installAccessibleInterfaces)
 
 VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
 {
-    // Once for the program, before any screen reader can ask for a button.
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(&VistaButtonAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_states.setEnabled(isEnabled());

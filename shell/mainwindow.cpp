@@ -6,6 +6,7 @@
 #include "game/folders.h"
 #include "game/randomsource.h"
 #include "ui/paintpanel.h"
+#include "shell/boardaccessibility.h"
 #include "shell/keywordtileslabel.h"
 #include "ui/windowscaler.h"
 
@@ -206,6 +207,7 @@ void MainWindow::layOut(const QSize &screen)
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
     connectController();
+    new BoardAccessibility(*this);
 
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
