@@ -55,7 +55,7 @@ void BoardAccessibility::nameControls()
     AccessibleContainer::markDecorative(w.playerCaption);
     w.titleLabel->setAccessibleName(QStringLiteral("De Trefkoning"));
     w.minimizeIcon->setAccessibleName(QStringLiteral("Scherm verkleinen"));
-    w.answerFrame->setAccessibleName(QStringLiteral("Oplossing"));
+    w.answerFrame->setAccessibleName(QStringLiteral("Antwoordbalk"));
     w.answerBox->setAccessibleName(QStringLiteral("Oplossing"));
     w.answerBox->setAccessibleDescription(w.answerHint->text());
     w.puzzleCountLabel->setAccessibleName(QStringLiteral("Aantal puzzels: %1").arg(w.controller().itemCount()));
@@ -109,6 +109,9 @@ void BoardAccessibility::connectGame()
         m_lastSecondsLeft = left;
     });
     connect(&game, &GameController::gameEnded, this, [this](qint32 score) {
+        // The answer box is off now; without this the focus would fall on whatever button
+        // followed it, Exit. Start is what a player wants next.
+        m_window.menuButtons[MainWindow::Start]->setFocus(Qt::OtherFocusReason);
         announce(QStringLiteral("Einde van het spel, de tijd is om. Score %1.").arg(score));
     });
 }

@@ -207,7 +207,6 @@ void MainWindow::layOut(const QSize &screen)
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
     connectController();
-    new BoardAccessibility(*this);
 
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
@@ -220,6 +219,7 @@ void MainWindow::layOut(const QSize &screen)
     if (settingsRead)
         setBorderColour(m_controller.settings().borderColour());
     showWallClock();
+    new BoardAccessibility(*this);
 }
 
 void MainWindow::setLabelText(QLabel *label, const QString &text)
