@@ -41,6 +41,7 @@ QAccessibleInterface *ScreenReaderNotice::createInterface(const QString &classNa
 void ScreenReaderNotice::announce(const QString &text)
 {
     m_text = text;
+    ++m_count;
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
     // Shown anew, so the same text twice (two finds in a row) is read twice.

@@ -17,9 +17,12 @@ public:
     void announce(const QString &text);
     // The last announcement; empty before the first.
     QString text() const { return m_text; }
+    // Announcements made so far: the same text twice counts twice.
+    int count() const { return m_count; }
 
     static QAccessibleInterface *createInterface(const QString &className, QObject *object);
 
 private:
     QString m_text;
+    int m_count = 0;
 };

@@ -16,7 +16,9 @@
 void EditForm::makeAccessible()
 {
     m_puzzleTable->setAccessibleName(QStringLiteral("Puzzellijst"));
+    // On Linux a combo box is read by its text; what it is for goes in the description.
     m_printerBox->setAccessibleName(QStringLiteral("Printer Keuze"));
+    m_printerBox->setAccessibleDescription(m_printerBox->accessibleName());
     m_keywordBox->setAccessibleName(QStringLiteral("Trefwoord (Oplossing)"));
     for (int k = 0; k < 4; ++k)
         m_descriptionBoxes[k]->setAccessibleName(QStringLiteral("Omschrijving %1").arg(k + 1));

@@ -152,7 +152,9 @@ void ConfigForm::createControls()
     }
     AccessibleContainer::markDecorative(m_sliderPanel);
     AccessibleContainer::markDecorative(m_colourSample);
+    // On Linux a combo box is read by its text; what it is for goes in the description.
     m_playingTimeBox->setAccessibleName(QStringLiteral("Speeltijd in seconden"));
+    m_playingTimeBox->setAccessibleDescription(m_playingTimeBox->accessibleName());
 }
 
 void ConfigForm::showMinutes()
