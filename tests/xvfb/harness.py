@@ -1,5 +1,6 @@
-"""What the tests of the running program share: a program folder of its own with a known
-puzzle database, the program started in it, and waiting with a time limit."""
+"""What the tests of the running program share: a screen of their own, a program folder of
+its own with a known puzzle database, the program started in it, and waiting with a time
+limit."""
 
 import os
 import shutil
@@ -71,11 +72,51 @@ class ProgramFolder:
         shutil.rmtree(self.path, ignore_errors=True)
 
 
+class VirtualScreen:
+    """An Xvfb of 1280 x 1024 on a display of its own. The number is drawn at random from a
+    range no other tool starts at (xvfb-run takes 99 and up, -displayfd 0 and up), and the
+    screen is used only once a client has reached it: on a shared machine two tests can
+    otherwise end up on one number, one of them on a server it may not use."""
+
+    def __init__(self):
+        import random
+        for _ in range(20):
+            number = random.randrange(2000, 30000)
+            # No reset when the last client leaves: the probe below and the accessibility
+            # bus come and go, and a program connecting during a reset is turned away.
+            server = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                                       "-noreset"],
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            env = dict(os.environ, DISPLAY=":%d" % number)
+            env.pop("XAUTHORITY", None)
+            deadline = time.monotonic() + 10
+            while server.poll() is None and time.monotonic() < deadline:
+                probe = subprocess.run(["xdotool", "getdisplaygeometry"], env=env, capture_output=True, text=True)
+                if probe.stdout.split() == ["1280", "1024"]:
+                    self.server = server
+                    os.environ["DISPLAY"] = env["DISPLAY"]
+                    os.environ.pop("XAUTHORITY", None)
+                    return
+                time.sleep(0.05)
+            if server.poll() is None:
+                server.terminate()
+            server.wait()
+        raise Failure("no Xvfb screen could be started")
+
+    def stop(self):
+        self.server.terminate()
+        self.server.wait()
+
+
 def run(test):
-    """Runs test(), printing a failure and ending with status 1 on any exception."""
+    """Runs test() on a screen of its own, printing a failure and ending with status 1 on
+    any exception."""
+    screen = VirtualScreen()
     try:
         test()
     except Exception as error:  # the message is the test's report
         print("FAIL:", error, file=sys.stderr)
         sys.exit(1)
+    finally:
+        screen.stop()
     print("PASS")

@@ -1,7 +1,7 @@
 """A whole game with the keyboard alone: no pointer event at all, only keys that xdotool
 types into the window that has the focus.
 
-    keyboard_game.py <program>       (under Xvfb)
+    keyboard_game.py <program>       (starts its own Xvfb)
 
 Start by Tab and Enter, the player's name, a keyword typed with Enter, "Volgende" by
 Shift+Tab and Enter, the rest of the round, the next-round message, the end of the game
