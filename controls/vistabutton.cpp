@@ -148,13 +148,26 @@ void VistaButton::leaveEvent(QEvent *)
     }
 }
 
+void VistaButton::reportPressedChange()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void VistaButton::beginPress(int button, int shift, float x, float y)
 {
     if (!m_states.enabled())
         return;
     emit mousePressed(button, shift, x, y);
+    const bool wasDown = m_states.mouseIsDown();
     if (m_states.press())
         rebuildFace();
+    if (!wasDown && m_states.mouseIsDown())
+        reportPressedChange();
 }
 
 void VistaButton::endPress(int button, int shift, float x, float y)
@@ -163,8 +176,11 @@ void VistaButton::endPress(int button, int shift, float x, float y)
         return;
     emit mouseReleased(button, shift, x, y);
     const bool inside = x >= 0 && x < width() && y >= 0 && y < height();
+    const bool wasDown = m_states.mouseIsDown();
     if (m_states.release(inside))
         rebuildFace();
+    if (wasDown && !m_states.mouseIsDown())
+        reportPressedChange();
 }
 
 void VistaButton::mousePressEvent(QMouseEvent *event)

@@ -111,6 +111,8 @@ private:
     void updateTabStop();
     void beginPress(int button, int shift, float x, float y);
     void endPress(int button, int shift, float x, float y);
+    // Tells a screen reader that the button went down or came up.
+    void reportPressedChange();
     void reportDrag(QDragMoveEvent *event, DragState state);
 
     QString m_caption;

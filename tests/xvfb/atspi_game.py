@@ -116,6 +116,11 @@ def test(program):
         for name in MAIN_BUTTONS:
             buttons[name] = wait_for("the button " + name, lambda name=name: find(main, "push button", name))
         print("buttons found:", ", ".join(MAIN_BUTTONS))
+        # Nothing a reader would meet without a name: no anonymous fillers, no pictures.
+        unnamed = [item.getRoleName() for item in descendants(main)
+                   if not item.name.strip() and item.getRoleName() != "notification"]
+        if unnamed:
+            raise Failure("objects without a name in the main window: %s" % unnamed)
         start_states = buttons["Start"].getState()
         if not start_states.contains(pyatspi.STATE_FOCUSABLE):
             raise Failure("Start is not focusable")
