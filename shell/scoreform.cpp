@@ -63,6 +63,7 @@ void ScoreForm::createControls()
     m_deleteAllButton = button(QStringLiteral("Delete All"), 1080, &ScoreForm::deleteAll);
     m_okButton = button(QStringLiteral("Ok"), 2640, &QDialog::accept);
 
+    m_panel->setAccessibleName(windowTitle());
     m_scoreListBox->setAccessibleName(QStringLiteral("Scorelijst"));
     // Delete on the list removes the picked line, as the Delete button does.
     auto *deleteKey = new QShortcut(QKeySequence::Delete, m_scoreListBox);
