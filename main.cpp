@@ -4,6 +4,7 @@
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
 #include "shell/singlecopylock.h"
+#include "ui/focusringstyle.h"
 #include "ui/translations.h"
 #include "ui/widgetdialogs.h"
 
@@ -18,6 +19,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
     // Every text of the program is Dutch: a bare C locale gets Dutch number and date forms.

@@ -2,6 +2,7 @@
 
 #include "about/aboutinfo.h"
 #include "common/twips.h"
+#include "controls/accessiblecontainer.h"
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "game/clock.h"
@@ -56,4 +57,7 @@ void AboutForm::createControls()
     m_okButton->setFont(QFont(QStringLiteral("Arial")));
     m_okButton->setGeometry(Twips::rect(5190, 2250, 990, 360, dpi));
     connect(m_okButton, &VistaButton::clicked, this, &QDialog::accept);
+
+    AccessibleContainer::markDecorative(m_pictureBorder);
+    AccessibleContainer::markDecorative(m_picture);
 }

@@ -1,13 +1,39 @@
 #include "controls/vistabutton.h"
 
+#include "controls/accessiblecontainer.h"
 #include "controls/inputcodes.h"
+#include "controls/screenreadernotice.h"
+#include "controls/vistabuttonaccessible.h"
 #include "common/cp1252.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
+
+namespace {
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Before the first widget exists: a screen reader that is already listening asks for
+// each widget's interface as it is made, and an interface once made stays.
+void installAccessibleInterfaces()
+{
+    QAccessible::installFactory(&AccessibleContainer::create);
+    QAccessible::installFactory(&ScreenReaderNotice::createInterface);
+    QAccessible::installFactory(&VistaButtonAccessible::create);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installAccessibleInterfaces)
 
 VistaButton::VistaButton(QWidget *parent)
     : QWidget(parent)
@@ -125,13 +151,26 @@ void VistaButton::leaveEvent(QEvent *)
     }
 }
 
+void VistaButton::reportPressedChange()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void VistaButton::beginPress(int button, int shift, float x, float y)
 {
     if (!m_states.enabled())
         return;
     emit mousePressed(button, shift, x, y);
+    const bool wasDown = m_states.mouseIsDown();
     if (m_states.press())
         rebuildFace();
+    if (!wasDown && m_states.mouseIsDown())
+        reportPressedChange();
 }
 
 void VistaButton::endPress(int button, int shift, float x, float y)
@@ -140,8 +179,11 @@ void VistaButton::endPress(int button, int shift, float x, float y)
         return;
     emit mouseReleased(button, shift, x, y);
     const bool inside = x >= 0 && x < width() && y >= 0 && y < height();
+    const bool wasDown = m_states.mouseIsDown();
     if (m_states.release(inside))
         rebuildFace();
+    if (wasDown && !m_states.mouseIsDown())
+        reportPressedChange();
 }
 
 void VistaButton::mousePressEvent(QMouseEvent *event)
@@ -184,9 +226,19 @@ void VistaButton::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void VistaButton::click()
+{
+    if (m_states.enabled())
+        emit clicked();
+}
+
 void VistaButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space)
+    // Enter works the button as the space bar does, for players who expect it to.
+    const bool pressKey = event->key() == Qt::Key_Space || isEnterKey(event->key());
+    if (isEnterKey(event->key()) && !event->isAutoRepeat())
+        m_enterArmed = m_states.enabled();
+    if (pressKey)
         beginPress(0, 0, 0, 0);
     if (!m_states.enabled())
         return;
@@ -196,7 +248,7 @@ void VistaButton::keyPressEvent(QKeyEvent *event)
     if (typed.size() == 1 && m_states.enabled())
         emit characterTyped(static_cast<unsigned char>(typed.at(0)));
     // Other keys go on to the holding window, as with any widget that does not use them.
-    if (event->key() != Qt::Key_Space)
+    if (!pressKey)
         event->ignore();
 }
 
@@ -205,7 +257,8 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     // Holding a key repeats the press; only the real release counts.
     if (event->isAutoRepeat())
         return;
-    if (event->key() == Qt::Key_Space) {
+    const bool enterClick = isEnterKey(event->key()) && std::exchange(m_enterArmed, false);
+    if (event->key() == Qt::Key_Space || enterClick) {
         endPress(0, 0, m_states.pointerInside() ? 0 : -1, 0);
         if (!m_states.enabled())
             return;
@@ -214,7 +267,7 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     if (!m_states.enabled())
         return;
     emit keyUp(InputCodes::keyCode(event->key()), InputCodes::shiftMask(event->modifiers()));
-    if (event->key() != Qt::Key_Space)
+    if (event->key() != Qt::Key_Space && !isEnterKey(event->key()))
         event->ignore();
 }
 
@@ -226,6 +279,9 @@ void VistaButton::focusInEvent(QFocusEvent *)
 
 void VistaButton::focusOutEvent(QFocusEvent *)
 {
+    // A press by Enter that loses the focus before its release ends without a click.
+    if (std::exchange(m_enterArmed, false))
+        endPress(0, 0, -1, 0);
     if (m_states.focusOut())
         rebuildFace();
 }

@@ -59,6 +59,10 @@ public:
     // drag, 0 to refuse it, 1 copy, 2 move. Without an answer the proposed effect stands.
     void answerDrag(int effect) { m_dragAnswer = effect; }
 
+    // Does what a click does: raises clicked() while the button is enabled. The press
+    // action that screen readers offer comes here.
+    void click();
+
 signals:
     void clicked();
     // Drag and drop reach the button only once the holder calls setAcceptDrops(true); the
@@ -107,6 +111,8 @@ private:
     void updateTabStop();
     void beginPress(int button, int shift, float x, float y);
     void endPress(int button, int shift, float x, float y);
+    // Tells a screen reader that the button went down or came up.
+    void reportPressedChange();
     void reportDrag(QDragMoveEvent *event, DragState state);
 
     QString m_caption;
@@ -125,6 +131,9 @@ private:
     bool m_tabStopChanged = false;
     // A left press that began on the button; its release inside makes a click.
     bool m_clickArmed = false;
+    // Enter went down on this button; its release here makes a click. Without this, the
+    // release of an Enter that closed a dialog would click the button that gets the focus.
+    bool m_enterArmed = false;
     // mouseEntered() was raised and its mouseLeft() is still due.
     bool m_leaveDue = false;
     // Reading the settings redraws once at the end, not for each font or enabled change.

@@ -70,6 +70,7 @@ private:
     void buildButtons(QWidget *client);
     void buildBoxes(QWidget *client);
     QLabel *addLabel(QWidget *client, const QString &text, int top);
+    void makeAccessible();
 
     bool acts(Button which) const;
     bool anyBoxEmpty() const;

@@ -81,6 +81,7 @@ void EditForm::buildWindow()
 
     buildButtons(area);
     buildBoxes(area);
+    makeAccessible();
 
     PuzzleFile::load(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")), m_list,
                      PuzzleFile::Reading::KeepWholeFields);

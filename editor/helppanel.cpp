@@ -42,6 +42,12 @@ const std::array<HelpLine, 11> &helpLines()
 HelpPanel::HelpPanel(QWidget *parent)
     : QWidget(parent)
 {
+    // The text is painted; a screen reader reads it from the description.
+    QStringList text;
+    for (const HelpLine &line : helpLines())
+        text << QString::fromUtf8(line.text);
+    setAccessibleName(text.first());
+    setAccessibleDescription(text.mid(1).join(QLatin1Char(' ')));
     setAttribute(Qt::WA_OpaquePaintEvent);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9.75);

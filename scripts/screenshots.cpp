@@ -6,6 +6,7 @@
 #include "shell/configform.h"
 #include "ui/paintpanel.h"
 #include "shell/scoreform.h"
+#include "ui/focusringstyle.h"
 #include "ui/translations.h"
 #include "ui/widgetdialogs.h"
 #include "ui/windowscaler.h"
@@ -56,6 +57,7 @@ QPoint onScreen(const MainWindow &window, const QWidget *widget, QPoint design)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");

@@ -1,6 +1,7 @@
 #include "shell/configform.h"
 
 #include "common/twips.h"
+#include "controls/accessiblecontainer.h"
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "game/gamesettings.h"
@@ -149,6 +150,19 @@ void ConfigForm::createControls()
     m_resetLabel = label(QStringLiteral("Reset naar beginwaarden"), 1200, 2160);
     m_cancelButton = button(QStringLiteral("Annuleren"), 4920, 930, &QDialog::reject);
     m_okButton = button(QStringLiteral("Ok"), 5880, 960, &ConfigForm::store);
+
+    m_footerBox->setAccessibleName(m_footerLabel->text());
+    const QString colourNames[3] = {QStringLiteral("Rood"), QStringLiteral("Groen"), QStringLiteral("Blauw")};
+    for (int k = 0; k < 3; ++k) {
+        m_colourSliders[k]->setAccessibleName(m_borderColourLabel->text() + QStringLiteral(": ") + colourNames[k]);
+        // The slider itself tells its value.
+        AccessibleContainer::markDecorative(m_colourValueLabels[k]);
+    }
+    AccessibleContainer::markDecorative(m_sliderPanel);
+    AccessibleContainer::markDecorative(m_colourSample);
+    // On Linux a combo box is read by its text; what it is for goes in the description.
+    m_playingTimeBox->setAccessibleName(QStringLiteral("Speeltijd in seconden"));
+    m_playingTimeBox->setAccessibleDescription(m_playingTimeBox->accessibleName());
 }
 
 void ConfigForm::showMinutes()

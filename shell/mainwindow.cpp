@@ -7,6 +7,7 @@
 #include "game/randomsource.h"
 #include "ui/dialogs.h"
 #include "ui/paintpanel.h"
+#include "shell/boardaccessibility.h"
 #include "shell/keywordtileslabel.h"
 #include "ui/windowscaler.h"
 
@@ -222,6 +223,7 @@ void MainWindow::layOut(const QSize &screen)
     if (settingsRead)
         setBorderColour(m_controller.settings().borderColour());
     showWallClock();
+    new BoardAccessibility(*this);
 }
 
 void MainWindow::setLabelText(QLabel *label, const QString &text)

@@ -291,7 +291,10 @@ void MainWindow::showHelp()
 
 void MainWindow::showToolsMenu()
 {
-    toolsMenu->popup(QCursor::pos());
+    // Pressed from the keyboard, the menu opens at the button, not at a pointer far away.
+    VistaButton *tools = menuButtons[Tools];
+    const bool pointerOnButton = tools->rect().contains(tools->mapFromGlobal(QCursor::pos()));
+    toolsMenu->popup(pointerOnButton ? QCursor::pos() : tools->mapToGlobal(QPoint(0, 0)));
 }
 
 double MainWindow::sideWindowScale() const

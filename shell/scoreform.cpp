@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QShortcut>
 
 ScoreForm::ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent)
     : QDialog(parent)
@@ -61,6 +62,13 @@ void ScoreForm::createControls()
     m_deleteButton = button(QStringLiteral("Delete"), 135, &ScoreForm::deleteSelected);
     m_deleteAllButton = button(QStringLiteral("Delete All"), 1080, &ScoreForm::deleteAll);
     m_okButton = button(QStringLiteral("Ok"), 2640, &QDialog::accept);
+
+    m_panel->setAccessibleName(windowTitle());
+    m_scoreListBox->setAccessibleName(QStringLiteral("Scorelijst"));
+    // Delete on the list removes the picked line, as the Delete button does.
+    auto *deleteKey = new QShortcut(QKeySequence::Delete, m_scoreListBox);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &ScoreForm::deleteSelected);
 }
 
 // No line is current either: a list given focus would otherwise make its first line

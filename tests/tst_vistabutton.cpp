@@ -5,6 +5,7 @@
 #include "controls/vistabutton.h"
 #include "controls/vistapalette.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -41,6 +42,12 @@ public:
 void sendSpace(QWidget *w, QEvent::Type type, bool autoRepeat = false)
 {
     QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
+    QApplication::sendEvent(w, &event);
+}
+
+void sendEnter(QWidget *w, QEvent::Type type)
+{
+    QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(w, &event);
 }
 
@@ -129,6 +136,11 @@ private slots:
         // With the pointer elsewhere: pressed at once, one click at the last, real release.
         QTest::newRow("space bar") << "focus down repeat up" << "3223"
             << QStringList({"mousePressed(0,0,0,0)", "keyDown(32)", "mouseReleased(0,0,-1,0)", "clicked", "keyUp(32)"});
+        // Enter works the button as the space bar does.
+        QTest::newRow("enter") << "focus enter enterup" << "323"
+            << QStringList({"mousePressed(0,0,0,0)", "keyDown(13)", "mouseReleased(0,0,-1,0)", "clicked", "keyUp(13)"});
+        // The release of an Enter pressed elsewhere (a dialog it closed) clicks nothing.
+        QTest::newRow("enter released only") << "focus enterup" << "33" << QStringList({"keyUp(13)"});
         // The modal window takes the pointer and the focus; the focus comes back, the pointer not.
         QTest::newRow("modal window after a click") << "in modal out" << "133"
             << QStringList({"mouseEntered", "mousePressed(1,0,30,10)", "mouseReleased(1,0,30,10)", "clicked",
@@ -172,6 +184,8 @@ private slots:
                 QTest::mouseRelease(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
             } else if (step == QLatin1String("down") || step == QLatin1String("up")) {
                 sendSpace(&b, step == QLatin1String("down") ? QEvent::KeyPress : QEvent::KeyRelease);
+            } else if (step == QLatin1String("enter") || step == QLatin1String("enterup")) {
+                sendEnter(&b, step == QLatin1String("enter") ? QEvent::KeyPress : QEvent::KeyRelease);
             } else if (step == QLatin1String("repeat")) {
                 sendSpace(&b, QEvent::KeyRelease, true);
             } else if (step == QLatin1String("modal")) {
@@ -253,6 +267,67 @@ private slots:
             QVERIFY2(hex(img.pixel(x, y)) == hex(colour),
                      qPrintable(QStringLiteral("(%1, %2) is %3, expected %4")
                                     .arg(x).arg(y).arg(hex(img.pixel(x, y)), hex(colour))));
+    }
+
+    void screenReaderSeesAButton_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("givenName");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("actions");
+        QTest::newRow("caption") << "Start" << "" << true << "Start" << QStringList{QAccessibleActionInterface::pressAction()};
+        // A button showing only a picture is named by its holder.
+        QTest::newRow("picture only") << "" << "Trefwoord kopen" << true << "Trefwoord kopen"
+                                      << QStringList{QAccessibleActionInterface::pressAction()};
+        QTest::newRow("given name wins") << "Ok" << "Instellingen bewaren" << true << "Instellingen bewaren"
+                                         << QStringList{QAccessibleActionInterface::pressAction()};
+        QTest::newRow("disabled") << "Volgende" << "" << false << "Volgende" << QStringList();
+    }
+    void screenReaderSeesAButton()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, givenName);
+        QFETCH(bool, enabled);
+        QFETCH(QString, name);
+        QFETCH(QStringList, actions);
+        TestButton &b = *m_button;
+        b.setCaption(caption);
+        b.setAccessibleName(givenName);
+        b.setToolTip(QStringLiteral(" Programma starten "));
+        b.setEnabled(enabled);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&b);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Button);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Programma starten"));
+        QCOMPARE(iface->state().focusable, enabled);
+        QCOMPARE(iface->state().disabled, !enabled);
+        QAccessibleActionInterface *action = iface->actionInterface();
+        QVERIFY(action);
+        QCOMPARE(action->actionNames(), actions);
+
+        // The press action clicks once, after the request returns; a disabled button ignores it.
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(b.m_log, QStringList());
+        QCoreApplication::processEvents();
+        QCOMPARE(b.m_log, enabled ? QStringList{QStringLiteral("clicked")} : QStringList());
+    }
+
+    void screenReaderSeesFocusAndPress()
+    {
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        TestButton &b = *m_button;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&b);
+        QVERIFY(!iface->state().focused);
+        b.setFocus();
+        QVERIFY(iface->state().focused);
+        QVERIFY(!iface->state().pressed);
+        sendSpace(&b, QEvent::KeyPress);
+        QVERIFY(iface->state().pressed);
+        sendSpace(&b, QEvent::KeyRelease);
+        QVERIFY(!iface->state().pressed);
     }
 
     void captionInk()

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -56,6 +57,15 @@ void ProverbsWindow::createControls()
     m_exitButton->setFont(Look::arial(8.25));
     m_exitButton->setGeometry(Twips::rect(6840, 2580, 990, 360, dpi));
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
+
+    m_proverbList->setAccessibleName(QStringLiteral("Spreekwoorden en gezegden"));
+    m_proverbList->setAccessibleDescription(m_hintLabel->text());
+    // Enter on a proverb shows its meaning, as a double click does.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), m_proverbList);
+        enter->setContext(Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, &ProverbsWindow::showMeaning);
+    }
 }
 
 void ProverbsWindow::loadProverbs()

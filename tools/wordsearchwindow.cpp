@@ -1,6 +1,7 @@
 #include "tools/wordsearchwindow.h"
 
 #include "common/twips.h"
+#include "controls/accessiblecontainer.h"
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "game/folders.h"
@@ -120,6 +121,12 @@ void WordSearchWindow::createControls()
     m_exitButton->setFont(Look::arial(8.25));
     m_exitButton->setGeometry(Twips::rect(7110, 3000, 990, 360, dpi));
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
+
+    // Enter in the term box searches, as the Start button does.
+    connect(m_searchTermBox, &QLineEdit::returnPressed, this, qOverload<>(&WordSearchWindow::search));
+    m_resultList->setAccessibleName(QStringLiteral("Gevonden woorden"));
+    m_searchTermBox->setAccessibleName(m_searchTermLabel->text());
+    AccessibleContainer::markDecorative(m_startButtonFrame);
 }
 
 void WordSearchWindow::search()

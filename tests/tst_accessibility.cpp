@@ -1,0 +1,435 @@
+// Every window as a screen reader and a keyboard-only player meet it: each control in the
+// accessibility tree with a role and a Dutch name, decorations left out, buttons pressed
+// through their action, the game's announcements, the Tab order, the obvious keys, and a
+// focus that can be seen on Qt's own buttons.
+#include "about/aboutform.h"
+#include "controls/accessiblecontainer.h"
+#include "controls/screenreadernotice.h"
+#include "controls/vistabutton.h"
+#include "editor/editform.h"
+#include "game/gamesettings.h"
+#include "game/scorelist.h"
+#include "shell/configform.h"
+#include "shell/mainwindow.h"
+#include "shell/scoreform.h"
+#include "support/fakes.h"
+#include "tools/proverbswindow.h"
+#include "tools/wordsearchwindow.h"
+#include "ui/focusringstyle.h"
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+namespace {
+
+const QByteArray s_puzzles = "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
+                             "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n";
+
+// Everything one window needs; the window is made last and deleted first.
+struct WindowUnderTest {
+    TestContext test;
+    GameSettings settings;
+    ScoreList scores;
+    std::unique_ptr<QWidget> window;
+};
+
+std::unique_ptr<WindowUnderTest> makeWindow(const QString &which)
+{
+    auto made = std::make_unique<WindowUnderTest>();
+    TestContext &test = made->test;
+    test.writeData("Puzzel.lib", s_puzzles);
+    test.writeData("Spreekwoorden.lib", "Wie niet waagt -/- 123456789012wint niets\r\n");
+    test.writeData("Nederlands.lib", "rood\r\nroodborst\r\nroos\r\n");
+    test.random.values = {0.0};
+    for (const ScoreEntry &entry : {ScoreEntry{80, "Bram"}, {340, "Cor"}})
+        made->scores.add(entry);
+    if (which.startsWith(QLatin1String("main"))) {
+        auto *main = new MainWindow(test.context());
+        made->window.reset(main);
+        main->layOut(QSize(1280, 1024));
+        if (which == QLatin1String("main in a game")) {
+            test.dialogs.inputs = {QStringLiteral("Anna")};
+            test.random.values = {0.0, 0.34, 0.67, 0.0};
+            main->startGame();
+            main->controller().submitAnswer(QStringLiteral("appel"));
+        }
+    } else if (which == QLatin1String("editor")) {
+        made->window = std::make_unique<EditForm>(test.context(), made->settings);
+    } else if (which == QLatin1String("scores")) {
+        made->window = std::make_unique<ScoreForm>(test.context(), made->scores);
+    } else if (which == QLatin1String("settings")) {
+        made->window = std::make_unique<ConfigForm>(made->settings, [](const QColor &) {});
+    } else if (which == QLatin1String("word search")) {
+        made->window = std::make_unique<WordSearchWindow>(test.context());
+    } else if (which == QLatin1String("proverbs")) {
+        made->window = std::make_unique<ProverbsWindow>(test.context());
+    } else if (which == QLatin1String("about")) {
+        made->window = std::make_unique<AboutForm>(test.context());
+    }
+    return made;
+}
+
+// Qt's composite widgets (lists, combo boxes) answer for the widgets inside them.
+bool insideQtComposite(const QWidget *widget, const QWidget *window)
+{
+    for (const QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(up) || qobject_cast<const QComboBox *>(up))
+            return true;
+    }
+    return false;
+}
+
+QStringList namesInTree(QAccessibleInterface *iface)
+{
+    // A combo box on Linux is named by its text, as AT-SPI names it by its label; what it is
+    // for is its description.
+    QStringList names{iface->text(QAccessible::Name), iface->text(QAccessible::Description)};
+    for (int i = 0; i < iface->childCount(); ++i) {
+        if (QAccessibleInterface *child = iface->child(i))
+            names += namesInTree(child);
+    }
+    return names;
+}
+
+QWidget *focusOwner()
+{
+    // A combo box's line edit has the focus for the box.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && qobject_cast<QComboBox *>(focus->parentWidget()))
+        return focus->parentWidget();
+    return focus;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
+
+    void everyControlHasARoleAndADutchName_data()
+    {
+        QTest::addColumn<QString>("which");
+        // Names a screen reader must find in the window, beside the check of every control.
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("main, idle") << "main idle"
+            << QStringList{"Spelbord", "Vak 1: verborgen", "Vak 12: verborgen", "Oplossing", "Naam speler: nog geen",
+                           "Score: 0", "Tijd: 00:00", "Aantal puzzels: 3", "Volgende", "Start", "Exit"};
+        QTest::newRow("main, a keyword found") << "main in a game"
+            << QStringList{"Vak 1: fruit", "Trefwoord 1: APPEL", "Naam speler: Anna", "Score: 20", "Oplossing"};
+        QTest::newRow("editor") << "editor"
+            << QStringList{"Puzzellijst", "Printer Keuze", "Trefwoord (Oplossing)", "Omschrijving 1", "Omschrijving 4",
+                           "Toevoegen", "Opslaan", "Exit"};
+        QTest::newRow("scores") << "scores" << QStringList{"Scorelijst", "0340 - Cor", "Delete", "Delete All", "Ok"};
+        QTest::newRow("settings") << "settings"
+            << QStringList{"Tekst bij het afdrukken onderaan elke pagina", "Randkleur hoofdscherm: Rood",
+                           "Speeltijd in seconden", "Reset", "Annuleren", "Ok"};
+        QTest::newRow("word search") << "word search"
+            << QStringList{"Gevonden woorden", "Trefwoord (Min.3 tekens)", "Woorden die eindigen op het trefwoord.",
+                           "Start", "Exit"};
+        QTest::newRow("proverbs") << "proverbs" << QStringList{"Spreekwoorden en gezegden", "Wie niet waagt", "Exit"};
+        QTest::newRow("about") << "about" << QStringList{"Ok"};
+    }
+    void everyControlHasARoleAndADutchName()
+    {
+        QFETCH(QString, which);
+        QFETCH(QStringList, names);
+        const auto made = makeWindow(which);
+        QWidget *window = made->window.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        int controls = 0;
+        for (QWidget *widget : widgets) {
+            if (!widget->isVisibleTo(window) || widget->isWindow() || insideQtComposite(widget, window))
+                continue;
+            const QString what = QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
+                + widget->objectName() + QLatin1Char(' ') + widget->accessibleName();
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(iface, qPrintable(what));
+            QAccessibleInterface *parent = QAccessible::queryAccessibleInterface(widget->parentWidget());
+            if (AccessibleContainer::isDecorative(widget)) {
+                QVERIFY2(parent->indexOfChild(iface) < 0, qPrintable(what + QStringLiteral(" is decoration")));
+                continue;
+            }
+            bool decoratedAway = false;
+            for (QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+                decoratedAway = decoratedAway || AccessibleContainer::isDecorative(up);
+            if (decoratedAway)
+                continue;
+            // Reachable from the window, as a screen reader walks down to it.
+            QVERIFY2(parent->indexOfChild(iface) >= 0, qPrintable(what + QStringLiteral(" is not in the tree")));
+            // A plain QWidget that only groups others (the editor's area below its menu bar)
+            // is a filler, as AT-SPI means it; anything else needs a role of its own.
+            const bool filler = widget->metaObject() == &QWidget::staticMetaObject
+                && !widget->findChildren<QWidget *>().isEmpty();
+            QVERIFY2(iface->role() != QAccessible::NoRole && (filler || iface->role() != QAccessible::Client),
+                     qPrintable(what + QStringLiteral(" has no role")));
+            const bool control = widget->findChildren<QWidget *>().isEmpty() || widget->focusPolicy() != Qt::NoFocus;
+            if (!control || qobject_cast<ScreenReaderNotice *>(widget))
+                continue;
+            ++controls;
+            const QString name = qobject_cast<QComboBox *>(widget) ? iface->text(QAccessible::Description)
+                                                                    : iface->text(QAccessible::Name).trimmed();
+            QVERIFY2(!name.isEmpty() && name != QLatin1String("?"), qPrintable(what + QStringLiteral(" has no name")));
+            if (iface->role() == QAccessible::Button && widget->isEnabled()) {
+                QVERIFY2(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                         qPrintable(what + QStringLiteral(" cannot be pressed")));
+            }
+        }
+        QVERIFY(controls >= 2);
+        const QStringList inTree = namesInTree(QAccessible::queryAccessibleInterface(window));
+        for (const QString &name : names)
+            QVERIFY2(inTree.contains(name), qPrintable(name + QStringLiteral(" is not in the tree")));
+    }
+
+    void pressActionDoesWhatAClickDoes_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Start") << "Start" << false;
+        QTest::newRow("Volgende") << "Volgende" << false;
+        QTest::newRow("Exit, refused") << "Exit" << false;
+        QTest::newRow("Exit, confirmed") << "Exit" << true;
+    }
+    void pressActionDoesWhatAClickDoes()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, answer);
+        const auto made = makeWindow(QStringLiteral("main idle"));
+        auto *main = static_cast<MainWindow *>(made->window.get());
+        FakeDialogs &dialogs = made->test.dialogs;
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        dialogs.inputs = {QStringLiteral("Anna")};
+        made->test.random.values = {0.0, 0.34, 0.67, 0.0};
+        if (button == QLatin1String("Volgende"))
+            main->startGame();
+        dialogs.answers = {answer};
+        dialogs.shown.clear();
+        QSignalSpy closed(main, &MainWindow::closed);
+
+        const QStringList names = {"Volgende", "Start", "Edit", "Tools", "Help", "Score", "About", "Exit"};
+        VistaButton *target = button == QLatin1String("Volgende")
+            ? main->nextButton
+            : main->menuButtons[names.indexOf(button) - 1];
+        QAccessibleActionInterface *action = QAccessible::queryAccessibleInterface(target)->actionInterface();
+        action->doAction(QAccessibleActionInterface::pressAction());
+        // The click follows once the request has returned, as a screen reader needs it.
+        QVERIFY(dialogs.shown.isEmpty());
+        const bool volgende = button == QLatin1String("Volgende");
+        QTRY_VERIFY(volgende ? main->answerBox->text() != QString() : !dialogs.shown.isEmpty());
+
+        if (button == QLatin1String("Start")) {
+            QCOMPARE(dialogs.shown.first().title, QStringLiteral("Naam Speler"));
+            QVERIFY(main->controller().isRunning());
+            QCOMPARE(main->controller().playerName(), QStringLiteral("Anna"));
+        } else if (button == QLatin1String("Volgende")) {
+            // Row 1 is APPEL, row 2 FIETS: the first missing keyword is bought.
+            QCOMPARE(main->answerBox->text(), QStringLiteral("APPEL"));
+            QCOMPARE(main->controller().score(), -40);
+        } else {
+            QCOMPARE(dialogs.shown.first().text, QStringLiteral("Wil je dit programma nu afsluiten?"));
+            QCOMPARE(closed.count(), answer ? 1 : 0);
+        }
+    }
+
+    void gameIsAnnouncedWithoutMovingTheFocus()
+    {
+        const auto made = makeWindow(QStringLiteral("main idle"));
+        auto *main = static_cast<MainWindow *>(made->window.get());
+        main->show();
+        QApplication::setActiveWindow(main);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto *notice = main->findChild<ScreenReaderNotice *>();
+        QVERIFY(notice);
+        QAccessibleInterface *noticeIface = QAccessible::queryAccessibleInterface(notice);
+        QCOMPARE(noticeIface->role(), QAccessible::Notification);
+        GameController &game = main->controller();
+        made->test.dialogs.inputs = {QStringLiteral("Anna")};
+        made->test.random.values = {0.0, 0.34, 0.67, 0.0};
+        main->startGame();
+        QCOMPARE(notice->text(), QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden."));
+        QCOMPARE(QApplication::focusWidget(), main->answerBox);
+
+        const int before = notice->count();
+        main->answerBox->setText(QStringLiteral("fiets"));
+        QTest::keyClick(main->answerBox, Qt::Key_Return);
+        QCOMPARE(notice->text(), QStringLiteral("Gevonden: FIETS. Score 20."));
+        QCOMPARE(noticeIface->text(QAccessible::Name), notice->text());
+        QCOMPARE(notice->count(), before + 1);
+        QCOMPARE(QApplication::focusWidget(), main->answerBox);
+        QCOMPARE(QAccessible::queryAccessibleInterface(main->scoreLabel)->text(QAccessible::Name),
+                 QStringLiteral("Score: 20"));
+
+        game.revealNext();
+        QTRY_COMPARE(notice->text(), QStringLiteral("Gekocht: APPEL staat in het antwoordvak. Score -20."));
+
+        // The last minute is told once, as it begins.
+        made->test.clock.advance(540 * 1000);
+        game.updateClock();
+        QCOMPARE(notice->text(), QStringLiteral("Nog één minuut."));
+        const int toldOnce = notice->count();
+        made->test.clock.advance(1000);
+        game.updateClock();
+        QCOMPARE(notice->count(), toldOnce);
+
+        made->test.clock.advance(60 * 1000);
+        game.updateClock();
+        QCOMPARE(notice->text(), QStringLiteral("Einde van het spel, de tijd is om. Score -20."));
+        QCOMPARE(QApplication::focusWidget(), main->menuButtons[MainWindow::Start]);
+    }
+
+    void tabFollowsTheScreen_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QStringList>("order");
+        // Volgende is off before a game, so Tab goes from the box to the bar and round.
+        QTest::newRow("main, idle") << "main idle"
+            << QStringList{"Oplossing", "Start", "Edit", "Tools", "Help", "Score", "About", "Exit", "Oplossing"};
+        QTest::newRow("main, in a game") << "main in a game"
+            << QStringList{"Oplossing", "Exit", "Volgende", "Oplossing"};
+        QTest::newRow("editor") << "editor"
+            << QStringList{"Puzzellijst", "Printer Keuze", "Trefwoord (Oplossing)", "Omschrijving 1", "Omschrijving 2",
+                           "Omschrijving 3", "Omschrijving 4", "Toevoegen", "Wijzigen", "Verwijderen", "Afdrukken",
+                           "Opslaan", "Exit",
+                           "Puzzellijst"};
+        QTest::newRow("word search") << "word search"
+            << QStringList{"Gevonden woorden", "Trefwoord (Min.3 tekens)",
+                           "Woorden die beginnen met het trefwoord.", "Start", "Exit", "Gevonden woorden"};
+    }
+    void tabFollowsTheScreen()
+    {
+        QFETCH(QString, which);
+        QFETCH(QStringList, order);
+        const auto made = makeWindow(which);
+        QWidget *window = made->window.get();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const auto nameOf = [](QWidget *widget) {
+            return widget ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
+        };
+        QWidget *first = nullptr;
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (nameOf(widget) == order.first() && widget->focusPolicy() & Qt::TabFocus)
+                first = widget;
+        }
+        QVERIFY(first);
+        first->setFocus(Qt::TabFocusReason);
+        QStringList visited{nameOf(focusOwner())};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << nameOf(focusOwner());
+        }
+        QCOMPARE(visited, order);
+    }
+
+    void keysDoTheObviousAction_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("staysOpen");
+        // Enter searches in the term box; in the proverbs list it opens the meaning.
+        QTest::newRow("word search, Enter") << "word search" << int(Qt::Key_Return) << "" << true;
+        QTest::newRow("proverbs, Enter") << "proverbs" << int(Qt::Key_Return) << "Wint niets" << true;
+        // Delete removes the selected line after its question.
+        QTest::newRow("editor, Delete") << "editor" << int(Qt::Key_Delete) << "Wil je (appel) verwijderen uit de lijst?"
+                                        << true;
+        QTest::newRow("scores, Delete") << "scores" << int(Qt::Key_Delete) << "Wilt u 'Cor' verwijderen uit de lijst?"
+                                        << true;
+        // Escape closes every side window.
+        for (const char *which : {"editor", "scores", "settings", "word search", "proverbs", "about"})
+            QTest::newRow(qPrintable(QStringLiteral("%1, Escape").arg(QLatin1String(which))))
+                << which << int(Qt::Key_Escape) << "" << false;
+    }
+    void keysDoTheObviousAction()
+    {
+        QFETCH(QString, which);
+        QFETCH(int, key);
+        QFETCH(QString, shown);
+        QFETCH(bool, staysOpen);
+        const auto made = makeWindow(which);
+        QWidget *window = made->window.get();
+        made->test.dialogs.answers = {true};
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget *target = window;
+        if (auto *words = qobject_cast<WordSearchWindow *>(window)) {
+            words->searchTermBox()->setText(QStringLiteral("roo"));
+            target = words->searchTermBox();
+        } else if (auto *proverbs = qobject_cast<ProverbsWindow *>(window)) {
+            proverbs->proverbList()->setCurrentRow(0);
+            target = proverbs->proverbList();
+        } else if (auto *editor = qobject_cast<EditForm *>(window); editor && key == Qt::Key_Delete) {
+            editor->puzzleTable()->setCurrentIndex(editor->list().index(0, 0));
+            target = editor->puzzleTable();
+        } else if (auto *scores = qobject_cast<ScoreForm *>(window); scores && key == Qt::Key_Delete) {
+            scores->scoreListBox()->setCurrentRow(0);
+            target = scores->scoreListBox();
+        }
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(window->isVisible(), staysOpen);
+        const QList<ShownDialog> &dialogs = made->test.dialogs.shown;
+        if (shown.isEmpty()) {
+            QCOMPARE(dialogs.size(), 0);
+        } else {
+            QCOMPARE(dialogs.size(), 1);
+            QCOMPARE(dialogs.first().text, shown);
+        }
+        if (auto *words = qobject_cast<WordSearchWindow *>(window); words && key == Qt::Key_Return)
+            QCOMPARE(words->resultList()->model()->rowCount(), 3);
+        if (auto *editor = qobject_cast<EditForm *>(window); editor && key == Qt::Key_Delete)
+            QCOMPARE(editor->list().rowCount(), 2);
+        if (auto *scores = qobject_cast<ScoreForm *>(window); scores && key == Qt::Key_Delete)
+            QCOMPARE(made->scores.count(), 1);
+    }
+
+    void focusIsPlainOnQtButtons()
+    {
+        // The ring stands two pixels inside the edge of the focused button, and only there.
+        FocusRingStyle style;
+        QMessageBox box(QMessageBox::Question, QStringLiteral(" Exit programma"), QStringLiteral("Afsluiten?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setStyle(&style);
+        for (QPushButton *button : box.findChildren<QPushButton *>())
+            button->setStyle(&style);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QAbstractButton *yes = box.button(QMessageBox::Yes);
+        QAbstractButton *no = box.button(QMessageBox::No);
+        yes->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(yes->hasFocus());
+        const QColor ring = yes->palette().color(QPalette::Highlight);
+        const auto ringAt = [](QAbstractButton *button) {
+            const QImage shot = button->grab().toImage();
+            const int at = FocusRingStyle::RingInset * int(shot.devicePixelRatio());
+            return shot.pixelColor(shot.width() / 2, at);
+        };
+        QCOMPARE(ringAt(yes), ring);
+        QVERIFY(ringAt(no) != ring);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

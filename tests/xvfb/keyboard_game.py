@@ -1,0 +1,108 @@
+"""A whole game with the keyboard alone: no pointer event at all, only keys that xdotool
+types into the window that has the focus.
+
+    keyboard_game.py <program>       (starts its own Xvfb)
+
+Start by Tab and Enter, the player's name, a keyword typed with Enter, "Volgende" by
+Shift+Tab and Enter, the rest of the round, the next-round message, the end of the game
+and the score window (closed with Escape), and Exit with its question. The score file must
+hold the game's score: 20 for the first keyword, -40 and +20 for the bought one, 20 for the
+last."""
+
+import os
+import subprocess
+import sys
+
+from harness import KEYWORDS, Failure, ProgramFolder, run, wait_for
+
+PLAYING_TIME = 12
+PLAYER = "Toetsenbord"
+
+
+def xdotool(*arguments):
+    return subprocess.run(["xdotool", *arguments], check=False, timeout=10, capture_output=True,
+                          text=True).stdout.split()
+
+
+def window_named(name):
+    found = xdotool("search", "--onlyvisible", "--name", "^%s$" % name)
+    return found[0] if found else None
+
+
+def main_window(pid):
+    # The main window has no title of its own; the system shows the program's name.
+    for window in xdotool("search", "--onlyvisible", "--pid", str(pid)):
+        if subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True,
+                          timeout=10).stdout.strip() in ("", "Raadkwartet"):
+            return window
+    return None
+
+
+def keys(window, *names):
+    """Gives 'window' the keyboard, as a window manager would, and types the keys."""
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=10)
+    subprocess.run(["xdotool", "key", "--delay", "30", *names], check=True, timeout=30)
+
+
+def type_text(window, text):
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=10)
+    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True, timeout=30)
+
+
+def closed(name):
+    return lambda: window_named(name) is None
+
+
+def test(program):
+    folder = ProgramFolder(program, playing_time=PLAYING_TIME)
+    try:
+        process = folder.start()
+        main = wait_for("the main window", lambda: main_window(process.pid))
+        # The focus starts in the answer box; Tab leads to Start.
+        keys(main, "Tab", "Return")
+        name_question = wait_for("the name question", lambda: window_named("Naam Speler"))
+        type_text(name_question, PLAYER)
+        keys(name_question, "Return")
+        wait_for("the name question to close", closed("Naam Speler"))
+
+        # The first round has the focus in the answer box.
+        type_text(main, KEYWORDS[0])
+        keys(main, "Return")
+        # "Volgende" stands before the answer box; it puts the keyword in the box and the
+        # focus back there.
+        keys(main, "shift+Tab", "Return")
+        keys(main, "Return")
+        # One of these is the keyword still missing; the other scores nothing again.
+        for keyword in KEYWORDS[1:]:
+            type_text(main, keyword)
+            keys(main, "Return")
+        round_message = wait_for("the next-round message", lambda: window_named("De Trefkoning"))
+        keys(round_message, "Return")
+        wait_for("the next-round message to close", closed("De Trefkoning"))
+
+        end_message = wait_for("the end of the game", lambda: window_named("De Trefkoning"),
+                               seconds=PLAYING_TIME + 30)
+        scores = open(folder.data("Scorelijst.lib"), "rb").read()
+        if b'"0020 - %s"\r\n' % PLAYER.encode() not in scores:
+            raise Failure("the score file does not hold 20 points for %s: %r" % (PLAYER, scores))
+        keys(end_message, "Return")
+        score_window = wait_for("the score window", lambda: window_named("Hoogst Scorelijst"))
+        keys(score_window, "Escape")
+        wait_for("the score window to close", closed("Hoogst Scorelijst"))
+
+        # After the game the answer box and "Volgende" are off: back from Start is Exit.
+        keys(main, "shift+Tab", "Return")
+        question = wait_for("the exit question", lambda: window_named(" Exit programma"))
+        keys(question, "Return")
+        wait_for("the program to end", lambda: process.poll() is not None, seconds=15)
+        if process.returncode != 0:
+            raise Failure("the program ended with status %d" % process.returncode)
+        print("game played with keys alone; score file:", scores.decode("cp1252").split("\r\n")[2:-1])
+    finally:
+        folder.finish()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit("usage: keyboard_game.py <program>")
+    run(lambda: test(os.path.abspath(sys.argv[1])))
