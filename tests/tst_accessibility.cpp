@@ -70,7 +70,7 @@ std::unique_ptr<WindowUnderTest> makeWindow(const QString &which)
     } else if (which == QLatin1String("scores")) {
         made->window = std::make_unique<ScoreForm>(test.context(), made->scores);
     } else if (which == QLatin1String("settings")) {
-        made->window = std::make_unique<ConfigForm>(made->settings, [](const QColor &) {});
+        made->window = std::make_unique<ConfigForm>(made->settings, [](const QColor &) {}, test.dialogs);
     } else if (which == QLatin1String("word search")) {
         made->window = std::make_unique<WordSearchWindow>(test.context());
     } else if (which == QLatin1String("proverbs")) {
