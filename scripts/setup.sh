@@ -13,6 +13,8 @@ if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev)
   # The Debian package test (Package-deb): dependencies, checks, and a game driven by xdotool.
   packages+=(dpkg-dev lintian desktop-file-utils appstream file xdotool)
+  # The screen-reader test: the accessibility bus, a private session bus, and pyatspi.
+  packages+=(at-spi2-core dbus-x11 python3-pyatspi)
 fi
 
 missing=()
