@@ -37,28 +37,34 @@ void load(const QString &path, PuzzleList &list)
     }
 }
 
-int progressStep(int rows)
+QString save(const QString &path, const QString &backupPath, const PuzzleList &list,
+             const SaveProgressReport &progress)
 {
-    if (rows <= 0)
-        return 0;
-    // 500 / rows in whole numbers, a remainder of exactly half going to the even quotient.
-    const int quotient = 500 / rows;
-    const int twiceRemainder = 2 * (500 % rows);
-    if (twiceRemainder > rows || (twiceRemainder == rows && quotient % 2 == 1))
-        return quotient + 1;
-    return quotient;
-}
-
-QString save(const QString &path, const QString &backupPath, const PuzzleList &list)
-{
+    // Shares of the work: making the bytes, keeping the backup, then the file reaching
+    // the disk and taking the old one's place, which is the part that may wait.
+    constexpr int madeShare = 600;
+    constexpr int backupShare = 700;
+    const auto report = [&](int permille) {
+        if (progress)
+            progress(permille);
+    };
     TextWriter writer;
     writer.line(QStringLiteral("Brovelt Software 2019"));
     writer.line(QStringLiteral("----------"));
-    for (const PuzzleEntry &row : list.entries()) {
+    const int rows = list.count();
+    int told = 0;
+    for (int i = 0; i < rows; ++i) {
+        const PuzzleEntry &row = list.entry(i);
         QStringList fields{trimBlanks(row.keyword)};
         for (const QString &description : row.descriptions)
             fields.append(trimBlanks(description));
         writer.line(fields.join(u','));
+        // Told in tenths, so a long list does not spend its time on telling.
+        const int tenths = int(10 * (i + 1) / rows);
+        if (tenths != told) {
+            told = tenths;
+            report(madeShare * tenths / 10);
+        }
     }
 
     // The previous file is kept as the backup, and the new one replaces it only once it
@@ -67,7 +73,11 @@ QString save(const QString &path, const QString &backupPath, const PuzzleList &l
         QFile::remove(backupPath);
         QFile::copy(path, backupPath);
     }
-    return writeWholeFile(path, writer.bytes());
+    report(backupShare);
+    const QString reason = writeWholeFile(path, writer.bytes());
+    if (reason.isEmpty())
+        report(1000);
+    return reason;
 }
 
 } // namespace PuzzleFile

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class PuzzleList;
 
 // The puzzle database file Data/Puzzel.lib: two header lines, then one item a line,
@@ -12,11 +14,13 @@ namespace PuzzleFile {
 // be read, never an error.
 void load(const QString &path, PuzzleList &list);
 
+// How far a save has come, in thousandths of the work; 1000 is told only once the new
+// file is safely in its place.
+using SaveProgressReport = std::function<void(int permille)>;
+
 // Writes 'list' to 'path' whole, keeping the previous file as 'backupPath'. Returns an
 // empty text on success, otherwise the reason (the previous file is then untouched).
-QString save(const QString &path, const QString &backupPath, const PuzzleList &list);
-
-// The editor's progress step per row: 500 / rows, rounded half to even; 0 for no rows.
-int progressStep(int rows);
+QString save(const QString &path, const QString &backupPath, const PuzzleList &list,
+             const SaveProgressReport &progress = {});
 
 } // namespace PuzzleFile
