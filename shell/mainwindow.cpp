@@ -9,10 +9,13 @@
 #include "shell/keywordtileslabel.h"
 #include "ui/windowscaler.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -28,6 +31,31 @@ QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallba
     return image;
 }
 
+// Gives a label its picture when it is first shown, so a picture that waits for a
+// game is not decoded at start.
+class PictureOnFirstShow : public QObject
+{
+public:
+    PictureOnFirstShow(QLabel *label, std::function<QString()> path)
+        : QObject(label), m_path(std::move(path))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            static_cast<QLabel *>(watched)->setPixmap(QPixmap(m_path()));
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<QString()> m_path;
+};
+
 } // namespace
 
 MainWindow::MainWindow(const AppContext &context, QWidget *parent)
@@ -38,7 +66,8 @@ MainWindow::MainWindow(const AppContext &context, QWidget *parent)
     setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(QString());
     setAutoFillBackground(true);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    // The size a task bar shows; a larger icon would be decoded at every start.
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon-48.png")));
 }
 
 MainWindow::~MainWindow() = default;
@@ -103,7 +132,6 @@ void MainWindow::layOut(const QSize &screen)
     const int insideH = board->height();
 
     m_rowMarker = loadPicture(picturePath(QStringLiteral("picture1")), QSize(60, 36), QColor(90, 90, 120));
-    m_letterTile = loadPicture(picturePath(QStringLiteral("blur")), QSize(20, 28), QColor(160, 160, 170));
     paintRowMarkers();
 
     minimizeIcon = new QLabel(board);
@@ -113,11 +141,11 @@ void MainWindow::layOut(const QSize &screen)
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
     minimizeIcon->installEventFilter(this);
 
-    // A missing or unreadable picture leaves the image empty.
-    backgroundImage = new QLabel(board);
-    backgroundImage->setPixmap(QPixmap::fromImage(QImage(m_context.folders.shippedFile(QStringLiteral("Background.art")))));
+    // A missing or unreadable picture leaves the image empty. The shipped one is a
+    // drawing, drawn at the screen's pixels once the window's size is known.
+    backgroundImage = new PictureView(board);
+    backgroundImage->load(m_context.folders.shippedFile(QStringLiteral("Background.art")));
     backgroundImage->move(850, insideH - 660);
-    backgroundImage->adjustSize();
     backgroundImage->lower();
 
     // The title twice, the black copy 4 pixels up and left of the green one.
@@ -145,7 +173,7 @@ void MainWindow::layOut(const QSize &screen)
         keyword->hide();
         keywordLabels[i] = keyword;
         keywordMarks[i] = new QLabel(board);
-        keywordMarks[i]->setPixmap(QPixmap(picturePath(QStringLiteral("img20"))));
+        new PictureOnFirstShow(keywordMarks[i], [this] { return picturePath(QStringLiteral("img20")); });
         keywordMarks[i]->setScaledContents(true);
         keywordMarks[i]->setGeometry(80, rows[i], 60, 36);
         keywordMarks[i]->hide();
@@ -210,6 +238,8 @@ void MainWindow::layOut(const QSize &screen)
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
                                                       (screen.height() - scaledDesign.height()) / 2));
+    // Drawn beside the rest of the start, ready for the first paint.
+    backgroundImage->renderAhead();
 
     // The puzzle list, the score list and the settings. A settings file that
     // could not be read leaves the first border colour.
@@ -225,6 +255,14 @@ void MainWindow::setLabelText(QLabel *label, const QString &text)
     // The labels size themselves to their text.
     label->setText(text);
     label->adjustSize();
+}
+
+const QImage &MainWindow::letterTile()
+{
+    // Needed from the first round on, not by the idle board.
+    if (m_letterTile.isNull())
+        m_letterTile = loadPicture(picturePath(QStringLiteral("blur")), QSize(20, 28), QColor(160, 160, 170));
+    return m_letterTile;
 }
 
 void MainWindow::paintRowMarkers()
