@@ -103,6 +103,7 @@ protected:
 
 private:
     void rebuildFace();
+    void paintFaceIfStale();
     void rebuildPictureSurface();
     void updateTabStop();
     void beginPress(int button, int shift, float x, float y);
@@ -132,5 +133,6 @@ private:
     int m_dragAnswer = 0;
 
     QImage m_face;
+    bool m_faceIsCurrent = false;
     QSize m_regionSize;
 };
