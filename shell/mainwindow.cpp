@@ -191,9 +191,12 @@ void MainWindow::layOut(const QSize &screen)
         answerFrame->outline(k, k, answerFrame->width() - k - 1, answerFrame->height() - k - 1, QColor(grey, grey, grey));
     }
 
-    answerBox = new QLineEdit(QStringLiteral("?"), answerFrame);
+    // The font before the text: a text given first is laid out at once in the default
+    // font, which nothing else on the board uses.
+    answerBox = new QLineEdit(answerFrame);
     answerBox->setFrame(false);
     answerBox->setFont(arial(18, true));
+    answerBox->setText(QStringLiteral("?"));
     answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
     QPalette answerPalette = answerBox->palette();
     answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
