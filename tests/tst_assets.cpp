@@ -74,6 +74,19 @@ private slots:
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
     }
 
+    // A missing or unreadable picture shows nothing, not even an empty frame on the board.
+    void missingPictureHidesTheView()
+    {
+        TestContext test;
+        test.writeData("Background.art", "geen plaatje");
+        for (const QString &path : {test.dataPath("Background.art"), test.dataPath("Weg.art")}) {
+            PictureView view;
+            QVERIFY(!view.load(path));
+            QVERIFY(view.isHidden());
+            QVERIFY(view.shown().isNull());
+        }
+    }
+
     void converterKeepsOnlyWhatTheSearchCanFind_data()
     {
         QTest::addColumn<QByteArray>("input");

@@ -44,10 +44,13 @@ bool PictureView::load(const QString &path)
         if (!picture.isNull())
             m_designSize = picture.boundingRect().size();
     } else {
-        // Only the header is read here; the pixels are decoded when first shown.
+        // Only the header is read here; the pixels are decoded when first shown. A format
+        // that tells no size without its pixels is decoded for it.
         QBuffer buffer(&m_bytes);
         QImageReader reader(&buffer);
         m_designSize = reader.size();
+        if (!m_designSize.isValid())
+            m_designSize = QImage::fromData(m_bytes).size();
     }
     if (m_designSize.isEmpty()) {
         m_bytes.clear();
