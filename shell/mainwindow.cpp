@@ -294,8 +294,15 @@ void MainWindow::buildSlots()
             slot->outline(j, j, slot->width() - j - 1, slot->height() - j - 1, ring(60 + 23 * j));
         slotPanels[i] = slot;
 
-        // The description is centred in the slot's inner area and may wrap.
-        auto *text = label(slot, QStringLiteral("?"), arial(16, true), Qt::black, QPoint(9, 9));
+        // The description is centred in the slot's inner area and may wrap. The area is
+        // fixed, so the label is never sized to its text (a wrapping text is laid out
+        // several times for that).
+        auto *text = new QLabel(QStringLiteral("?"), slot);
+        text->setFont(arial(16, true));
+        text->setAttribute(Qt::WA_TranslucentBackground);
+        QPalette textPalette = text->palette();
+        textPalette.setColor(QPalette::WindowText, Qt::black);
+        text->setPalette(textPalette);
         text->setAlignment(Qt::AlignCenter);
         text->setWordWrap(true);
         text->setGeometry(9, 9, 317 - 18, 100 - 18);
