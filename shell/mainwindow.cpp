@@ -10,6 +10,7 @@
 #include "ui/windowscaler.h"
 
 #include <QEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,9 +22,18 @@ namespace {
 
 using Look::arial;
 
+// The program's own pictures are PNG files: read as such, without first asking every
+// image plug-in whether the file is theirs, which loads each of them.
+QImage readPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallback)
 {
-    QImage image(path);
+    QImage image = readPng(path);
     if (image.isNull()) {
         image = QImage(fallbackSize, QImage::Format_RGB32);
         image.fill(fallback);
@@ -46,7 +56,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
-            static_cast<QLabel *>(watched)->setPixmap(QPixmap(m_path()));
+            static_cast<QLabel *>(watched)->setPixmap(QPixmap::fromImage(readPng(m_path())));
             watched->removeEventFilter(this);
         }
         return false;
@@ -67,7 +77,7 @@ MainWindow::MainWindow(const AppContext &context, QWidget *parent)
     setWindowTitle(QString());
     setAutoFillBackground(true);
     // The size a task bar shows; a larger icon would be decoded at every start.
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon-48.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(readPng(QStringLiteral(":/pictures/icon-48.png")))));
 }
 
 MainWindow::~MainWindow() = default;
@@ -135,7 +145,7 @@ void MainWindow::layOut(const QSize &screen)
     paintRowMarkers();
 
     minimizeIcon = new QLabel(board);
-    minimizeIcon->setPixmap(QPixmap(picturePath(QStringLiteral("minipic"))));
+    minimizeIcon->setPixmap(QPixmap::fromImage(readPng(picturePath(QStringLiteral("minipic")))));
     minimizeIcon->setScaledContents(true);
     minimizeIcon->setGeometry(insideW - 30, 7, 20, 20);
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
