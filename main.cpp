@@ -16,8 +16,16 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 int main(int argc, char *argv[])
 {
+    // Reading the system's font configuration is the largest single step before the first
+    // window can be laid out; the toolkit would do it at the first label. Started here, it
+    // runs on a second core while the toolkit itself starts.
+    std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
@@ -49,6 +57,7 @@ int main(int argc, char *argv[])
     const AppContext context{random, clock, folders, dialogs, printers};
 
     MainWindow window(context);
+    fontConfiguration.join();
     QScreen *screen = QGuiApplication::primaryScreen();
     window.layOut(screen->size());
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);

@@ -7,10 +7,10 @@
 #include "controls/look.h"
 #include "game/clock.h"
 #include "game/folders.h"
+#include "ui/pictureview.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPixmap>
 #include <QScreen>
 
 AboutForm::AboutForm(const AppContext &context, QWidget *parent)
@@ -37,13 +37,11 @@ void AboutForm::createControls()
     m_pictureBorder->setAutoFillBackground(true);
     Look::setColour(m_pictureBorder, QPalette::Window, Qt::white);
 
-    // The picture may be missing from a build; the white square stands regardless.
-    m_picture = new QLabel(this);
+    // The picture may be missing from a build; the white square stands regardless. It is
+    // a drawing, drawn at the screen's pixels at whatever size the window is shown.
+    m_picture = new PictureView(this);
+    m_picture->load(QStringLiteral(":/pictures/about.pic"));
     m_picture->setGeometry(Twips::rect(240, 270, 2250, 2250, dpi));
-    m_picture->setScaledContents(true);
-    const QPixmap picture(QStringLiteral(":/pictures/about.png"));
-    if (!picture.isNull())
-        m_picture->setPixmap(picture);
 
     m_creditLabel = new QLabel(AboutInfo::tekst(m_context.clock.now(), m_context.folders.programFile()), this);
     m_creditLabel->setGeometry(Twips::rect(2760, 300, 3900, 1800, dpi));

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class PictureView;
 class QLabel;
 class VistaButton;
 
@@ -22,7 +23,7 @@ private:
 
     AppContext m_context;
     QLabel *m_pictureBorder = nullptr; // the white square round the picture
-    QLabel *m_picture = nullptr;
+    PictureView *m_picture = nullptr;
     QLabel *m_creditLabel = nullptr;
     VistaButton *m_okButton = nullptr;
 };

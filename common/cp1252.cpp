@@ -34,7 +34,7 @@ QChar decodeByte(unsigned char byte)
     return QChar(char16_t(byte));
 }
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();

@@ -8,7 +8,7 @@
 // same number, so any file decodes and encodes back to the same bytes.
 namespace Cp1252 {
 
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 QChar decodeByte(unsigned char byte);
 
 // Characters the code page cannot hold become '?'; 'ok' (if given) reports whether

@@ -74,8 +74,22 @@ void VistaButton::rebuildFace()
 {
     if (m_reading || width() < 1 || height() < 1)
         return;
+    if (size() != m_regionSize) {
+        setMask(VistaFace::region(width(), height()));
+        m_regionSize = size();
+    }
+    // Drawn when next painted, once, however many properties a window sets before
+    // (laying out and scaling a window sets five or six).
+    m_faceIsCurrent = false;
+    update();
+}
+
+void VistaButton::paintFaceIfStale()
+{
     // The face is drawn at the device's own pixels, so it stays sharp on a scaled screen.
     const double ratio = devicePixelRatioF();
+    if (m_faceIsCurrent && m_face.deviceIndependentSize() == QSizeF(size()) && m_face.devicePixelRatio() == ratio)
+        return;
     if (m_face.deviceIndependentSize() != QSizeF(size()) || m_face.devicePixelRatio() != ratio) {
         m_face = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
         m_face.setDevicePixelRatio(ratio);
@@ -84,11 +98,7 @@ void VistaButton::rebuildFace()
         m_face.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     }
     drawFace(m_states.state());
-    if (size() != m_regionSize) {
-        setMask(VistaFace::region(width(), height()));
-        m_regionSize = size();
-    }
-    update();
+    m_faceIsCurrent = true;
 }
 
 void VistaButton::drawFace(int state)
@@ -111,6 +121,9 @@ void VistaButton::drawFace(int state)
 
 void VistaButton::paintEvent(QPaintEvent *)
 {
+    if (width() < 1 || height() < 1)
+        return;
+    paintFaceIfStale();
     QPainter painter(this);
     painter.drawImage(0, 0, m_face);
 }

@@ -107,6 +107,7 @@ protected:
 
 private:
     void rebuildFace();
+    void paintFaceIfStale();
     void rebuildPictureSurface();
     void updateTabStop();
     void beginPress(int button, int shift, float x, float y);
@@ -141,5 +142,6 @@ private:
     int m_dragAnswer = 0;
 
     QImage m_face;
+    bool m_faceIsCurrent = false;
     QSize m_regionSize;
 };

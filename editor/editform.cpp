@@ -345,16 +345,18 @@ bool EditForm::writeList()
         && !m_context.dialogs.ask(backupProblem + QStringLiteral(" Wil je de lijst toch opslaan, zonder reservekopie?"),
                                   Dialogs::applicationTitle(), Dialogs::Icon::Exclamation, Dialogs::Answer::No))
         return false;
-    // Events are handled between the rows: the buttons stay disabled and closing is
-    // refused until the file is written and the strip is full.
+    // The save runs to its end before any other event is handled; it takes milliseconds,
+    // so a key press or a close meanwhile is answered as soon as it is over.
     m_saving = true;
     updateButtons();
-    const QString reason = PuzzleFile::save(path, QString(), m_list);
+    m_progressStrip->begin(saveBarBackground());
+    const QString reason = PuzzleFile::save(path, QString(), m_list,
+                                            [this](int permille) { showSaveProgress(*m_progressStrip, permille); });
+    m_progressStrip->end();
     if (reason.isEmpty()) {
         m_changed = false;
-        runSaveProgress(m_progressStrip, m_list.count(), m_context.clock);
     } else {
-        // A full strip left by an earlier save would read as this one's success.
+        // Part of a strip would read as a save that got that far.
         m_progressStrip->setBackColor(saveBarBackground());
     }
     m_saving = false;

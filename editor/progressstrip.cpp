@@ -41,7 +41,12 @@ void ProgressStrip::fill(int right, const QColor &colour)
     QPainter painter(&m_image);
     // Both corners lie on the rectangle, as the save draws from (0, 0) to (right, 20).
     painter.fillRect(QRect(QPoint(0, 0), QPoint(right, 20)), colour);
-    update();
+    // A save does not hand control back until it is over: the strip is painted now, so a
+    // disk that keeps the save waiting shows how far it has come.
+    if (isVisible())
+        repaint();
+    else
+        update();
 }
 
 void ProgressStrip::end()

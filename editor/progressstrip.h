@@ -21,6 +21,7 @@ public:
     void begin(const QColor &background) override;
     void fill(int right, const QColor &colour) override;
     void end() override;
+    int length() const override { return width(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

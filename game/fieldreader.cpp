@@ -34,7 +34,8 @@ std::optional<QString> FieldReader::field()
     while (m_pos < n && m_bytes.at(m_pos) == ' ')
         ++m_pos;
 
-    QByteArray raw;
+    // A view into the data: only the decoded text is a copy.
+    QByteArrayView raw;
     m_fieldStart = m_pos;
     m_lostText = false;
     m_lastWasQuoted = m_pos < n && m_bytes.at(m_pos) == '"';
@@ -43,7 +44,7 @@ std::optional<QString> FieldReader::field()
         qsizetype close = m_bytes.indexOf('"', start);
         if (close < 0)
             close = n;
-        raw = m_bytes.mid(start, close - start);
+        raw = QByteArrayView(m_bytes.constData() + start, close - start);
         m_pos = qMin(close + 1, n);
         while (m_pos < n && m_bytes.at(m_pos) != ',' && !atLineEnd()) {
             m_lostText = m_lostText || m_bytes.at(m_pos) != ' ';
@@ -56,7 +57,7 @@ std::optional<QString> FieldReader::field()
         qsizetype end = m_pos;
         while (end > start && m_bytes.at(end - 1) == ' ')
             --end;
-        raw = m_bytes.mid(start, end - start);
+        raw = QByteArrayView(m_bytes.constData() + start, end - start);
     }
     m_fieldEnd = m_pos;
     if (m_pos < n) {
@@ -85,7 +86,7 @@ std::optional<QString> FieldReader::line()
     const qsizetype start = m_pos;
     while (m_pos < m_bytes.size() && !atLineEnd())
         ++m_pos;
-    const QByteArray raw = m_bytes.mid(start, m_pos - start);
+    const QByteArrayView raw = QByteArrayView(m_bytes.constData() + start, m_pos - start);
     if (m_pos < m_bytes.size())
         skipLineEnd();
     return Cp1252::decode(raw);

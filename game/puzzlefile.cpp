@@ -51,18 +51,6 @@ void load(const QString &path, PuzzleList &list, Reading reading)
     }
 }
 
-int progressStep(int rows)
-{
-    if (rows <= 0)
-        return 0;
-    // 500 / rows in whole numbers, a remainder of exactly half going to the even quotient.
-    const int quotient = 500 / rows;
-    const int twiceRemainder = 2 * (500 % rows);
-    if (twiceRemainder > rows || (twiceRemainder == rows && quotient % 2 == 1))
-        return quotient + 1;
-    return quotient;
-}
-
 int firstRefusedRow(const QList<PuzzleEntry> &rows)
 {
     for (int row = 0; row < rows.size(); ++row) {
@@ -104,7 +92,8 @@ QString makeBackup(const QString &path, const QString &backupPath)
     return QStringLiteral("De reservekopie kon niet worden gemaakt: ") + reason + u'.';
 }
 
-QString save(const QString &path, const QString &backupPath, const PuzzleList &list)
+QString save(const QString &path, const QString &backupPath, const PuzzleList &list,
+             const SaveProgressReport &progress)
 {
     // A row written as it stands would come back changed, or shift every field after it.
     const int refused = firstRefusedRow(list.entries());
@@ -112,14 +101,31 @@ QString save(const QString &path, const QString &backupPath, const PuzzleList &l
         return QStringLiteral("Rij %1 kan niet worden bewaard. ").arg(refused + 1)
             + PuzzleEntryCheck(list.entry(refused)).message();
     }
+    // Shares of the work: making the bytes, keeping the backup, then the file reaching
+    // the disk and taking the old one's place, which is the part that may wait.
+    constexpr int madeShare = 600;
+    constexpr int backupShare = 700;
+    const auto report = [&](int permille) {
+        if (progress)
+            progress(permille);
+    };
     TextWriter writer;
     writer.line(QStringLiteral("Brovelt Software 2019"));
     writer.line(QStringLiteral("----------"));
-    for (const PuzzleEntry &row : list.entries()) {
+    const int rows = list.count();
+    int told = 0;
+    for (int i = 0; i < rows; ++i) {
+        const PuzzleEntry &row = list.entry(i);
         QStringList fields{row.keyword};
         for (const QString &description : row.descriptions)
             fields.append(description);
         writer.line(fields.join(u','));
+        // Told in tenths, so a long list does not spend its time on telling.
+        const int tenths = int(10 * (i + 1) / rows);
+        if (tenths != told) {
+            told = tenths;
+            report(madeShare * tenths / 10);
+        }
     }
 
     // The previous file is kept as the backup, and the new one replaces it only once it
@@ -129,8 +135,12 @@ QString save(const QString &path, const QString &backupPath, const PuzzleList &l
         if (!reason.isEmpty())
             return reason;
     }
+    report(backupShare);
     const QString reason = writeWholeFile(path, writer.bytes());
-    return reason.isEmpty() ? QString() : reason + u'.';
+    if (!reason.isEmpty())
+        return reason + u'.';
+    report(1000);
+    return QString();
 }
 
 } // namespace PuzzleFile

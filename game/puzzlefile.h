@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // The puzzle database file Data/Puzzel.lib: two header lines, then one item a line,
 // keyword and four descriptions joined by commas, Windows-1252 with CR LF. Fields are
 // bare: nothing is quoted or escaped, so a row that a bare field cannot hold is refused
@@ -33,13 +35,15 @@ QString refusedRowsText(const QList<PuzzleEntry> &rows);
 // there is no file yet), otherwise the reason in Dutch.
 QString makeBackup(const QString &path, const QString &backupPath);
 
+// How far a save has come, in thousandths of the work; 1000 is told only once the new
+// file is safely in its place.
+using SaveProgressReport = std::function<void(int permille)>;
+
 // Writes 'list' to 'path' whole, first keeping the previous file as 'backupPath' unless
 // that is empty. Returns an empty text on success, otherwise the reason in Dutch: a row
 // the file cannot hold, a backup that could not be made, or the write's failure. The
 // previous file is then untouched.
-QString save(const QString &path, const QString &backupPath, const PuzzleList &list);
-
-// The editor's progress step per row: 500 / rows, rounded half to even; 0 for no rows.
-int progressStep(int rows);
+QString save(const QString &path, const QString &backupPath, const PuzzleList &list,
+             const SaveProgressReport &progress = {});
 
 } // namespace PuzzleFile

@@ -1,13 +1,15 @@
 // Draws the program's pictures. They are committed, so the build never runs this;
 // run it after changing a drawing:  make_pictures <source folder>
-// It writes resources/pictures/*.png and data/Background.art (a PNG under the name the
-// program looks for). Nothing here is random from run to run: noise comes from a fixed seed.
+// It writes resources/pictures/*.png, resources/pictures/about.pic and data/Background.art
+// (Qt pictures: the drawing commands themselves, drawn by the program at the screen's
+// pixels; the background under the name the program looks for). Nothing here is random from run to run: noise comes from a fixed seed.
 #include <QColor>
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPicture>
 #include <QSet>
 
 #include <algorithm>
@@ -331,27 +333,27 @@ QImage blur(double scale)
     return image;
 }
 
-// The About window's square: two tones only, drawn without smoothing.
-QImage about()
+// The About window's square: two tones only, kept as drawing commands so its edges
+// are drawn smooth at the pixels of any screen.
+QPicture about()
 {
     const QColor ground(28, 40, 74);
     const QColor gold(236, 196, 80);
-    QImage image(150, 150, QImage::Format_RGB32);
-    image.fill(ground);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    QPicture picture;
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRect(0, 0, 150, 150), ground);
 
     p.setPen(Qt::NoPen);
     p.setBrush(gold);
-    QPainterPath crown = crownPath(QRectF(27, 10, 96, 58));
-    p.drawPath(crown);
+    p.drawPath(crownPath(QRectF(27, 10, 96, 58)));
     p.setBrush(ground);
     for (int x : {52, 75, 98})
-        p.drawEllipse(QPoint(x, 63), 3, 3);
+        p.drawEllipse(QPointF(x + 0.5, 63.5), 3.5, 3.5);
 
     const char *word = "RAAD";
     for (int i = 0; i < 4; ++i) {
-        const QRect tile(9 + 35 * i, 80, 28, 40);
+        const QRectF tile(9 + 35 * i, 80, 28, 40);
         p.setPen(Qt::NoPen);
         p.setBrush(gold);
         p.drawRoundedRect(tile, 4, 4);
@@ -359,7 +361,7 @@ QImage about()
         const double w = letterPath(letter, word[i]);
         const double scale = 4.2;
         p.save();
-        p.translate(tile.center().x() + 0.5 - w * scale / 2, tile.center().y() + 0.5 - 3 * scale);
+        p.translate(tile.center().x() - w * scale / 2, tile.center().y() - 3 * scale);
         p.scale(scale, scale);
         p.setPen(QPen(ground, 4.2 / scale, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
@@ -368,14 +370,12 @@ QImage about()
     }
     p.setPen(Qt::NoPen);
     p.setBrush(gold);
-    p.drawRect(9, 129, 133, 5);
+    p.drawRect(QRectF(9, 129, 133, 5));
     for (int i = 0; i < 9; ++i)
-        p.drawRect(12 + 16 * i, 139, 6, 3);
+        p.drawRect(QRectF(12 + 16 * i, 139, 6, 3));
     p.end();
-
-    // Stored with a two-entry palette: the picture holds no third colour.
-    const QList<QRgb> palette{ground.rgb(), gold.rgb()};
-    return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    picture.setBoundingRect(QRect(0, 0, 150, 150));
+    return picture;
 }
 
 // The program's icon: a hand of four cards, as in a game of kwartet, spelling RAAD.
@@ -420,12 +420,17 @@ struct PlacedWord
 
 // Decoration for the lower right of the board, behind the grid: a crossword of muted
 // tiles with a crown, fading out towards the edges so it melts into the board colour.
-QImage background()
+// Kept as drawing commands, so the program draws it at the pixels of any screen.
+QPicture background()
 {
     const int w = 380, h = 560;
-    QImage image = blank(w, h);
-    QPainter p(&image);
+    QPicture picture;
+    QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
+    // The fades below work on what is drawn, so the picture is drawn on a clear layer.
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(0, 0, w, h), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     // The grid's slots cover the top left of the picture, so the words keep to the
     // right there and spread out lower down.
@@ -453,19 +458,27 @@ QImage background()
         }
     }
     drawCrown(p, QRectF(218, 430, 140, 92), QColor(150, 126, 70), QColor(84, 66, 32), QColor(110, 44, 50));
-    p.end();
 
-    // Fade: nothing at the picture's own edges, full strength a little way in.
-    auto ramp = [](double d, double width) { const double t = std::clamp(d / width, 0.0, 1.0); return t * t * (3 - 2 * t); };
-    for (int y = 0; y < h; ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const double f = 0.66 * ramp(x, 40) * ramp(w - 1 - x, 24) * ramp(y, 70) * ramp(h - 1 - y, 24);
-            const QRgb c = line[x];
-            line[x] = qRgba(int(qRed(c) * f), int(qGreen(c) * f), int(qBlue(c) * f), int(qAlpha(c) * f));
+    // Fade: nothing at the picture's own edges, full strength a little way in, each edge
+    // a smooth step over its band; the whole at two thirds of its strength.
+    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    p.setPen(Qt::NoPen);
+    auto fade = [&](const QRectF &band, QPointF from, QPointF to) {
+        QLinearGradient ramp(from, to);
+        for (int i = 0; i <= 8; ++i) {
+            const double t = i / 8.0;
+            ramp.setColorAt(t, QColor(0, 0, 0, int(std::lround(255 * t * t * (3 - 2 * t)))));
         }
-    }
-    return image;
+        p.fillRect(band, ramp);
+    };
+    fade(QRectF(0, 0, 40, h), QPointF(0, 0), QPointF(40, 0));
+    fade(QRectF(w - 24, 0, 24, h), QPointF(w, 0), QPointF(w - 24, 0));
+    fade(QRectF(0, 0, w, 70), QPointF(0, 0), QPointF(0, 70));
+    fade(QRectF(0, h - 24, w, 24), QPointF(0, h), QPointF(0, h - 24));
+    p.fillRect(QRectF(0, 0, w, h), QColor(0, 0, 0, 168));
+    p.end();
+    picture.setBoundingRect(QRect(0, 0, w, h));
+    return picture;
 }
 
 bool save(const QImage &image, const QString &path)
@@ -475,6 +488,17 @@ bool save(const QImage &image, const QString &path)
         return false;
     }
     std::printf("%s  %dx%d\n", qPrintable(path), image.width(), image.height());
+    return true;
+}
+
+bool savePicture(QPicture picture, const QString &path)
+{
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s  %dx%d drawing, %u bytes\n", qPrintable(path), picture.boundingRect().width(),
+                picture.boundingRect().height(), picture.size());
     return true;
 }
 
@@ -500,8 +524,8 @@ int main(int argc, char **argv)
             && save(blur(scale), pictures + QStringLiteral("/blur") + suffix);
     }
     ok = ok
-        && save(about(), pictures + QStringLiteral("/about.png"))
+        && savePicture(about(), pictures + QStringLiteral("/about.pic"))
         && save(icon(), pictures + QStringLiteral("/icon.png"))
-        && save(background(), source.filePath(QStringLiteral("data/Background.art")));
+        && savePicture(background(), source.filePath(QStringLiteral("data/Background.art")));
     return ok ? 0 : 1;
 }

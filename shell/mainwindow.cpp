@@ -11,24 +11,62 @@
 #include "shell/keywordtileslabel.h"
 #include "ui/windowscaler.h"
 
+#include <QEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 using Look::arial;
 
+// The program's own pictures are PNG files: read as such, without first asking every
+// image plug-in whether the file is theirs, which loads each of them.
+QImage readPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QImage loadPicture(const QString &path, QSize fallbackSize, const QColor &fallback)
 {
-    QImage image(path);
+    QImage image = readPng(path);
     if (image.isNull()) {
         image = QImage(fallbackSize, QImage::Format_RGB32);
         image.fill(fallback);
     }
     return image;
 }
+
+// Gives a label its picture when it is first shown, so a picture that waits for a
+// game is not decoded at start.
+class PictureOnFirstShow : public QObject
+{
+public:
+    PictureOnFirstShow(QLabel *label, std::function<QString()> path)
+        : QObject(label), m_path(std::move(path))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            static_cast<QLabel *>(watched)->setPixmap(QPixmap::fromImage(readPng(m_path())));
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<QString()> m_path;
+};
 
 } // namespace
 
@@ -40,7 +78,8 @@ MainWindow::MainWindow(const AppContext &context, QWidget *parent)
     setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(QString());
     setAutoFillBackground(true);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    // The size a task bar shows; a larger icon would be decoded at every start.
+    setWindowIcon(QIcon(QPixmap::fromImage(readPng(QStringLiteral(":/pictures/icon-48.png")))));
 }
 
 MainWindow::~MainWindow() = default;
@@ -105,21 +144,20 @@ void MainWindow::layOut(const QSize &screen)
     const int insideH = board->height();
 
     m_rowMarker = loadPicture(picturePath(QStringLiteral("picture1")), QSize(60, 36), QColor(90, 90, 120));
-    m_letterTile = loadPicture(picturePath(QStringLiteral("blur")), QSize(20, 28), QColor(160, 160, 170));
     paintRowMarkers();
 
     minimizeIcon = new QLabel(board);
-    minimizeIcon->setPixmap(QPixmap(picturePath(QStringLiteral("minipic"))));
+    minimizeIcon->setPixmap(QPixmap::fromImage(readPng(picturePath(QStringLiteral("minipic")))));
     minimizeIcon->setScaledContents(true);
     minimizeIcon->setGeometry(insideW - 30, 7, 20, 20);
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
     minimizeIcon->installEventFilter(this);
 
-    // A missing or unreadable picture leaves the image empty.
-    backgroundImage = new QLabel(board);
-    backgroundImage->setPixmap(QPixmap::fromImage(QImage(m_context.folders.shippedFile(QStringLiteral("Background.art")))));
+    // A missing or unreadable picture leaves the image empty. The shipped one is a
+    // drawing, drawn at the screen's pixels once the window's size is known.
+    backgroundImage = new PictureView(board);
+    backgroundImage->load(m_context.folders.shippedFile(QStringLiteral("Background.art")));
     backgroundImage->move(850, insideH - 660);
-    backgroundImage->adjustSize();
     backgroundImage->lower();
 
     // The title twice, the black copy 4 pixels up and left of the green one.
@@ -147,7 +185,7 @@ void MainWindow::layOut(const QSize &screen)
         keyword->hide();
         keywordLabels[i] = keyword;
         keywordMarks[i] = new QLabel(board);
-        keywordMarks[i]->setPixmap(QPixmap(picturePath(QStringLiteral("img20"))));
+        new PictureOnFirstShow(keywordMarks[i], [this] { return picturePath(QStringLiteral("img20")); });
         keywordMarks[i]->setScaledContents(true);
         keywordMarks[i]->setGeometry(80, rows[i], 60, 36);
         keywordMarks[i]->hide();
@@ -165,9 +203,12 @@ void MainWindow::layOut(const QSize &screen)
         answerFrame->outline(k, k, answerFrame->width() - k - 1, answerFrame->height() - k - 1, QColor(grey, grey, grey));
     }
 
-    answerBox = new QLineEdit(QStringLiteral("?"), answerFrame);
+    // The font before the text: a text given first is laid out at once in the default
+    // font, which nothing else on the board uses.
+    answerBox = new QLineEdit(answerFrame);
     answerBox->setFrame(false);
     answerBox->setFont(arial(18, true));
+    answerBox->setText(QStringLiteral("?"));
     answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
     QPalette answerPalette = answerBox->palette();
     answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
@@ -215,6 +256,8 @@ void MainWindow::layOut(const QSize &screen)
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
                                                       (screen.height() - scaledDesign.height()) / 2));
+    // Drawn beside the rest of the start, ready for the first paint.
+    backgroundImage->renderAhead();
 
     // The puzzle list, the score list and the settings. A settings file that
     // could not be read leaves the first border colour.
@@ -231,6 +274,14 @@ void MainWindow::setLabelText(QLabel *label, const QString &text)
     // The labels size themselves to their text.
     label->setText(text);
     label->adjustSize();
+}
+
+const QImage &MainWindow::letterTile()
+{
+    // Needed from the first round on, not by the idle board.
+    if (m_letterTile.isNull())
+        m_letterTile = loadPicture(picturePath(QStringLiteral("blur")), QSize(20, 28), QColor(160, 160, 170));
+    return m_letterTile;
 }
 
 void MainWindow::paintRowMarkers()
@@ -259,8 +310,15 @@ void MainWindow::buildSlots()
             slot->outline(j, j, slot->width() - j - 1, slot->height() - j - 1, ring(60 + 23 * j));
         slotPanels[i] = slot;
 
-        // The description is centred in the slot's inner area and may wrap.
-        auto *text = label(slot, QStringLiteral("?"), arial(16, true), Qt::black, QPoint(9, 9));
+        // The description is centred in the slot's inner area and may wrap. The area is
+        // fixed, so the label is never sized to its text (a wrapping text is laid out
+        // several times for that).
+        auto *text = new QLabel(QStringLiteral("?"), slot);
+        text->setFont(arial(16, true));
+        text->setAttribute(Qt::WA_TranslucentBackground);
+        QPalette textPalette = text->palette();
+        textPalette.setColor(QPalette::WindowText, Qt::black);
+        text->setPalette(textPalette);
         text->setAlignment(Qt::AlignCenter);
         text->setWordWrap(true);
         text->setGeometry(9, 9, 317 - 18, 100 - 18);

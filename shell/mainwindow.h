@@ -2,6 +2,7 @@
 
 #include "game/gamecontroller.h"
 #include "ui/appcontext.h"
+#include "ui/pictureview.h"
 
 #include <QImage>
 #include <QWidget>
@@ -60,7 +61,7 @@ public:
     QLabel *puzzleCountLabel = nullptr;
     QLabel *dateTimeLabel = nullptr;
     QLabel *minimizeIcon = nullptr;
-    QLabel *backgroundImage = nullptr;
+    PictureView *backgroundImage = nullptr;
     PaintPanel *buttonBar = nullptr;
     std::array<VistaButton *, MenuButtonCount> menuButtons{};
     QLabel *scoreLabel = nullptr;
@@ -99,6 +100,7 @@ private:
     static void setLabelText(QLabel *label, const QString &text);
     void openModal(QWidget *window);
     QString picturePath(const QString &name) const;
+    const QImage &letterTile();
 
     void onAnswerEntered();
     void onGameStarted(const QString &playerName);

@@ -154,7 +154,7 @@ void MainWindow::onRoundShown(const RoundView &view, bool firstOfGame)
     paintRowMarkers();
     for (int n = 0; n < 3; ++n) {
         for (int x : view.tileX[n])
-            board->drawImage(QRect(x, RoundView::tileY[n], 20, 28), m_letterTile);
+            board->drawImage(QRect(x, RoundView::tileY[n], 20, 28), letterTile());
     }
     for (int i = 0; i < 12; ++i)
         slotTexts[i]->setText(view.slotCaptions[i]);

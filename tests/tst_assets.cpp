@@ -1,9 +1,12 @@
 #include "game/wordlistconverter.h"
 #include "support/fakes.h"
 #include "tools/wordsearchwindow.h"
+#include "ui/pictureview.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <QTest>
 
 class TestAssets : public QObject
@@ -18,15 +21,70 @@ private slots:
         QTest::newRow("letter tile") << ":/pictures/blur.png" << QSize(20, 28);
         QTest::newRow("keyword mark") << ":/pictures/img20.png" << QSize(60, 36);
         QTest::newRow("minimize icon") << ":/pictures/minipic.png" << QSize(20, 20);
-        QTest::newRow("about") << ":/pictures/about.png" << QSize(150, 150);
-        QTest::newRow("icon") << ":/pictures/icon.png" << QSize(256, 256);
-        QTest::newRow("background") << QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art") << QSize(380, 560);
+        QTest::newRow("window icon") << ":/pictures/icon-48.png" << QSize(48, 48);
     }
     void picturesLoadAtTheSizesTheBoardUses()
     {
         QFETCH(QString, path);
         QFETCH(QSize, size);
         QCOMPARE(QImage(path).size(), size);
+    }
+
+    // The background and the About square are drawings: at any scale they are drawn anew at
+    // the device's pixels, pixel for pixel as the drawing itself gives them, never a small
+    // picture stretched. A picture in another format is shrunk or stretched smoothly.
+    void picturesAreDrawnAtTheDevicesPixels_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<double>("scale");
+        const QString background = QStringLiteral(RAADKWARTET_DATA_DIR "/Background.art");
+        QTest::newRow("background, design size") << background << QSize(380, 560) << 1.0;
+        QTest::newRow("background, 2560 x 1440") << background << QSize(380, 560) << 1.40625;
+        QTest::newRow("background, 3840 x 2160") << background << QSize(380, 560) << 2.109375;
+        QTest::newRow("about, twice") << ":/pictures/about.pic" << QSize(150, 150) << 2.0;
+        QTest::newRow("raster picture") << ":/pictures/picture1.png" << QSize(60, 36) << 3.0;
+    }
+    void picturesAreDrawnAtTheDevicesPixels()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, design);
+        QFETCH(double, scale);
+        PictureView view;
+        QVERIFY(view.load(path));
+        QCOMPARE(view.designSize(), design);
+        view.setScale(scale);
+        view.resize(view.sizeHint());
+        view.renderAhead();
+        const QImage shown = view.shown();
+        const QSize pixels = (QSizeF(design) * scale).toSize();
+        QCOMPARE(shown.size(), pixels);
+
+        QImage expected;
+        QPicture picture;
+        if (picture.load(path)) {
+            expected = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            expected.fill(Qt::transparent);
+            QPainter painter(&expected);
+            painter.scale(double(pixels.width()) / design.width(), double(pixels.height()) / design.height());
+            painter.drawPicture(0, 0, picture);
+        } else {
+            expected = QImage(path).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // A missing or unreadable picture shows nothing, not even an empty frame on the board.
+    void missingPictureHidesTheView()
+    {
+        TestContext test;
+        test.writeData("Background.art", "geen plaatje");
+        for (const QString &path : {test.dataPath("Background.art"), test.dataPath("Weg.art")}) {
+            PictureView view;
+            QVERIFY(!view.load(path));
+            QVERIFY(view.isHidden());
+            QVERIFY(view.shown().isNull());
+        }
     }
 
     void converterKeepsOnlyWhatTheSearchCanFind_data()

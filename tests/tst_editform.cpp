@@ -242,25 +242,31 @@ private slots:
         expected[shown] = "nieuw" + expected[shown].mid(expected[shown].indexOf(u'|'));
         QCOMPARE(rows(*m_form), expected);
     }
-    // While saving, the window handles events but refuses list changes, a second save and closing.
-    void savingStaysResponsiveButRefusesChanges()
+    // A save of a full list runs its strip to the end once the file is in place, and the
+    // window answers the very next key: Escape leaves, with nothing left to ask.
+    void saveFillsTheStripAndEscapeLeavesRightAfter()
     {
+        m_t->writeData(lib, puzzleFile(999));
         QVERIFY(open());
-        bool probed = false, secondSaveStarted = false;
-        QTimer probe;
-        connect(&probe, &QTimer::timeout, m_form.get(), [&] {
-            if (!m_form->isSaving() || std::exchange(probed, true))
-                return;
-            fillBoxes(*m_form, "kers|a|b|c|d");
-            m_form->addItem();
-            m_form->saveList(); // a nested save would run to its end here and fill the strip
-            secondSaveStarted = m_form->progressStrip()->image().pixelColor(496, 10) == QColor(0, 190, 0);
-            m_form->close();
-        });
-        probe.start(0);
+        m_t->writeData("Puzzel.lib", puzzleFile(2)); // changed on disk since it was read
+        m_form->puzzleTable()->scrollTo(m_form->list().index(998, 0));
+        clickRow(*m_form, 998);
+        m_form->keywordBox()->setText(QStringLiteral("nieuw"));
+        click(*m_form, EditForm::ChangeButton);
+
         click(*m_form, EditForm::SaveButton);
-        QVERIFY(probed && !secondSaveStarted && m_form->isVisible());
-        QCOMPARE(m_form->list().count(), 3);
+        const QByteArray saved = m_t->readData(lib);
+        QVERIFY(saved.endsWith("nieuw,een999,twee999,drie999,vier999\r\n"));
+        QCOMPARE(saved.count('\n'), 999 + 2);
+        QCOMPARE(m_t->readData("Puzzel.bak"), puzzleFile(2));
+        const QImage strip = m_form->progressStrip()->image();
+        QCOMPARE(strip.pixelColor(0, 0), QColor(0, 190, 0));
+        QCOMPARE(strip.pixelColor(strip.width() - 1, strip.height() - 1), QColor(0, 190, 0));
+        QVERIFY(m_form->button(EditForm::ExitButton)->isEnabled());
+
+        QTest::keyClick(m_form.get(), Qt::Key_Escape);
+        QVERIFY(!m_form->isVisible());
+        QVERIFY(m_t->dialogs.shown.isEmpty());
     }
     // A folder in the file's place, put there after the file was read, stops root as well.
     void failedSaveIsReported()

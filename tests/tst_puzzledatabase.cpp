@@ -24,6 +24,7 @@ struct RecordedProgress final : SaveProgress {
     void begin(const QColor &background) override { calls << "begin " + background.name(); }
     void fill(int right, const QColor &colour) override { calls << QString::number(right) + " " + colour.name(); }
     void end() override { calls << QStringLiteral("end"); }
+    int length() const override { return 502; }
     QStringList calls;
 };
 
@@ -161,27 +162,64 @@ private slots:
         QCOMPARE(t.readData("Puzzel.lib"), file + "peer,vers,boom,c,d\r\n\xe7\xe0,\x80 5,\x9cuvre,\x9f \xdf,tab\there\r\n");
         QCOMPARE(t.readData("Puzzel.bak"), file);
     }
-    // 500 pixels shared out per row, a half rounded to even; each row waits 30 ms on the clock.
-    void saveDrawsProgressPerRow_data()
+    // The strip grows with the work done and is full only once the new file is in its
+    // place and the old one kept; a save that fails never gets there.
+    void saveReportsProgressUpToTheFileInPlace_data()
     {
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QList<int>>("fills");
-        QTest::newRow("none") << 0 << QList<int>();
-        QTest::newRow("three: 166.7 up") << 3 << QList<int>{167, 334, 501};
-        QTest::newRow("eight: 62.5 to even") << 8 << QList<int>{62, 124, 186, 248, 310, 372, 434, 496};
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<QList<int>>("told");
+        QTest::newRow("none") << 0 << false << QList<int>{700, 1000};
+        QTest::newRow("three") << 3 << false << QList<int>{180, 360, 600, 700, 1000};
+        QTest::newRow("999, in tenths") << 999 << false
+                                        << QList<int>{60, 120, 180, 240, 300, 360, 420, 480, 540, 600, 700, 1000};
+        QTest::newRow("folder in the file's place") << 3 << true << QList<int>{180, 360, 600, 700};
     }
-    void saveDrawsProgressPerRow()
+    void saveReportsProgressUpToTheFileInPlace()
     {
         QFETCH(int, rows);
-        QFETCH(QList<int>, fills);
-        FakeClock clock;
+        QFETCH(bool, fails);
+        QFETCH(QList<int>, told);
+        TestContext t;
+        const QByteArray old = header + "oud,a,b,c,d\r\n";
+        t.writeData("Puzzel.lib", old);
+        if (fails) {
+            QVERIFY(QFile::remove(t.dataPath("Puzzel.lib")));
+            QVERIFY(QDir().mkpath(t.dataPath("Puzzel.lib/oud")));
+        }
+        PuzzleList list;
+        QByteArray written = header;
+        for (int i = 0; i < rows; ++i) {
+            list.append(PuzzleEntry{QStringLiteral("woord%1").arg(i), {"a", "b", "c", "d"}});
+            written += QStringLiteral("woord%1,a,b,c,d\r\n").arg(i).toLatin1();
+        }
+        QList<int> reports;
+        QList<bool> inPlace;
+        const QString reason = PuzzleFile::save(t.dataPath("Puzzel.lib"), t.dataPath("Puzzel.bak"), list, [&](int permille) {
+            reports << permille;
+            inPlace << (t.readData("Puzzel.lib") == written && (fails || t.readData("Puzzel.bak") == old));
+        });
+        QCOMPARE(reports, told);
+        QCOMPARE(reason.isEmpty(), !fails);
+        // Before the end the old file still stands; at the end the new one does.
+        QCOMPARE(inPlace, QList<bool>(told.size() - 1, false) << !fails);
+    }
+    // The strip's own length is shared out: nothing at 0, all of it at 1000.
+    void progressFillsTheShareDone_data()
+    {
+        QTest::addColumn<int>("permille");
+        QTest::addColumn<int>("right");
+        QTest::newRow("nothing") << 0 << -1;
+        QTest::newRow("the backup kept") << 700 << 350;
+        QTest::newRow("in place") << 1000 << 501;
+    }
+    void progressFillsTheShareDone()
+    {
+        QFETCH(int, permille);
+        QFETCH(int, right);
         RecordedProgress progress;
-        runSaveProgress(&progress, rows, clock);
-        QStringList calls{"begin #003c00"};
-        for (int right : fills)
-            calls << QString::number(right) + " #00be00";
-        QCOMPARE(progress.calls, calls << "end");
-        QVERIFY(clock.monotonic >= 30 * rows);
+        showSaveProgress(progress, permille);
+        QCOMPARE(progress.calls, QStringList{QString::number(right) + " #00be00"});
     }
 };
 

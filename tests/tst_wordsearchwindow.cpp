@@ -1,3 +1,4 @@
+#include "common/cp1252.h"
 #include "controls/vistabutton.h"
 #include "support/fakes.h"
 #include "tools/wordsearchwindow.h"
@@ -65,6 +66,50 @@ private slots:
         search("aan", WordSearch::Contains);
         QVERIFY(found().isEmpty());
         QCOMPARE(m_test->dialogs.shown.value(0).text, QString("Kan de database niet vinden!"));
+    }
+    // The whole-list search finds exactly the lines a line-by-line comparison finds: every
+    // line-end style, a term at the list's very edges, a line that holds the term twice,
+    // lines shorter than the sixteen bytes tried at once, and the code page's high bytes.
+    void searchAgreesWithLineByLine_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QString>("term");
+        const QByteArray mixed = "ing\r\nzingen\nbeginning\ringing\r\n\r\n\ningi\r\nbing\ring";
+        QTest::newRow("line ends mixed, term at both edges") << mixed << "ing";
+        QTest::newRow("term is a whole short line") << QByteArray("ab\nabc\nabcd\nxabc") << "abc";
+        QTest::newRow("cr lf split") << QByteArray("aaa\r\r\naaaa\n\raaa") << "aaa";
+        QTest::newRow("high bytes") << QByteArray("caf\xe9\r\n\x80uro\r\nco\x9cur\r\nb\xe9\xe9t") << QString("\u00e9");
+        QTest::newRow("term of one byte") << QByteArray("a\nba\nab\nb") << "a";
+        QByteArray longLines;
+        for (int i = 0; i < 300; ++i)
+            longLines += QByteArray(i % 37, 'x') + (i % 3 ? "heid" : "hei") + QByteArray(i % 5, 'd') + "\r\n";
+        QTest::newRow("long lines") << longLines << "heid";
+        QTest::newRow("no line holds it") << longLines << "heide";
+    }
+    void searchAgreesWithLineByLine()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, term);
+        // The reference: the list split at CR LF, LF and a lone CR, each line compared alone.
+        QList<QByteArray> lines = QString::fromLatin1(list).replace("\r\n", "\n").replace('\r', '\n').toLatin1().split('\n');
+        if (list.endsWith('\n') || list.endsWith('\r'))
+            lines.removeLast();
+        for (const WordSearch::Mode mode : {WordSearch::BeginsWith, WordSearch::EndsWith, WordSearch::Contains}) {
+            const WordSearch search(term, mode);
+            QStringList expected;
+            for (const QByteArray &line : lines) {
+                if (search.matches(line))
+                    expected << Cp1252::decode(line);
+            }
+            for (const qint64 batchBytes : {qint64(7), qint64(256 * 1024)}) {
+                QStringList found;
+                int batches = 0;
+                search.search(QByteArrayView(list), [&](const QStringList &batch) { found += batch; ++batches; },
+                              batchBytes);
+                QCOMPARE(found, expected);
+                QVERIFY(batches <= (batchBytes == 7 ? expected.size() : qMin<qsizetype>(1, expected.size())));
+            }
+        }
     }
     // The title names the count made with the list, in Dutch whatever the locale; a count
     // file that is missing or damaged names no number.

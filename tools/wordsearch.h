@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayMatcher>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -22,17 +22,22 @@ public:
 
     bool matches(QByteArrayView line) const;
 
-    // Reads the whole device (already open) and hands the matching lines on in file
-    // order, a batch after each chunk read, so a caller can show them as they come.
-    // False when reading failed; the batches handed on before stay valid.
+    // Reads the whole device (already open) at once and hands the matching lines on in
+    // file order, a batch for each 'batchBytes' of the list, so a caller can show them
+    // as they come. False when reading failed; nothing is handed on then.
     bool search(QIODevice &device, const std::function<void(const QStringList &)> &found,
-                qint64 chunkSize = 256 * 1024) const;
+                qint64 batchBytes = 256 * 1024) const;
     // The same over a file; false also when it cannot be opened.
     bool search(const QString &path, const std::function<void(const QStringList &)> &found) const;
+    // The same over bytes already read.
+    void search(QByteArrayView list, const std::function<void(const QStringList &)> &found,
+                qint64 batchBytes = 256 * 1024) const;
 
 private:
+    void searchLineByLine(QByteArrayView list, const std::function<void(const QStringList &)> &found,
+                          qint64 batchBytes) const;
+
     QByteArray m_term;
-    QByteArrayMatcher m_matcher;
     Mode m_mode;
-    bool m_canOccur; // false when the term holds a character the code page lacks
+    bool m_canOccur; // false when the term holds a character no line can hold
 };

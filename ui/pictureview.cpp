@@ -1,0 +1,141 @@
+#include "ui/pictureview.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QPicture>
+
+namespace {
+
+// The first bytes of a file that QPicture wrote.
+bool isDrawing(const QByteArray &bytes)
+{
+    return bytes.startsWith("QPIC");
+}
+
+} // namespace
+
+PictureView::PictureView(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+PictureView::~PictureView()
+{
+    // A drawing still running on the other thread owns nothing of this view's.
+    if (m_ahead.valid())
+        m_ahead.wait();
+}
+
+bool PictureView::load(const QString &path)
+{
+    m_bytes.clear();
+    m_designSize = QSize();
+    m_shown = QImage();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        m_bytes = file.readAll();
+    m_isDrawing = isDrawing(m_bytes);
+    if (m_isDrawing) {
+        QPicture picture;
+        picture.setData(m_bytes.constData(), uint(m_bytes.size()));
+        if (!picture.isNull())
+            m_designSize = picture.boundingRect().size();
+    } else {
+        // Only the header is read here; the pixels are decoded when first shown. A format
+        // that tells no size without its pixels is decoded for it.
+        QBuffer buffer(&m_bytes);
+        QImageReader reader(&buffer);
+        m_designSize = reader.size();
+        if (!m_designSize.isValid())
+            m_designSize = QImage::fromData(m_bytes).size();
+    }
+    if (m_designSize.isEmpty()) {
+        m_bytes.clear();
+        m_designSize = QSize();
+    }
+    // Without a picture there is nothing to show, not even an empty frame.
+    setHidden(m_bytes.isEmpty());
+    resize(sizeHint());
+    update();
+    return !m_bytes.isEmpty();
+}
+
+void PictureView::setScale(double scale)
+{
+    m_scale = scale;
+    updateGeometry();
+    update();
+}
+
+QSize PictureView::sizeHint() const
+{
+    return (QSizeF(m_designSize) * m_scale).toSize();
+}
+
+PictureView::Target PictureView::currentTarget() const
+{
+    const double ratio = devicePixelRatioF();
+    return {(QSizeF(size()) * ratio).toSize(), ratio};
+}
+
+void PictureView::renderAhead()
+{
+    const Target target = currentTarget();
+    if (m_bytes.isEmpty() || target.pixels.isEmpty() || (m_ahead.valid() && m_aheadTarget == target))
+        return;
+    if (m_ahead.valid())
+        m_ahead.wait();
+    m_aheadTarget = target;
+    // The bytes are shared read-only; the other thread reads its own copy of the picture.
+    m_ahead = std::async(std::launch::async, &PictureView::render, m_bytes, m_isDrawing, m_designSize, target);
+}
+
+QImage PictureView::render(const QByteArray &bytes, bool drawing, QSize design, Target target)
+{
+    QImage image;
+    if (drawing) {
+        QPicture picture;
+        picture.setData(bytes.constData(), uint(bytes.size()));
+        image = QImage(target.pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.scale(double(target.pixels.width()) / design.width(), double(target.pixels.height()) / design.height());
+        painter.drawPicture(-picture.boundingRect().topLeft(), picture);
+    } else {
+        image = QImage::fromData(bytes);
+        if (!image.isNull() && image.size() != target.pixels)
+            image = image.scaled(target.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(target.ratio);
+    return image;
+}
+
+const QImage &PictureView::shown()
+{
+    const Target target = currentTarget();
+    if (m_shownTarget == target && !m_shown.isNull())
+        return m_shown;
+    if (m_ahead.valid() && m_aheadTarget == target) {
+        m_shown = m_ahead.get();
+    } else {
+        if (m_ahead.valid())
+            m_ahead.wait();
+        m_shown = m_bytes.isEmpty() || target.pixels.isEmpty()
+            ? QImage()
+            : render(m_bytes, m_isDrawing, m_designSize, target);
+    }
+    m_shownTarget = target;
+    return m_shown;
+}
+
+void PictureView::paintEvent(QPaintEvent *)
+{
+    const QImage &image = shown();
+    if (image.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), image);
+}

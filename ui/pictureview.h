@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QWidget>
+
+#include <future>
+
+// Shows a picture file at the device's own pixels. A Qt picture (drawing commands, the
+// toolkit's metafile) is drawn anew at every size, so its edges stay sharp on any screen;
+// any other picture format is decoded and shrunk or stretched smoothly. Nothing is
+// decoded or drawn before it is needed, and then once per size; renderAhead() lets that
+// work run beside the window's own start instead of before its first paint.
+class PictureView : public QWidget
+{
+    Q_OBJECT
+    // Read by the window scaler, which multiplies it by a window's factor.
+    Q_PROPERTY(double scale READ scale WRITE setScale)
+public:
+    explicit PictureView(QWidget *parent = nullptr);
+    ~PictureView() override;
+
+    // Reads the file's bytes and its size; false (and a hidden view) when it is missing
+    // or no picture. The view takes the picture's size at the current scale.
+    bool load(const QString &path);
+    // The picture's own size, in design pixels.
+    QSize designSize() const { return m_designSize; }
+
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+    QSize sizeHint() const override;
+
+    // Starts drawing the picture for the view's present size on another thread.
+    void renderAhead();
+    // What the view shows, at the device's pixels.
+    const QImage &shown();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Target {
+        QSize pixels;
+        double ratio = 1.0;
+        bool operator==(const Target &) const = default;
+    };
+    Target currentTarget() const;
+    static QImage render(const QByteArray &bytes, bool drawing, QSize design, Target target);
+
+    QByteArray m_bytes;
+    bool m_isDrawing = false;
+    QSize m_designSize;
+    double m_scale = 1.0;
+    QImage m_shown;
+    Target m_shownTarget;
+    std::future<QImage> m_ahead;
+    Target m_aheadTarget;
+};
