@@ -71,18 +71,7 @@ private slots:
     }
     // Each value either comes back identical after a save and a load, or the save refuses
     // it, naming the row, the field and the character, and writes nothing.
-    void roundTripOrRefusal_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("refused");
-        QTest::newRow("every code page character") << "code page" << 4; // comma, quote, CR, LF
-        QTest::newRow("quotes") << "quotes" << 5;
-        QTest::newRow("commas") << "commas" << 4;
-        QTest::newRow("line breaks") << "line breaks" << 4;
-        QTest::newRow("blanks around") << "blanks" << 4;
-        QTest::newRow("very long") << "long" << 0;
-        QTest::newRow("outside the code page") << "outside" << 5;
-    }
+    void roundTripOrRefusal_data() { addGeneratedValueRows({4, 5, 4, 4, 4, 0, 5}); }
     void roundTripOrRefusal()
     {
         QFETCH(QString, kind);
