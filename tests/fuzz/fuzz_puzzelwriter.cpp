@@ -1,5 +1,4 @@
 #include "fuzzsupport.h"
-#include "writersupport.h"
 
 #include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
@@ -15,11 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QList<QString> values = fuzzValues(data, size);
     PuzzleList accepted;
     bool triedRefusal = false;
-    for (qsizetype first = 0; first < values.size(); first += 5) {
-        PuzzleEntry entry;
-        entry.keyword = values.at(first);
-        for (int k = 0; k < 4; ++k)
-            entry.descriptions[k] = values.value(first + 1 + k);
+    for (const PuzzleEntry &entry : fuzzEntries(values, 0)) {
         if (PuzzleEntryCheck(entry).passed()) {
             accepted.append(entry);
         } else if (!triedRefusal) {

@@ -1,5 +1,4 @@
 #include "fuzzsupport.h"
-#include "writersupport.h"
 
 #include "game/scorefile.h"
 #include "game/scorelist.h"

@@ -1,5 +1,4 @@
 #include "fuzzsupport.h"
-#include "writersupport.h"
 
 #include "game/gamesettings.h"
 #include "game/textwriter.h"
