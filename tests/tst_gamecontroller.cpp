@@ -68,45 +68,41 @@ private slots:
         QCOMPARE(m_game->phase(), GameController::Phase::Ended);
         QCOMPARE(ended.size(), 1);
     }
+    // Answers and Volgende ("next") in turn: the score, and the keywords Volgende showed. One
+    // answer finds every equal keyword; entered again it finds nothing more. Volgende always
+    // gives what it charges for, the next keyword not found yet.
     void answers_data()
     {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("puzzles"); // empty: those of init()
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("score");
-        QTest::newRow("capitals") << "APPEL" << 20;
-        QTest::newRow("trailing blank") << "appel " << 0;
-        QTest::newRow("blank inside keyword") << "rode kool" << 20;
-        QTest::newRow("without the blank") << "rodekool" << 0;
+        QTest::addColumn<QStringList>("revealed");
+        QTest::newRow("capitals") << QStringList() << QStringList{"APPEL"} << 20 << QStringList();
+        QTest::newRow("trailing blank") << QStringList() << QStringList{"appel "} << 0 << QStringList();
+        QTest::newRow("blank inside keyword") << QStringList() << QStringList{"rode kool"} << 20 << QStringList();
+        QTest::newRow("without the blank") << QStringList() << QStringList{"rodekool"} << 0 << QStringList();
+        QTest::newRow("equal keywords, found once") << QStringList{"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}
+                                                    << QStringList{"KAT", "kat"} << 40 << QStringList();
+        QTest::newRow("Volgende") << QStringList() << QStringList{"next", "appel", "next"} << -40 + 20 - 40
+                                  << QStringList{"APPEL", "FIETS"};
     }
     void answers()
     {
-        QFETCH(QString, typed);
+        QFETCH(QStringList, puzzles);
+        QFETCH(QStringList, steps);
         QFETCH(int, score);
+        QFETCH(QStringList, revealed);
+        if (!puzzles.isEmpty()) {
+            m_test->writeData("Puzzel.lib", puzzleFile(puzzles));
+            m_game->loadData();
+        }
+        QStringList shown;
+        connect(m_game, &GameController::keywordRevealed, this, [&](const QString &keyword) { shown << keyword; });
         startGame();
-        m_game->submitAnswer(typed);
+        for (const QString &step : steps)
+            step == "next" ? m_game->revealNext() : m_game->submitAnswer(step);
         QCOMPARE(m_game->score(), score);
-    }
-    void everyFindScoresOnceAndFoundKeywordsScoreNothing()
-    {
-        m_test->writeData("Puzzel.lib", puzzleFile({"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}));
-        m_game->loadData();
-        startGame();
-        // One answer finds both equal keywords; entered again it finds nothing more.
-        m_game->submitAnswer(QStringLiteral("KAT"));
-        m_game->submitAnswer(QStringLiteral("kat"));
-        QCOMPARE(m_game->score(), 40);
-        QVERIFY(m_game->isFound(0) && m_game->isFound(1) && !m_game->isFound(2));
-    }
-    void nextAlwaysGivesWhatItCharges()
-    {
-        QSignalSpy revealed(m_game, &GameController::keywordRevealed);
-        startGame();
-        m_game->revealNext();
-        m_game->submitAnswer(revealed.last().at(0).toString());
-        m_game->revealNext();
-        QCOMPARE(revealed.size(), 2);
-        QCOMPARE(revealed.at(0).at(0).toString(), QStringLiteral("APPEL"));
-        QCOMPARE(revealed.at(1).at(0).toString(), QStringLiteral("FIETS"));
-        QCOMPARE(m_game->score(), -40 + 20 - 40);
+        QCOMPARE(shown, revealed);
     }
     void gameEndStoresTheScoreBesideOnesWrittenMeanwhile()
     {
