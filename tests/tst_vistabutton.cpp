@@ -65,7 +65,8 @@ private slots:
         m_button = new TestButton(m_window);
         m_button->setGeometry(20, 20, 66, 22);
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         // The pointer stays where the last test left it, perhaps where the new button now is.
         QTest::mouseMove(m_window, QPoint(190, 75));
         // The window's first focus may land on the button; start every test without focus.
@@ -85,8 +86,6 @@ private slots:
         auto *edit = new QLineEdit(m_window);
         edit->setGeometry(100, 20, 40, 22);
         edit->show();
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
         TestButton &b = *m_button;
         // Disabled as a stored form does it; the setting is stored back as read.
         PropertyBag stored, again;
@@ -155,8 +154,6 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, states);
         QFETCH(QStringList, raised);
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
         TestButton &b = *m_button;
         const QHash<QString, QPoint> spots = {
             {"in", {50, 30}}, {"in2", {60, 30}}, {"out", {150, 70}}, {"out2", {160, 70}}};
@@ -295,8 +292,6 @@ private slots:
 
     void screenReaderSeesFocusAndPress()
     {
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
         TestButton &b = *m_button;
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&b);
         QVERIFY(!iface->state().focused);
