@@ -119,6 +119,17 @@ QList<QStringList> puzzleItems(const QStringList &lines)
     return items;
 }
 
+// Clues that give their item's keyword away.
+QStringList giveAways(const QList<QStringList> &items)
+{
+    QStringList faults;
+    for (const QStringList &item : items)
+        for (const QString &clue : item.mid(1))
+            if (givesAway(item.first(), clue))
+                faults << item.first() + ": " + clue;
+    return faults;
+}
+
 // Items whose clue holds a name of the keyword in another language (Tintin for Kuifje,
 // Meuse for Maas, pomodoro for tomaat); one marked with * matches as the start of a word.
 QStringList translatedGiveAways(const QList<QStringList> &items)
@@ -242,8 +253,8 @@ QStringList repeatedClueWords(const QList<QStringList> &items)
 }
 
 using EditorialCheck = QStringList (*)(const QList<QStringList> &items);
-const EditorialCheck s_editorialChecks[] = {translatedGiveAways, splitCompounds, repeatedClueWords};
-enum { Translations, Compounds, Repeats };
+const EditorialCheck s_editorialChecks[] = {giveAways, translatedGiveAways, splitCompounds, repeatedClueWords};
+enum { GiveAways, Translations, Compounds, Repeats };
 
 } // namespace
 
@@ -298,27 +309,6 @@ private slots:
             QVERIFY2(seen.contains(key), qPrintable(key));
     }
 
-    void giveAwayRule_data()
-    {
-        QTest::addColumn<QString>("keyword");
-        QTest::addColumn<QString>("clue");
-        QTest::addColumn<bool>("givesAway");
-        QTest::newRow("gedicht, dichter") << "gedicht" << "dichter" << true;
-        QTest::newRow("lachen, glimlach") << "lachen" << "Glimlach" << true;
-        QTest::newRow("second word") << "Den Haag" << "Haagse bluf" << true;
-        QTest::newRow("short, opens a word") << "ei" << "eieren zoeken" << true;
-        QTest::newRow("short, inside a word") << "ei" << "klein" << false;
-        QTest::newRow("three shared letters") << "kaas" << "Alkmaar" << false;
-        QTest::newRow("short word of a name") << "Van Gogh" << "Vincent van Dijk" << false;
-    }
-    void giveAwayRule()
-    {
-        QFETCH(QString, keyword);
-        QFETCH(QString, clue);
-        QFETCH(bool, givesAway);
-        QCOMPARE(::givesAway(keyword, clue), givesAway);
-    }
-
     // Longer texts no longer fit the letter tiles row and a board slot at the large font.
     // A round shows twelve clues; items that share clues, or a clue that stands on many
     // items, leave the player guessing which keyword is meant.
@@ -330,7 +320,6 @@ private slots:
             const QStringList &item = items[n];
             for (int i = 0; i < item.size(); ++i) {
                 QVERIFY2(item[i] == item[i].trimmed() && item[i].size() <= (i == 0 ? 19 : 22), qPrintable(item.join(u',')));
-                QVERIFY2(i == 0 || !givesAway(item[0], item[i]), qPrintable(item.join(u',')));
                 if (i > 0)
                     itemsOfClue[item[i].toLower()].append(n);
             }
@@ -356,6 +345,13 @@ private slots:
         const auto row = [](const char *name, int check, const QStringList &lines, int faults) {
             QTest::newRow(name) << check << lines << faults;
         };
+        row("gedicht, dichter", GiveAways, {"gedicht,dichter"}, 1);
+        row("lachen, glimlach", GiveAways, {"lachen,Glimlach"}, 1);
+        row("second word", GiveAways, {"Den Haag,Haagse bluf"}, 1);
+        row("short, opens a word", GiveAways, {"ei,eieren zoeken"}, 1);
+        row("short, inside a word", GiveAways, {"ei,klein"}, 0);
+        row("three shared letters", GiveAways, {"kaas,Alkmaar"}, 0);
+        row("short word of a name", GiveAways, {"Van Gogh,Vincent van Dijk"}, 0);
         row("translation inside a longer name", Translations, {"Kuifje,Tintin en Milou"}, 1);
         row("translation with a plural s", Translations, {"raam,Windows"}, 1);
         row("translation that opens a word", Translations, {"nijlpaard,hippopotamus"}, 1);
@@ -374,6 +370,7 @@ private slots:
         row("common and short words", Repeats,
             {"kraai,zwarte veren,op toast,erdoor,5 april,kort in het Engels", "das,zwarte kop,op brood,erdoor,april,Engels"}, 0);
         row("word on one item twice", Repeats, {"zalm,gerookt,gerookt op brood"}, 0);
+        row("puzzle list: no keyword given away", GiveAways, {}, 0);
         row("puzzle list: no keyword in another language", Translations, {}, 0);
         row("puzzle list: compounds as one word", Compounds, {}, 0);
         row("puzzle list: no clue word on two items", Repeats, {}, 0);
