@@ -5,13 +5,16 @@
 #include <QDir>
 #include <QTest>
 
+namespace {
+const QByteArray headerLines = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
+}
+
 class TestGameSettings : public QObject
 {
     Q_OBJECT
 private slots:
     void readsTheFile_data()
     {
-        const QByteArray headerLines = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
         QTest::addColumn<QByteArray>("file"); // null: no file at all
         QTest::addColumn<QString>("read"); // whole or damaged | playing time | border colour | footer
         QTest::addColumn<QByteArray>("fileAfter"); // null: left as it was
@@ -30,7 +33,6 @@ private slots:
     }
     void readsTheFile()
     {
-        const QByteArray headerLines = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
         QFETCH(QByteArray, file);
         QFETCH(QString, read);
         QFETCH(QByteArray, fileAfter);
@@ -44,8 +46,7 @@ private slots:
         QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file : fileAfter);
         QVERIFY(loadSettings(test.folders.settingsFile(), settings)); // the next start reads the file left behind
         QVERIFY(saveSettings(test.folders.settingsFile(), settings)); // and writes back what it read
-        const QByteArray ownHeaders = "x\r\ny\r\n";
-        QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file.replace(ownHeaders, headerLines) : fileAfter);
+        QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file.replace("x\r\ny\r\n", headerLines) : fileAfter);
     }
     void unwritableFileFailsQuietly()
     {
