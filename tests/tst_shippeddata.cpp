@@ -49,22 +49,12 @@ QStringList table(const QString &name)
     return tables.value(name);
 }
 
+// The words of a table of shipped-data-words.txt; the common words take in the colours.
 QSet<QString> wordSet(const QString &name)
 {
-    const QStringList words = table(name).join(u' ').split(u' ', Qt::SkipEmptyParts);
+    const QStringList lines = table(name) + (name == "common" ? table("colours") : QStringList());
+    const QStringList words = lines.join(u' ').split(u' ', Qt::SkipEmptyParts);
     return {words.cbegin(), words.cend()};
-}
-
-const QSet<QString> &colourWords()
-{
-    static const QSet<QString> words = wordSet("colours");
-    return words;
-}
-
-const QSet<QString> &commonWords()
-{
-    static const QSet<QString> words = wordSet("common") + colourWords();
-    return words;
 }
 
 // The OpenTaal words the build put in its word list; none when it made no list.
@@ -158,6 +148,7 @@ QStringList splitCompounds(const QList<QStringList> &items)
 {
     static const QRegularExpression wrongForms(table("wrong forms").join(u'|'));
     static const QStringList rightSplits = table("right splits");
+    static const QSet<QString> colours = wordSet("colours"), common = wordSet("common");
     static const QStringList clashes = QStringLiteral("aa ae ai au ee ei eu ie ii ij oe oi oo ou ue ui uu").split(u' ');
     static const QRegularExpression word(QStringLiteral("[\\p{L}\\p{N}'-]+")), lowerCase(QStringLiteral("^\\p{Ll}{3,}$"));
     const QSet<QString> &dictionary = dictionaryWords();
@@ -178,14 +169,14 @@ QStringList splitCompounds(const QList<QStringList> &items)
                     const QString &left = parts.at(i), &right = parts.at(i + 1);
                     if (joinable(left, right, u'-') && !dictionary.contains(left + u'-' + right) && left != right
                         && !clashes.contains(QString(left.back()) + right.front())
-                        && !(colourWords().contains(left) && colourWords().contains(right)))
+                        && !(colours.contains(left) && colours.contains(right)))
                         why << left + u'-' + right;
                 }
             }
             const QStringList blanks = clue.split(u' ');
             for (qsizetype i = 0; i + 1 < blanks.size(); ++i) {
                 const QString &left = blanks.at(i), &right = blanks.at(i + 1);
-                if (joinable(left, right, u' ') && !commonWords().contains(left) && !commonWords().contains(right)
+                if (joinable(left, right, u' ') && !common.contains(left) && !common.contains(right)
                     && dictionary.contains(left + right))
                     why << left + right;
             }
@@ -224,6 +215,7 @@ QStringList clueWords(const QString &clue)
 // stem when the stem is a clue word too.
 QStringList repeatedClueWords(const QList<QStringList> &items)
 {
+    static const QSet<QString> common = wordSet("common");
     QSet<QString> vocabulary;
     for (const QStringList &item : items)
         for (const QString &clue : item.mid(1))
@@ -239,7 +231,7 @@ QStringList repeatedClueWords(const QList<QStringList> &items)
     for (const QStringList &item : items)
         for (const QString &clue : item.mid(1))
             for (const QString &word : clueWords(clue))
-                if (word.size() >= 5 && !commonWords().contains(word))
+                if (word.size() >= 5 && !common.contains(word))
                     usesOfWord[stem(word)].insert(item.first(), clue);
     QStringList faults;
     for (auto it = usesOfWord.cbegin(); it != usesOfWord.cend(); ++it) {
