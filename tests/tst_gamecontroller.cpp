@@ -21,199 +21,169 @@ class TestGameController : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void clockFollowsTheDeadline_data();
-    void clockFollowsTheDeadline();
-    void answers_data();
-    void answers();
-    void everyFindScoresOnceAndFoundKeywordsScoreNothing();
-    void nextAlwaysGivesWhatItCharges();
-    void gameEndStoresTheScoreBesideOnesWrittenMeanwhile();
-    void startRefusedWithoutNameOrPuzzles();
-    void nothingChangesAfterTheEnd_data();
-    void nothingChangesAfterTheEnd();
+    void init()
+    {
+        m_test = new TestContext;
+        m_test->clock.step = 0;
+        m_test->writeData("Puzzel.lib", puzzleFile({"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
+                                                     "rode kool,groente,paars,stamppot,blad"}));
+        m_game = new GameController(m_test->random, m_test->clock, m_test->folders);
+        m_game->loadData();
+    }
+    void cleanup()
+    {
+        delete m_game;
+        delete m_test;
+    }
+    void clockFollowsTheDeadline_data()
+    {
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QString>("afterOneSecond");
+        QTest::newRow("60") << 60 << "00:59 ";
+        QTest::newRow("0 gives 600") << 0 << "09:59 ";
+    }
+    void clockFollowsTheDeadline()
+    {
+        QFETCH(int, setting);
+        QFETCH(QString, afterOneSecond);
+        const int seconds = setting ? setting : 600;
+        m_game->settings().speeltijd = setting;
+        QSignalSpy clock(m_game, &GameController::clockChanged);
+        QSignalSpy ended(m_game, &GameController::gameEnded);
+        startGame();
+        QCOMPARE(clock.takeFirst().at(0).toString(), QStringLiteral("00:00"));
+
+        // Ticks that come late or not at all change nothing: the time left is measured.
+        m_test->clock.advance(1000);
+        m_game->updateClock();
+        QCOMPARE(clock.takeFirst().at(0).toString(), afterOneSecond);
+        m_test->clock.advance(1000LL * (seconds - 2) + 999);
+        QCOMPARE(m_game->secondsLeft(), 1);
+        QCOMPARE(m_game->msToNextSecond(), 1);
+        m_game->updateClock(); // one tick for a minute of busy interface
+        QVERIFY(m_game->isRunning());
+        m_test->clock.advance(1);
+        m_game->updateClock();
+        QCOMPARE(clock.takeLast().at(0).toString(), QStringLiteral("00:00 "));
+        QCOMPARE(m_game->phase(), GameController::Phase::Ended);
+        QCOMPARE(ended.size(), 1);
+    }
+    // Answers and Volgende ("next") in turn: the score, and the keywords Volgende showed. One
+    // answer finds every equal keyword; entered again it finds nothing more. Volgende always
+    // gives what it charges for, the next keyword not found yet.
+    void answers_data()
+    {
+        QTest::addColumn<QStringList>("puzzles"); // empty: those of init()
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QStringList>("revealed");
+        QTest::newRow("capitals") << QStringList() << QStringList{"APPEL"} << 20 << QStringList();
+        QTest::newRow("trailing blank") << QStringList() << QStringList{"appel "} << 0 << QStringList();
+        QTest::newRow("blank inside keyword") << QStringList() << QStringList{"rode kool"} << 20 << QStringList();
+        QTest::newRow("without the blank") << QStringList() << QStringList{"rodekool"} << 0 << QStringList();
+        QTest::newRow("equal keywords, found once") << QStringList{"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}
+                                                    << QStringList{"KAT", "kat"} << 40 << QStringList();
+        QTest::newRow("Volgende") << QStringList() << QStringList{"next", "appel", "next"} << -40 + 20 - 40
+                                  << QStringList{"APPEL", "FIETS"};
+    }
+    void answers()
+    {
+        QFETCH(QStringList, puzzles);
+        QFETCH(QStringList, steps);
+        QFETCH(int, score);
+        QFETCH(QStringList, revealed);
+        if (!puzzles.isEmpty()) {
+            m_test->writeData("Puzzel.lib", puzzleFile(puzzles));
+            m_game->loadData();
+        }
+        QStringList shown;
+        connect(m_game, &GameController::keywordRevealed, this, [&](const QString &keyword) { shown << keyword; });
+        startGame();
+        for (const QString &step : steps)
+            step == "next" ? m_game->revealNext() : m_game->submitAnswer(step);
+        QCOMPARE(m_game->score(), score);
+        QCOMPARE(shown, revealed);
+    }
+    void gameEndStoresTheScoreBesideOnesWrittenMeanwhile()
+    {
+        m_game->settings().speeltijd = 60;
+        startGame(QStringLiteral(" Bea"));
+        m_game->revealNext();
+        // Another copy of the game finished first and wrote its line.
+        const QByteArray header("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
+        m_test->writeData("Scorelijst.lib", header + "\"0020 - Anna\"\r\n");
+        QStringList atEnd;
+        connect(m_game, &GameController::gameEnded, this, [&] { atEnd = m_game->scoreList().texts(); });
+        m_test->clock.advance(60000);
+        m_game->updateClock();
+        QCOMPARE(atEnd, QStringList({"-040 -  Bea", "0020 - Anna"}));
+        QCOMPARE(m_test->readData("Scorelijst.lib"), header + "\"-040 -  Bea\"\r\n\"0020 - Anna\"\r\n");
+    }
+    void startRefusedWithoutNameOrPuzzles()
+    {
+        QSignalSpy started(m_game, &GameController::gameStarted);
+        m_game->start(QStringLiteral("   "));
+        QVERIFY(started.isEmpty());
+        m_test->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
+        m_game->loadData();
+        QVERIFY(!m_game->canStart());
+        m_game->start(QStringLiteral("Anna"));
+        QVERIFY(started.isEmpty());
+    }
+    // The clock may end the game while the next-round message is still open. Whatever comes
+    // after the end, closing that message included, draws no round, changes no score and
+    // reports nothing.
+    void nothingChangesAfterTheEnd_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::newRow("next-round message closed") << "continue";
+        QTest::newRow("answer") << "rode kool";
+        QTest::newRow("Volgende") << "next";
+        QTest::newRow("clock") << "clock";
+    }
+    void nothingChangesAfterTheEnd()
+    {
+        QFETCH(QString, after);
+        m_game->settings().speeltijd = 60;
+        startGame();
+        m_game->submitAnswer(QStringLiteral("appel"));
+        m_game->submitAnswer(QStringLiteral("fiets"));
+        if (after == "continue")
+            m_game->submitAnswer(QStringLiteral("rode kool"));
+        m_test->clock.advance(60000);
+        m_game->updateClock();
+        QVERIFY(m_game->phase() == GameController::Phase::Ended);
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        const QMetaObject *meta = m_game->metaObject();
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
+            if (meta->method(i).methodType() == QMetaMethod::Signal)
+                spies.push_back(std::make_unique<QSignalSpy>(m_game, meta->method(i)));
+        m_test->random.values = {0.67, 0.34, 0.0, 0.5};
+        m_test->clock.advance(5000);
+        if (after == "continue")
+            m_game->continueWithNextRound();
+        else if (after == "next")
+            m_game->revealNext();
+        else if (after == "clock")
+            m_game->updateClock();
+        else
+            m_game->submitAnswer(after);
+        // A round drawn, a score changed or stored again would each be reported.
+        for (const auto &spy : spies)
+            QVERIFY2(spy->isEmpty(), spy->signal().constData());
+    }
 
 private:
-    void startGame(const QString &name = QStringLiteral("Anna"));
+    // Rows 1, 2, 3 in that order and order 1 (reading order).
+    void startGame(const QString &name = QStringLiteral("Anna"))
+    {
+        m_test->random.values = {0.0, 0.34, 0.67, 0.0};
+        m_game->start(name);
+    }
 
     TestContext *m_test = nullptr;
     GameController *m_game = nullptr;
 };
-
-void TestGameController::init()
-{
-    m_test = new TestContext;
-    m_test->clock.step = 0;
-    m_test->writeData("Puzzel.lib", puzzleFile({"appel,fruit,boom,rood,taart", "Fiets,wiel,trappen,zadel,bel",
-                                                 "rode kool,groente,paars,stamppot,blad"}));
-    m_game = new GameController(m_test->random, m_test->clock, m_test->folders);
-    m_game->loadData();
-}
-
-void TestGameController::cleanup()
-{
-    delete m_game;
-    delete m_test;
-}
-
-void TestGameController::startGame(const QString &name)
-{
-    // Rows 1, 2, 3 in that order and order 1 (reading order).
-    m_test->random.values = {0.0, 0.34, 0.67, 0.0};
-    m_game->start(name);
-}
-
-void TestGameController::clockFollowsTheDeadline_data()
-{
-    QTest::addColumn<int>("setting");
-    QTest::addColumn<QString>("afterOneSecond");
-    QTest::newRow("60") << 60 << "00:59 ";
-    QTest::newRow("0 gives 600") << 0 << "09:59 ";
-}
-
-void TestGameController::clockFollowsTheDeadline()
-{
-    QFETCH(int, setting);
-    QFETCH(QString, afterOneSecond);
-    const int seconds = setting ? setting : 600;
-    m_game->settings().speeltijd = setting;
-    QSignalSpy clock(m_game, &GameController::clockChanged);
-    QSignalSpy ended(m_game, &GameController::gameEnded);
-    startGame();
-    QCOMPARE(clock.takeFirst().at(0).toString(), QStringLiteral("00:00"));
-
-    // Ticks that come late or not at all change nothing: the time left is measured.
-    m_test->clock.advance(1000);
-    m_game->updateClock();
-    QCOMPARE(clock.takeFirst().at(0).toString(), afterOneSecond);
-    m_test->clock.advance(1000LL * (seconds - 2) + 999);
-    QCOMPARE(m_game->secondsLeft(), 1);
-    QCOMPARE(m_game->msToNextSecond(), 1);
-    m_game->updateClock(); // one tick for a minute of busy interface
-    QVERIFY(m_game->isRunning());
-    m_test->clock.advance(1);
-    m_game->updateClock();
-    QCOMPARE(clock.takeLast().at(0).toString(), QStringLiteral("00:00 "));
-    QCOMPARE(m_game->phase(), GameController::Phase::Ended);
-    QCOMPARE(ended.size(), 1);
-}
-
-void TestGameController::answers_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("score");
-    QTest::newRow("capitals") << "APPEL" << 20;
-    QTest::newRow("trailing blank") << "appel " << 0;
-    QTest::newRow("blank inside keyword") << "rode kool" << 20;
-    QTest::newRow("without the blank") << "rodekool" << 0;
-}
-
-void TestGameController::answers()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, score);
-    startGame();
-    m_game->submitAnswer(typed);
-    QCOMPARE(m_game->score(), score);
-}
-
-void TestGameController::everyFindScoresOnceAndFoundKeywordsScoreNothing()
-{
-    m_test->writeData("Puzzel.lib", puzzleFile({"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}));
-    m_game->loadData();
-    startGame();
-    // One answer finds both equal keywords; entered again it finds nothing more.
-    m_game->submitAnswer(QStringLiteral("KAT"));
-    m_game->submitAnswer(QStringLiteral("kat"));
-    QCOMPARE(m_game->score(), 40);
-    QVERIFY(m_game->isFound(0) && m_game->isFound(1) && !m_game->isFound(2));
-}
-
-void TestGameController::nextAlwaysGivesWhatItCharges()
-{
-    QSignalSpy revealed(m_game, &GameController::keywordRevealed);
-    startGame();
-    m_game->revealNext();
-    m_game->submitAnswer(revealed.last().at(0).toString());
-    m_game->revealNext();
-    QCOMPARE(revealed.size(), 2);
-    QCOMPARE(revealed.at(0).at(0).toString(), QStringLiteral("APPEL"));
-    QCOMPARE(revealed.at(1).at(0).toString(), QStringLiteral("FIETS"));
-    QCOMPARE(m_game->score(), -40 + 20 - 40);
-}
-
-void TestGameController::gameEndStoresTheScoreBesideOnesWrittenMeanwhile()
-{
-    m_game->settings().speeltijd = 60;
-    startGame(QStringLiteral(" Bea"));
-    m_game->revealNext();
-    // Another copy of the game finished first and wrote its line.
-    const QByteArray header("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
-    m_test->writeData("Scorelijst.lib", header + "\"0020 - Anna\"\r\n");
-    QStringList atEnd;
-    connect(m_game, &GameController::gameEnded, this, [&] { atEnd = m_game->scoreList().texts(); });
-    m_test->clock.advance(60000);
-    m_game->updateClock();
-    QCOMPARE(atEnd, QStringList({"-040 -  Bea", "0020 - Anna"}));
-    QCOMPARE(m_test->readData("Scorelijst.lib"), header + "\"-040 -  Bea\"\r\n\"0020 - Anna\"\r\n");
-}
-
-void TestGameController::startRefusedWithoutNameOrPuzzles()
-{
-    QSignalSpy started(m_game, &GameController::gameStarted);
-    m_game->start(QStringLiteral("   "));
-    QVERIFY(started.isEmpty());
-    m_test->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
-    m_game->loadData();
-    QVERIFY(!m_game->canStart());
-    m_game->start(QStringLiteral("Anna"));
-    QVERIFY(started.isEmpty());
-}
-
-// The clock may end the game while the next-round message is still open. Whatever comes
-// after the end, closing that message included, draws no round, changes no score and
-// reports nothing.
-void TestGameController::nothingChangesAfterTheEnd_data()
-{
-    QTest::addColumn<QString>("after");
-    QTest::newRow("next-round message closed") << "continue";
-    QTest::newRow("answer") << "rode kool";
-    QTest::newRow("Volgende") << "next";
-    QTest::newRow("clock") << "clock";
-}
-
-void TestGameController::nothingChangesAfterTheEnd()
-{
-    QFETCH(QString, after);
-    m_game->settings().speeltijd = 60;
-    startGame();
-    m_game->submitAnswer(QStringLiteral("appel"));
-    m_game->submitAnswer(QStringLiteral("fiets"));
-    if (after == "continue")
-        m_game->submitAnswer(QStringLiteral("rode kool"));
-    m_test->clock.advance(60000);
-    m_game->updateClock();
-    QVERIFY(m_game->phase() == GameController::Phase::Ended);
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
-    const QMetaObject *meta = m_game->metaObject();
-    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
-        if (meta->method(i).methodType() == QMetaMethod::Signal)
-            spies.push_back(std::make_unique<QSignalSpy>(m_game, meta->method(i)));
-    m_test->random.values = {0.67, 0.34, 0.0, 0.5};
-    m_test->clock.advance(5000);
-    if (after == "continue")
-        m_game->continueWithNextRound();
-    else if (after == "next")
-        m_game->revealNext();
-    else if (after == "clock")
-        m_game->updateClock();
-    else
-        m_game->submitAnswer(after);
-    // A round drawn, a score changed or stored again would each be reported.
-    for (const auto &spy : spies)
-        QVERIFY2(spy->isEmpty(), spy->signal().constData());
-}
 
 QTEST_MAIN(TestGameController)
 #include "tst_gamecontroller.moc"

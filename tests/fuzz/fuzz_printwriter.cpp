@@ -1,5 +1,4 @@
 #include "fuzzsupport.h"
-#include "writersupport.h"
 
 #include "editor/listprinter.h"
 #include "editor/printsink.h"
@@ -18,10 +17,7 @@ struct Text {
 class RecordingSink final : public PrintSink
 {
 public:
-    void text(const QPoint &at, const QString &text, const PrintFont &, const QColor &) override
-    {
-        texts.append({at, text});
-    }
+    void text(const QPoint &at, const QString &text, const PrintFont &, const QColor &) override { texts.append({at, text}); }
     void fill(const QRect &, const QColor &) override {}
     void newPage() override { ++pages; }
 
@@ -35,14 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QList<QString> values = fuzzValues(data, size);
     const QString footer = values.value(0);
-    QList<PuzzleEntry> rows;
-    for (qsizetype first = 1; first < values.size(); first += 5) {
-        PuzzleEntry entry;
-        entry.keyword = values.at(first);
-        for (int k = 0; k < 4; ++k)
-            entry.descriptions[k] = values.value(first + 1 + k);
-        rows.append(entry);
-    }
+    const QList<PuzzleEntry> rows = fuzzEntries(values, 1);
     RecordingSink sink;
     ListPrinter(sink, rows, footer, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))).printDocument();
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/cp1252.h"
 #include "game/folders.h"
+#include "game/puzzlelist.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,6 +34,29 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Values for the writer round trips, made from a fuzz input: its first byte chooses how
+// the rest is read (even: Windows-1252, so every character of the code page can come;
+// odd: UTF-8, so characters the code page lacks come too), and the byte 0xFF parts the
+// values.
+inline QList<QString> fuzzValues(const uint8_t *data, size_t size)
+{
+    QList<QString> values;
+    const QByteArray rest(reinterpret_cast<const char *>(data) + (size > 0), qsizetype(size - (size > 0)));
+    for (const QByteArray &part : size ? rest.split('\xff') : QList<QByteArray>())
+        values << (data[0] & 1 ? QString::fromUtf8(part) : Cp1252::decode(part));
+    return values;
+}
+
+// Puzzle rows of five values each from the given one on, the last row filled up with empty texts.
+inline QList<PuzzleEntry> fuzzEntries(const QList<QString> &values, qsizetype first)
+{
+    QList<PuzzleEntry> rows;
+    for (; first < values.size(); first += 5)
+        rows.append({values.at(first), {values.value(first + 1), values.value(first + 2), values.value(first + 3),
+                                        values.value(first + 4)}});
+    return rows;
+}
 
 #define FUZZ_CHECK(condition)                                                                                      \
     do {                                                                                                           \

@@ -2,6 +2,8 @@
 
 #include "common/cp1252.h"
 
+#include <QTest>
+
 QStringList generatedValues(const QString &kind)
 {
     QStringList values;
@@ -29,4 +31,13 @@ QStringList generatedValues(const QString &kind)
                << QString::fromUtf16(u"a\u2028b") << QString(QChar(0xD800));
     }
     return values;
+}
+
+void addGeneratedValueRows(const QList<int> &refused)
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("refused");
+    const QStringList kinds{"code page", "quotes", "commas", "line breaks", "blanks", "long", "outside"};
+    for (qsizetype i = 0; i < kinds.size(); ++i)
+        QTest::newRow(qPrintable(kinds[i])) << kinds[i] << refused.value(i);
 }

@@ -11,3 +11,7 @@
 //   "long"        100,000 characters, and every code page letter many times over
 //   "outside"     characters Windows-1252 lacks: emoji, Chinese, a dotless i, a lone surrogate
 QStringList generatedValues(const QString &kind);
+
+// A QTest data table of the kinds above, in that order, with the number of values of each
+// that the file under test refuses ("kind", "refused").
+void addGeneratedValueRows(const QList<int> &refused);
