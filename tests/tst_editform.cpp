@@ -262,24 +262,6 @@ private slots:
         QVERIFY(probed && !secondSaveStarted && m_form->isVisible());
         QCOMPARE(m_form->list().count(), 3);
     }
-    // A folder in the file's place, put there after the file was read, stops root as well.
-    void failedSaveIsReported()
-    {
-        QVERIFY(open());
-        fillBoxes(*m_form, "peer|a|b|c|d");
-        click(*m_form, EditForm::AddButton);
-        QVERIFY(QFile::remove(m_t->dataPath(lib)));
-        QVERIFY(QDir().mkpath(m_t->dataPath(lib + "/oud")));
-
-        click(*m_form, EditForm::SaveButton);
-        const QList<ShownDialog> &shown = m_t->dialogs.shown;
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, "De puzzels konden niet worden bewaard: op de plaats van "
-                                    + QDir::toNativeSeparators(m_t->dataPath(lib)) + " staat een map.");
-        QCOMPARE(shown[0].icon, Dialogs::Icon::Critical);
-        QVERIFY(m_form->hasUnsavedChanges());
-        QVERIFY(QFileInfo(m_t->dataPath(lib + "/oud")).isDir());
-    }
     // After "Toevoegen" no row stays selected, so "Wijzigen" cannot write over the row the
     // boxes showed before.
     void nothingSelectedAfterAdd()
@@ -357,29 +339,40 @@ private slots:
         click(*m_form, EditForm::SaveButton);
         QCOMPARE(m_t->readData(lib), "Brovelt Software 2019\r\n----------\r\nappel,a,b,c,d\r\na en b,c,d,e,f\r\n");
     }
-    // A backup that cannot be made is said before the save goes on; "Nee", the default,
-    // keeps everything as it was.
-    void backupThatFailsAsksBeforeSaving_data()
+    // A folder in the place of the file or its backup, put there after the file was read,
+    // stops root as well. The file's is an error; the backup's a question, "Nee" the
+    // default, that keeps everything as it was.
+    void saveProblemsAreSaid_data()
     {
+        QTest::addColumn<QString>("blocked");
         QTest::addColumn<bool>("saveAnyway");
-        QTest::newRow("no") << false;
-        QTest::newRow("yes") << true;
+        QTest::newRow("file") << lib << false;
+        QTest::newRow("backup, no") << "Puzzel.bak" << false;
+        QTest::newRow("backup, yes") << "Puzzel.bak" << true;
     }
-    void backupThatFailsAsksBeforeSaving()
+    void saveProblemsAreSaid()
     {
+        QFETCH(QString, blocked);
         QFETCH(bool, saveAnyway);
-        QVERIFY(QDir().mkpath(m_t->dataPath("Puzzel.bak")));
         QVERIFY(open());
         fillBoxes(*m_form, "peer|a|b|c|d");
         click(*m_form, EditForm::AddButton);
+        QFile::remove(m_t->dataPath(blocked));
+        QVERIFY(QDir().mkpath(m_t->dataPath(blocked + "/oud")));
         m_t->dialogs.answers = {saveAnyway};
         click(*m_form, EditForm::SaveButton);
+        const QString where = "op de plaats van " + QDir::toNativeSeparators(m_t->dataPath(blocked)) + " staat een map.";
+        const ShownDialog &shown = m_t->dialogs.shown.value(0);
         QCOMPARE(m_t->dialogs.shown.size(), 1);
-        QCOMPARE(m_t->dialogs.shown[0].text, "De reservekopie kon niet worden gemaakt: op de plaats van "
-                                                 + QDir::toNativeSeparators(m_t->dataPath("Puzzel.bak"))
-                                                 + " staat een map. Wil je de lijst toch opslaan, zonder reservekopie?");
-        QCOMPARE(m_t->dialogs.shown[0].defaultAnswer, Answer::No);
-        QCOMPARE(m_t->readData(lib), saveAnyway ? puzzleFile(3) + "peer,a,b,c,d\r\n" : puzzleFile(3));
+        if (blocked == lib) {
+            QCOMPARE(shown.text, "De puzzels konden niet worden bewaard: " + where);
+            QCOMPARE(shown.icon, Dialogs::Icon::Critical);
+        } else {
+            QCOMPARE(shown.text, "De reservekopie kon niet worden gemaakt: " + where
+                                     + " Wil je de lijst toch opslaan, zonder reservekopie?");
+            QCOMPARE(shown.defaultAnswer, Answer::No);
+            QCOMPARE(m_t->readData(lib), saveAnyway ? puzzleFile(3) + "peer,a,b,c,d\r\n" : puzzleFile(3));
+        }
         QCOMPARE(m_form->hasUnsavedChanges(), !saveAnyway);
     }
     // A printer that refuses the job, or a name typed into the chooser that is no printer,
