@@ -18,7 +18,8 @@ const QString s_quit = QStringLiteral("Wil je dit programma nu afsluiten?");
 const QString s_end = QStringLiteral("Einde van het Spel, de tijd is om.");
 } // namespace
 
-Q_DECLARE_METATYPE(void (MainWindow::*)())
+using Opener = void (MainWindow::*)();
+Q_DECLARE_METATYPE(Opener)
 
 class TestMainWindow : public QObject
 {
@@ -239,7 +240,7 @@ private slots:
     // main window, which keeps it over the board.
     void sideWindowsAreFixedDialogsOverTheBoard_data()
     {
-        QTest::addColumn<void (MainWindow::*)()>("open");
+        QTest::addColumn<Opener>("open");
         QTest::newRow("settings") << &MainWindow::openSettings;
         QTest::newRow("editor") << &MainWindow::openEditor;
         QTest::newRow("scores") << &MainWindow::showScores;
@@ -249,7 +250,7 @@ private slots:
     }
     void sideWindowsAreFixedDialogsOverTheBoard()
     {
-        QFETCH(void (MainWindow::*)(), open);
+        QFETCH(Opener, open);
         MainWindow *w = makeWindow();
         Qt::WindowFlags flags;
         QWidget *owner = nullptr;
