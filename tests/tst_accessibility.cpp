@@ -45,6 +45,15 @@ struct WindowUnderTest {
     std::unique_ptr<QWidget> window;
 };
 
+// Rows 1, 2, 3 in that order and order 1 (reading order).
+void startGame(TestContext &test, MainWindow &main, bool now = true)
+{
+    test.dialogs.inputs = {QStringLiteral("Anna")};
+    test.random.values = {0.0, 0.34, 0.67, 0.0};
+    if (now)
+        main.startGame();
+}
+
 std::unique_ptr<WindowUnderTest> makeWindow(const QString &which)
 {
     auto made = std::make_unique<WindowUnderTest>();
@@ -55,29 +64,27 @@ std::unique_ptr<WindowUnderTest> makeWindow(const QString &which)
     test.random.values = {0.0};
     for (const ScoreEntry &entry : {ScoreEntry{80, "Bram"}, {340, "Cor"}})
         made->scores.add(entry);
-    if (which.startsWith(QLatin1String("main"))) {
+    QWidget *window = nullptr;
+    if (which.startsWith("main")) {
         auto *main = new MainWindow(test.context());
-        made->window.reset(main);
         main->layOut(QSize(1280, 1024));
-        if (which == QLatin1String("main in a game")) {
-            test.dialogs.inputs = {QStringLiteral("Anna")};
-            test.random.values = {0.0, 0.34, 0.67, 0.0};
-            main->startGame();
+        if (which == "main in a game") {
+            startGame(test, *main);
             main->controller().submitAnswer(QStringLiteral("appel"));
         }
-    } else if (which == QLatin1String("editor")) {
-        made->window = std::make_unique<EditForm>(test.context(), made->settings);
-    } else if (which == QLatin1String("scores")) {
-        made->window = std::make_unique<ScoreForm>(test.context(), made->scores);
-    } else if (which == QLatin1String("settings")) {
-        made->window = std::make_unique<ConfigForm>(made->settings, [](const QColor &) {}, test.dialogs);
-    } else if (which == QLatin1String("word search")) {
-        made->window = std::make_unique<WordSearchWindow>(test.context());
-    } else if (which == QLatin1String("proverbs")) {
-        made->window = std::make_unique<ProverbsWindow>(test.context());
-    } else if (which == QLatin1String("about")) {
-        made->window = std::make_unique<AboutForm>(test.context());
+        window = main;
+    } else if (which == "editor") {
+        window = new EditForm(test.context(), made->settings);
+    } else if (which == "scores") {
+        window = new ScoreForm(test.context(), made->scores);
+    } else if (which == "settings") {
+        window = new ConfigForm(made->settings, [](const QColor &) {}, test.dialogs);
+    } else {
+        window = which == "word search" ? static_cast<QWidget *>(new WordSearchWindow(test.context()))
+               : which == "proverbs"    ? static_cast<QWidget *>(new ProverbsWindow(test.context()))
+                                        : new AboutForm(test.context());
     }
+    made->window.reset(window);
     return made;
 }
 
@@ -101,6 +108,13 @@ QStringList namesInTree(QAccessibleInterface *iface)
             names += namesInTree(child);
     }
     return names;
+}
+
+bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 
 QWidget *focusOwner()
@@ -216,30 +230,23 @@ private slots:
         FakeDialogs &dialogs = made->test.dialogs;
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main));
-        dialogs.inputs = {QStringLiteral("Anna")};
-        made->test.random.values = {0.0, 0.34, 0.67, 0.0};
-        if (button == QLatin1String("Volgende"))
-            main->startGame();
+        const bool volgende = button == "Volgende";
+        startGame(made->test, *main, volgende);
         dialogs.answers = {answer};
         dialogs.shown.clear();
         QSignalSpy closed(main, &MainWindow::closed);
 
-        const QStringList names = {"Volgende", "Start", "Edit", "Tools", "Help", "Score", "About", "Exit"};
-        VistaButton *target = button == QLatin1String("Volgende")
-            ? main->nextButton
-            : main->menuButtons[names.indexOf(button) - 1];
-        QAccessibleActionInterface *action = QAccessible::queryAccessibleInterface(target)->actionInterface();
-        action->doAction(QAccessibleActionInterface::pressAction());
+        VistaButton *target = volgende ? main->nextButton : main->menuButtons[button == "Start" ? MainWindow::Start : MainWindow::Exit];
+        QAccessible::queryAccessibleInterface(target)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         // The click follows once the request has returned, as a screen reader needs it.
         QVERIFY(dialogs.shown.isEmpty());
-        const bool volgende = button == QLatin1String("Volgende");
         QTRY_VERIFY(volgende ? main->answerBox->text() != QString() : !dialogs.shown.isEmpty());
 
-        if (button == QLatin1String("Start")) {
+        if (button == "Start") {
             QCOMPARE(dialogs.shown.first().title, QStringLiteral("Naam Speler"));
             QVERIFY(main->controller().isRunning());
             QCOMPARE(main->controller().playerName(), QStringLiteral("Anna"));
-        } else if (button == QLatin1String("Volgende")) {
+        } else if (volgende) {
             // Row 1 is APPEL, row 2 FIETS: the first missing keyword is bought.
             QCOMPARE(main->answerBox->text(), QStringLiteral("APPEL"));
             QCOMPARE(main->controller().score(), -40);
@@ -253,17 +260,13 @@ private slots:
     {
         const auto made = makeWindow(QStringLiteral("main idle"));
         auto *main = static_cast<MainWindow *>(made->window.get());
-        main->show();
-        QApplication::setActiveWindow(main);
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        QVERIFY(showActive(main));
         auto *notice = main->findChild<ScreenReaderNotice *>();
         QVERIFY(notice);
         QAccessibleInterface *noticeIface = QAccessible::queryAccessibleInterface(notice);
         QCOMPARE(noticeIface->role(), QAccessible::Notification);
         GameController &game = main->controller();
-        made->test.dialogs.inputs = {QStringLiteral("Anna")};
-        made->test.random.values = {0.0, 0.34, 0.67, 0.0};
-        main->startGame();
+        startGame(made->test, *main);
         QCOMPARE(notice->text(), QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden."));
         QCOMPARE(QApplication::focusWidget(), main->answerBox);
 
@@ -319,9 +322,7 @@ private slots:
         QFETCH(QStringList, order);
         const auto made = makeWindow(which);
         QWidget *window = made->window.get();
-        window->show();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(showActive(window));
         const auto nameOf = [](QWidget *widget) {
             return widget ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
         };
@@ -368,9 +369,7 @@ private slots:
         const auto made = makeWindow(which);
         QWidget *window = made->window.get();
         made->test.dialogs.answers = {true};
-        window->show();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(showActive(window));
         QWidget *target = window;
         if (auto *words = qobject_cast<WordSearchWindow *>(window)) {
             words->searchTermBox()->setText(QStringLiteral("roo"));
@@ -389,12 +388,8 @@ private slots:
         QTest::keyClick(target, Qt::Key(key));
         QCOMPARE(window->isVisible(), staysOpen);
         const QList<ShownDialog> &dialogs = made->test.dialogs.shown;
-        if (shown.isEmpty()) {
-            QCOMPARE(dialogs.size(), 0);
-        } else {
-            QCOMPARE(dialogs.size(), 1);
-            QCOMPARE(dialogs.first().text, shown);
-        }
+        QCOMPARE(dialogs.size(), shown.isEmpty() ? 0 : 1);
+        QCOMPARE(dialogs.value(0).text, shown);
         if (auto *words = qobject_cast<WordSearchWindow *>(window); words && key == Qt::Key_Return)
             QCOMPARE(words->resultList()->model()->rowCount(), 3);
         if (auto *editor = qobject_cast<EditForm *>(window); editor && key == Qt::Key_Delete)
@@ -413,9 +408,7 @@ private slots:
         for (QPushButton *button : box.findChildren<QPushButton *>())
             button->setStyle(&style);
         box.setDefaultButton(QMessageBox::Yes);
-        box.show();
-        QApplication::setActiveWindow(&box);
-        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QVERIFY(showActive(&box));
         QAbstractButton *yes = box.button(QMessageBox::Yes);
         QAbstractButton *no = box.button(QMessageBox::No);
         yes->setFocus(Qt::TabFocusReason);
