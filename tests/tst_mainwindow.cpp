@@ -18,9 +18,6 @@ const QString s_quit = QStringLiteral("Wil je dit programma nu afsluiten?");
 const QString s_end = QStringLiteral("Einde van het Spel, de tijd is om.");
 } // namespace
 
-using Opener = void (MainWindow::*)();
-Q_DECLARE_METATYPE(Opener)
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -233,44 +230,6 @@ private slots:
         QTest::mouseClick(w->menuButtons[MainWindow::Exit], Qt::LeftButton);
         QCOMPARE(m_test->dialogs.shown.last().text, s_quit);
         QCOMPARE(m_test->dialogs.shown.last().defaultAnswer, defaultAnswer);
-    }
-
-    // A side window gets a title and a close button only: minimised, it would take the
-    // board with it, with no way back on a desktop without a task bar. It belongs to the
-    // main window, which keeps it over the board.
-    void sideWindowsAreFixedDialogsOverTheBoard_data()
-    {
-        QTest::addColumn<Opener>("open");
-        QTest::newRow("settings") << &MainWindow::openSettings;
-        QTest::newRow("editor") << &MainWindow::openEditor;
-        QTest::newRow("scores") << &MainWindow::showScores;
-        QTest::newRow("wordsearch") << &MainWindow::openWordSearch;
-        QTest::newRow("proverbs") << &MainWindow::openProverbs;
-        QTest::newRow("about") << &MainWindow::showAbout;
-    }
-    void sideWindowsAreFixedDialogsOverTheBoard()
-    {
-        QFETCH(Opener, open);
-        MainWindow *w = makeWindow();
-        Qt::WindowFlags flags;
-        QWidget *owner = nullptr;
-        bool fixedSize = false, comesBack = false;
-        m_test->dialogs.onWindow = [&](QWidget *side) {
-            flags = side->windowFlags();
-            owner = side->parentWidget();
-            fixedSize = side->minimumSize() == side->maximumSize() && side->size() == side->minimumSize();
-            // Minimised anyway (by a window manager's key), it comes back at once.
-            side->show();
-            side->setWindowState(Qt::WindowMinimized);
-            comesBack = QTest::qWaitFor([side] { return !side->isMinimized(); }, 1000);
-        };
-        (w->*open)();
-        QCOMPARE(owner, w);
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowStaysOnTopHint
-                           | Qt::WindowContextHelpButtonHint)));
-        QVERIFY(fixedSize && comesBack);
     }
 
     // An emoji or a quote in the name is refused with the editor's message and the name is

@@ -144,7 +144,7 @@ private slots:
         }
     }
 
-    void sideWindowLabelsShowTheirWholeText_data()
+    void sideWindowsAtEveryScreen_data()
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("window");
@@ -158,7 +158,7 @@ private slots:
 
     // A side window grows by the board's factor, its fonts with it; text grows a little more
     // or less than the font, so each label must still hold its whole text, inside its window.
-    void sideWindowLabelsShowTheirWholeText()
+    void sideWindowsAtEveryScreen()
     {
         QFETCH(QSize, screen);
         QFETCH(QString, window);
@@ -170,8 +170,14 @@ private slots:
         int labels = 0;
         QRect shown;
         QList<QRect> sliders;
+        Qt::WindowFlags flags;
+        QWidget *owner = nullptr;
+        bool fixedSize = false, comesBack = false;
         test.dialogs.onWindow = [&](QWidget *side) {
             shown = side->geometry();
+            flags = side->windowFlags();
+            owner = side->parentWidget();
+            fixedSize = side->minimumSize() == side->maximumSize() && side->size() == side->minimumSize();
             for (const QScrollBar *slider : side->findChildren<QScrollBar *>(Qt::FindDirectChildrenOnly))
                 sliders << slider->geometry();
             // Its menus (the editor's Help) grow with it, though they are windows of their own.
@@ -191,11 +197,24 @@ private slots:
                     cut << label->text() + QStringLiteral(" (%1x%2 in %3x%4)").arg(label->width()).arg(label->height())
                                                .arg(needed.width()).arg(needed.height());
             }
+            // Minimised anyway (by a window manager's key), it comes back at once.
+            side->show();
+            side->setWindowState(Qt::WindowMinimized);
+            comesBack = QTest::qWaitFor([side] { return !side->isMinimized(); }, 1000);
         };
         (main.*s_sideWindows.value(window))();
         QVERIFY(labels > 0);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
-        // Centred over the board; the Tools menu and the message boxes grow with it.
+        // A fixed dialog with a title and a close button only: minimised, it would take the
+        // board with it, with no way back on a desktop without a task bar. It belongs to
+        // the main window, which keeps it over the board, centred; the Tools menu and the
+        // message boxes grow with it.
+        QCOMPARE(owner, &main);
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowStaysOnTopHint
+                           | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(fixedSize && comesBack);
         QVERIFY((shown.center() - main.geometry().center()).manhattanLength() <= 2);
         QCOMPARE(test.dialogs.scale, main.sideWindowScale());
         QCOMPARE(main.toolsMenu->font().pointSizeF(), QApplication::font(main.toolsMenu).pointSizeF() * main.sideWindowScale());
