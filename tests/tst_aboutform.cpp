@@ -54,7 +54,6 @@ private slots:
     {
         TestContext test;
         const QString shown = lines(test).value(6).section(QLatin1Char(' '), 2, 2);
-        QCOMPARE(shown, QStringLiteral("1.0.5"));
         QCOMPARE(shown, firstMatch(RAADKWARTET_PACKAGE_CONFIG, "set\\(CPACK_PACKAGE_VERSION \"([^\"]*)\"\\)"));
         QCOMPARE(shown, firstMatch(RAADKWARTET_SOURCE_DIR "/packaging/changelog", "^raadkwartet \\(([^)]*)\\)"));
         QCOMPARE(shown, firstMatch(RAADKWARTET_SOURCE_DIR "/packaging/nl.raadkwartet.Raadkwartet.metainfo.xml",

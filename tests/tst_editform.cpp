@@ -142,10 +142,18 @@ private slots:
         EditForm &form = *m_form;
 
         // Added without the blanks around the texts, which the file could not keep; a
-        // blank description becomes "-".
+        // blank description becomes "-". After "Toevoegen" no row stays selected, so
+        // "Wijzigen" cannot write over the row the boxes showed before.
+        clickRow(form, 1);
         fillBoxes(form, " peer |fruit|   |geel |stoof");
         click(form, EditForm::AddButton);
         QCOMPARE(rows(form).at(3), "peer|fruit|-|geel|stoof");
+        QVERIFY(form.puzzleTable()->selectionModel()->selectedRows().isEmpty());
+        QCOMPARE(form.boxesRow(), -1);
+        fillBoxes(form, "kers|e|f|g|h");
+        click(form, EditForm::ChangeButton);
+        QCOMPARE(m_t->dialogs.shown.value(0).text, QString("Eerst een item selecteren a.u.b."));
+        QCOMPARE(rows(form), fileRows(3) << "peer|fruit|-|geel|stoof");
 
         // Delete asks, naming the selected row rather than what the box holds; No keeps the row.
         clickRow(form, 1);
@@ -153,7 +161,7 @@ private slots:
         m_t->dialogs.answers = {false, true};
         click(form, EditForm::DeleteButton);
         click(form, EditForm::DeleteButton);
-        QCOMPARE(m_t->dialogs.shown[1].text, QStringLiteral("Wil je (woord2) verwijderen uit de lijst?"));
+        QCOMPARE(m_t->dialogs.shown[2].text, QStringLiteral("Wil je (woord2) verwijderen uit de lijst?"));
         QCOMPARE(rows(form), (QStringList{fileRows(1)[0], fileRows(3)[2], "peer|fruit|-|geel|stoof"}));
 
         // Exit, Escape and the close button ask about the unsaved rows; Cancel stays, Yes saves and goes.
@@ -164,8 +172,8 @@ private slots:
         QVERIFY(form.isVisible() && form.hasUnsavedChanges());
         click(form, EditForm::ExitButton);
         QVERIFY(!form.isVisible());
-        QCOMPARE(m_t->dialogs.shown.size(), 6);
-        QCOMPARE(m_t->dialogs.shown[2].text, QStringLiteral("De lijst is gewijzigd. Wil je de wijzigingen opslaan?"));
+        QCOMPARE(m_t->dialogs.shown.size(), 7);
+        QCOMPARE(m_t->dialogs.shown[3].text, QStringLiteral("De lijst is gewijzigd. Wil je de wijzigingen opslaan?"));
         QCOMPARE(m_t->readData(lib), puzzleFile(1) + "woord3,een3,twee3,drie3,vier3\r\npeer,fruit,-,geel,stoof\r\n");
     }
     // Every edit marks the list as changed, so that leaving asks about it; what changes
@@ -268,40 +276,6 @@ private slots:
         QVERIFY(!m_form->isVisible());
         QVERIFY(m_t->dialogs.shown.isEmpty());
     }
-    // A folder in the file's place, put there after the file was read, stops root as well.
-    void failedSaveIsReported()
-    {
-        QVERIFY(open());
-        fillBoxes(*m_form, "peer|a|b|c|d");
-        click(*m_form, EditForm::AddButton);
-        QVERIFY(QFile::remove(m_t->dataPath(lib)));
-        QVERIFY(QDir().mkpath(m_t->dataPath(lib + "/oud")));
-
-        click(*m_form, EditForm::SaveButton);
-        const QList<ShownDialog> &shown = m_t->dialogs.shown;
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, "De puzzels konden niet worden bewaard: op de plaats van "
-                                    + QDir::toNativeSeparators(m_t->dataPath(lib)) + " staat een map.");
-        QCOMPARE(shown[0].icon, Dialogs::Icon::Critical);
-        QVERIFY(m_form->hasUnsavedChanges());
-        QVERIFY(QFileInfo(m_t->dataPath(lib + "/oud")).isDir());
-    }
-    // After "Toevoegen" no row stays selected, so "Wijzigen" cannot write over the row the
-    // boxes showed before.
-    void nothingSelectedAfterAdd()
-    {
-        QVERIFY(open());
-        clickRow(*m_form, 1);
-        fillBoxes(*m_form, "peer|a|b|c|d");
-        click(*m_form, EditForm::AddButton);
-        QVERIFY(m_form->puzzleTable()->selectionModel()->selectedRows().isEmpty());
-        QCOMPARE(m_form->boxesRow(), -1);
-        fillBoxes(*m_form, "kers|e|f|g|h");
-        click(*m_form, EditForm::ChangeButton);
-        QCOMPARE(m_t->dialogs.shown.size(), 1);
-        QCOMPARE(m_t->dialogs.shown[0].text, QString("Eerst een item selecteren a.u.b."));
-        QCOMPARE(rows(*m_form), fileRows(3) << "peer|a|b|c|d");
-    }
     // Text typed into a box and not applied is a change: moving to another row, with the
     // mouse or the keys, or leaving asks first, with "Nee" the default.
     void unappliedBoxTextAsksFirst_data()
@@ -363,29 +337,40 @@ private slots:
         click(*m_form, EditForm::SaveButton);
         QCOMPARE(m_t->readData(lib), "Brovelt Software 2019\r\n----------\r\nappel,a,b,c,d\r\na en b,c,d,e,f\r\n");
     }
-    // A backup that cannot be made is said before the save goes on; "Nee", the default,
-    // keeps everything as it was.
-    void backupThatFailsAsksBeforeSaving_data()
+    // A folder in the place of the file or its backup, put there after the file was read,
+    // stops root as well. The file's is an error; the backup's a question, "Nee" the
+    // default, that keeps everything as it was.
+    void saveProblemsAreSaid_data()
     {
+        QTest::addColumn<QString>("blocked");
         QTest::addColumn<bool>("saveAnyway");
-        QTest::newRow("no") << false;
-        QTest::newRow("yes") << true;
+        QTest::newRow("file") << lib << false;
+        QTest::newRow("backup, no") << "Puzzel.bak" << false;
+        QTest::newRow("backup, yes") << "Puzzel.bak" << true;
     }
-    void backupThatFailsAsksBeforeSaving()
+    void saveProblemsAreSaid()
     {
+        QFETCH(QString, blocked);
         QFETCH(bool, saveAnyway);
-        QVERIFY(QDir().mkpath(m_t->dataPath("Puzzel.bak")));
         QVERIFY(open());
         fillBoxes(*m_form, "peer|a|b|c|d");
         click(*m_form, EditForm::AddButton);
+        QFile::remove(m_t->dataPath(blocked));
+        QVERIFY(QDir().mkpath(m_t->dataPath(blocked + "/oud")));
         m_t->dialogs.answers = {saveAnyway};
         click(*m_form, EditForm::SaveButton);
+        const QString where = "op de plaats van " + QDir::toNativeSeparators(m_t->dataPath(blocked)) + " staat een map.";
+        const ShownDialog &shown = m_t->dialogs.shown.value(0);
         QCOMPARE(m_t->dialogs.shown.size(), 1);
-        QCOMPARE(m_t->dialogs.shown[0].text, "De reservekopie kon niet worden gemaakt: op de plaats van "
-                                                 + QDir::toNativeSeparators(m_t->dataPath("Puzzel.bak"))
-                                                 + " staat een map. Wil je de lijst toch opslaan, zonder reservekopie?");
-        QCOMPARE(m_t->dialogs.shown[0].defaultAnswer, Answer::No);
-        QCOMPARE(m_t->readData(lib), saveAnyway ? puzzleFile(3) + "peer,a,b,c,d\r\n" : puzzleFile(3));
+        if (blocked == lib) {
+            QCOMPARE(shown.text, "De puzzels konden niet worden bewaard: " + where);
+            QCOMPARE(shown.icon, Dialogs::Icon::Critical);
+        } else {
+            QCOMPARE(shown.text, "De reservekopie kon niet worden gemaakt: " + where
+                                     + " Wil je de lijst toch opslaan, zonder reservekopie?");
+            QCOMPARE(shown.defaultAnswer, Answer::No);
+            QCOMPARE(m_t->readData(lib), saveAnyway ? puzzleFile(3) + "peer,a,b,c,d\r\n" : puzzleFile(3));
+        }
         QCOMPARE(m_form->hasUnsavedChanges(), !saveAnyway);
     }
     // A printer that refuses the job, or a name typed into the chooser that is no printer,
@@ -397,6 +382,8 @@ private slots:
         QTest::addColumn<QStringList>("jobs");
         QTest::addColumn<QString>("message"); // empty: none
         QTest::newRow("printed") << "" << false << QStringList{"Kantoor"} << "";
+        // Without any printer the list goes to an A4 landscape PDF in the program's folder.
+        QTest::newRow("no printer") << "" << false << QStringList() << "Er is geen printer geïnstalleerd. De lijst is bewaard in ";
         QTest::newRow("refused") << "" << true << QStringList{"Kantoor"}
                                  << "De printer \"Kantoor\" heeft de opdracht geweigerd. Er is niets afgedrukt.";
         QTest::newRow("no such printer") << "Zolder" << false << QStringList()
@@ -409,31 +396,30 @@ private slots:
         QFETCH(bool, refuses);
         QFETCH(QStringList, jobs);
         QFETCH(QString, message);
-        m_t->printers.names = {"Thuis", "Kantoor"};
-        m_t->printers.defaultName = "Thuis";
+        const bool noPrinter = jobs.isEmpty() && typed.isEmpty();
+        if (!noPrinter) {
+            m_t->printers.names = {"Thuis", "Kantoor"};
+            m_t->printers.defaultName = "Thuis";
+        }
         m_t->printers.refusesJobs = refuses;
         QVERIFY(open());
         QComboBox *chooser = m_form->printerBox();
-        chooser->lineEdit()->selectAll();
-        QTest::keyClicks(chooser->lineEdit(), typed.isEmpty() ? "Kantoor" : typed);
-        if (typed.isEmpty())
-            chooser->activated(chooser->findText("Kantoor"));
+        if (!noPrinter) {
+            chooser->lineEdit()->selectAll();
+            QTest::keyClicks(chooser->lineEdit(), typed.isEmpty() ? "Kantoor" : typed);
+            if (typed.isEmpty())
+                chooser->activated(chooser->findText("Kantoor"));
+        }
         click(*m_form, EditForm::PrintButton);
+        QFile pdf(ListPrintJob::pdfPath(m_t->context()));
+        if (noPrinter)
+            message += QDir::toNativeSeparators(pdf.fileName());
+        QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.readAll().contains("/MediaBox [0 0 842.000000 595.000000]"), noPrinter);
         QCOMPARE(m_t->printers.jobs, jobs);
         QCOMPARE(m_t->dialogs.shown.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QCOMPARE(m_t->dialogs.shown[0].text, message);
     }
-    // Without a printer the list goes to an A4 landscape PDF in the program's folder.
-    void printingWithoutPrinterWritesPdf()
-    {
-        EditForm form(m_t->context(), m_settings);
-        click(form, EditForm::PrintButton);
-        QFile pdf(ListPrintJob::pdfPath(m_t->context()));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().contains("/MediaBox [0 0 842.000000 595.000000]"));
-    }
-
 private:
     bool open()
     {

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTest>
 
+static const QByteArray s_header = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
+
 // A line counts as chosen only when the player picks it: not at opening, when the list
 // takes focus, and not after a deletion, when the list would move on to the next line.
 class TestScoreForm : public QObject
@@ -43,8 +45,7 @@ private slots:
         QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
         QCOMPARE(test.dialogs.shown[2].text, QString("Wilt u 'Anna' verwijderen uit de lijst?"));
         QCOMPARE(lines(list), (QStringList{"0340 - Cor", "0120 - Anna", "0080 - Bram"}));
-        QCOMPARE(test.readData("Scorelijst.lib"), QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
-                                                             "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n\"0340 - Cor\"\r\n"));
+        QCOMPARE(test.readData("Scorelijst.lib"), s_header + "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n\"0340 - Cor\"\r\n");
         QVERIFY(nothingChosen(list));
 
         // Enter would answer "Nee": emptying the list takes a deliberate "Ja".
@@ -53,8 +54,7 @@ private slots:
         QCOMPARE(test.dialogs.shown.last().text, QString("Wilt u alle 3 namen verwijderen?"));
         QCOMPARE(test.dialogs.shown.last().defaultAnswer, Dialogs::Answer::No);
         QCOMPARE(list->count() + scores.count(), 0);
-        QCOMPARE(test.readData("Scorelijst.lib"),
-                 QByteArray("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"));
+        QCOMPARE(test.readData("Scorelijst.lib"), s_header);
     }
 
     // A file longer than any old limit shows whole, and a deletion writes back every other
@@ -62,7 +62,7 @@ private slots:
     void deletionKeepsEveryOtherLineOfALongFile()
     {
         TestContext test;
-        QByteArray file = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"0100 - quote\"inside\"\r\n";
+        QByteArray file = s_header + "\"0100 - quote\"inside\"\r\n";
         for (int i = 0; i < 40000; ++i)
             file += "\"" + QByteArray::number(1000 + i % 8000) + " - speler" + QByteArray::number(i) + "\"\r\n";
         test.writeData("Scorelijst.lib", file);

@@ -54,203 +54,204 @@ class TestScreenSizes : public QObject
 {
     Q_OBJECT
 private slots:
-    void boardFitsEveryScreen_data();
-    void boardFitsEveryScreen();
-    void scaledScreensDrawAtTheDevicesPixels_data();
-    void scaledScreensDrawAtTheDevicesPixels();
-    void sideWindowsGrowByTheSameFactorCentredOverTheBoard();
-    void sideWindowLabelsShowTheirWholeText_data();
-    void sideWindowLabelsShowTheirWholeText();
-    void twipsToPixelsAtEveryDpi_data();
-    void twipsToPixelsAtEveryDpi();
-};
-
-void TestScreenSizes::boardFitsEveryScreen_data()
-{
-    QTest::addColumn<QSize>("screen");
-    for (QSize size : {QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)})
-        QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
-}
-
-void TestScreenSizes::boardFitsEveryScreen()
-{
-    QFETCH(QSize, screen);
-    TestContext test;
-    test.writeData("Puzzel.lib", s_longest);
-    MainWindow window(test.context());
-    window.layOut(screen);
-    QVERIFY(window.board->width() >= 0.6 * screen.width() && window.board->height() >= screen.height() / 3.0);
-
-    // A round with the longest texts, a found keyword and a long name on the board.
-    test.dialogs.inputs = {QString(40, u'W')};
-    test.random.values = {0.0, 0.34, 0.67, 0.0};
-    window.startGame();
-    window.controller().submitAnswer(QStringLiteral("Schiermonnikoogster"));
-    window.controller().revealNext();
-    for (int row = 0; row < 3; ++row)
-        window.keywordLabels[row]->show();
-
-    // Every control lies on the screen and shows its whole text.
-    for (QWidget *control : window.findChildren<QWidget *>()) {
-        if (control->isHidden() || control->isWindow())
-            continue;
-        QVERIFY2(QRect(QPoint(0, 0), screen).contains(QRect(control->mapTo(&window, QPoint(0, 0)), control->size())),
-                 qPrintable(nameOf(control)));
-        const auto *label = qobject_cast<QLabel *>(control);
-        if (!label || !label->pixmap().isNull())
-            continue;
-        const QSize needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
-        QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(), qPrintable(nameOf(label)));
+    void boardFitsEveryScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (QSize size : {QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
     }
 
-    // No two controls of one panel overlap. The background picture lies under the board
-    // by design, and the title's shadow under the title.
-    for (QWidget *panel : QList<QWidget *>{&window, window.board, window.buttonBar}) {
-        QList<QWidget *> children;
-        for (QWidget *child : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (!child->isHidden() && !child->isWindow() && child != window.backgroundImage && child != window.titleShadow)
-                children << child;
-        for (int i = 0; i < children.size(); ++i)
-            for (int j = i + 1; j < children.size(); ++j)
-                QVERIFY2(!shownArea(children[i]).intersects(shownArea(children[j])),
-                         qPrintable(nameOf(children[i]) + " / " + nameOf(children[j])));
-    }
-}
+    void boardFitsEveryScreen()
+    {
+        QFETCH(QSize, screen);
+        TestContext test;
+        test.writeData("Puzzel.lib", s_longest);
+        MainWindow window(test.context());
+        window.layOut(screen);
+        QVERIFY(window.board->width() >= 0.6 * screen.width() && window.board->height() >= screen.height() / 3.0);
 
-// Also run with QT_SCALE_FACTOR=2 (its own ctest entry): the rings of a slot frame are
-// bands of whole device pixels, each of one colour, with no blend, and the outer ring
-// reaches every edge of every slot, whatever the rounding of the slot's size.
-void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::newRow("1366x768") << QSize(1366, 768);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
-}
+        // A round with the longest texts, a found keyword and a long name on the board.
+        test.dialogs.inputs = {QString(40, u'W')};
+        test.random.values = {0.0, 0.34, 0.67, 0.0};
+        window.startGame();
+        window.controller().submitAnswer(QStringLiteral("Schiermonnikoogster"));
+        window.controller().revealNext();
+        for (int row = 0; row < 3; ++row)
+            window.keywordLabels[row]->show();
 
-void TestScreenSizes::scaledScreensDrawAtTheDevicesPixels()
-{
-    QFETCH(QSize, screen);
-    TestContext test;
-    test.random.values = {0.0}; // colour scheme 1: ring j is (60 + 23 j, 60, 60)
-    MainWindow window(test.context());
-    window.layOut(screen);
-    QSet<QRgb> rings;
-    for (int j = 0; j <= 8; ++j)
-        rings.insert(QColor(60 + 23 * j, 60, 60).rgb());
-    for (int i = 0; i < 12; ++i) {
-        const QImage shown = window.slotPanels[i]->grab().toImage();
-        const int w = shown.width(), h = shown.height();
-        for (const QPoint edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
-            QVERIFY2(shown.pixel(edge) == QColor(60, 60, 60).rgb(),
-                     qPrintable(QStringLiteral("slot %1 at %2, %3").arg(i + 1).arg(edge.x()).arg(edge.y())));
-        // A part repainted alone, as when uncovered, shows what the whole shows there.
-        const QRect part = window.slotPanels[i]->rect().adjusted(window.slotPanels[i]->width() / 2, 0, 0, 0);
-        const qreal ratio = shown.devicePixelRatio();
-        QCOMPARE(window.slotPanels[i]->grab(part).toImage(),
-                 shown.copy(QRect(part.topLeft() * ratio, part.size() * ratio)));
-        // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
-        const int frame = qRound(9 * window.scale() * window.devicePixelRatioF()) - 1;
-        for (int x = 0; x < frame; ++x)
-            QVERIFY2(rings.contains(shown.pixel(x, h / 2)), qPrintable(QString::number(x)));
-    }
-}
-
-// The settings window, its three colour sliders touching in the design: they still touch.
-void TestScreenSizes::sideWindowsGrowByTheSameFactorCentredOverTheBoard()
-{
-    TestContext test;
-    MainWindow window(test.context());
-    window.layOut(QSize(3840, 2160));
-    // The design size, as the window is made before it is opened.
-    const QSize designSize = ConfigForm(window.controller().settings(), [](const QColor &) {}, test.dialogs).size();
-    QRect shown;
-    QList<QRect> sliders;
-    test.dialogs.onWindow = [&](QWidget *side) {
-        shown = side->geometry();
-        for (const QScrollBar *slider : side->findChildren<QScrollBar *>(Qt::FindDirectChildrenOnly))
-            sliders << slider->geometry();
-    };
-    window.openSettings();
-    QCOMPARE(shown.size(), (QSizeF(designSize) * window.scale()).toSize());
-    QVERIFY((shown.center() - window.geometry().center()).manhattanLength() <= 2);
-    // The Tools menu and the message boxes grow with them.
-    QCOMPARE(test.dialogs.scale, window.scale());
-    QCOMPARE(window.toolsMenu->font().pointSizeF(), QApplication::font(window.toolsMenu).pointSizeF() * window.scale());
-    QCOMPARE(sliders.size(), 3);
-    for (int k = 0; k < 2; ++k)
-        QCOMPARE(sliders[k].bottom() + 1, sliders[k + 1].top());
-}
-
-void TestScreenSizes::sideWindowLabelsShowTheirWholeText_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<QString>("window");
-    const QSize screens[] = {QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900),
-                             QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)};
-    for (QSize size : screens)
-        for (const QString &window : s_sideWindows.keys())
-            QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(window)))
-                << size << window;
-}
-
-// A side window grows by the board's factor, its fonts with it; text grows a little more
-// or less than the font, so each label must still hold its whole text, inside its window.
-void TestScreenSizes::sideWindowLabelsShowTheirWholeText()
-{
-    QFETCH(QSize, screen);
-    QFETCH(QString, window);
-    TestContext test;
-    test.writeData("Puzzel.lib", s_longest);
-    MainWindow main(test.context());
-    main.layOut(screen);
-    QStringList cut;
-    int labels = 0;
-    test.dialogs.onWindow = [&](QWidget *side) {
-        // Its menus (the editor's Help) grow with it, though they are windows of their own.
-        for (QMenu *menu : side->findChildren<QMenu *>())
-            if (menu->font().pointSizeF() != QApplication::font(menu).pointSizeF() * main.sideWindowScale())
-                cut << menu->title();
-        for (QLabel *label : side->findChildren<QLabel *>()) {
-            if (label->isHidden() || !label->pixmap().isNull())
+        // Every control lies on the screen and shows its whole text.
+        for (QWidget *control : window.findChildren<QWidget *>()) {
+            if (control->isHidden() || control->isWindow())
                 continue;
-            ++labels;
+            QVERIFY2(QRect(QPoint(0, 0), screen).contains(QRect(control->mapTo(&window, QPoint(0, 0)), control->size())),
+                     qPrintable(nameOf(control)));
+            const auto *label = qobject_cast<QLabel *>(control);
+            if (!label || !label->pixmap().isNull())
+                continue;
             const QSize needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
-            // The text itself lies inside the window (a label's box may reach past its edge).
-            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
-            const QRect inWindow = text.translated(label->mapTo(side, QPoint(0, 0)));
-            if (needed.width() > label->width() || needed.height() > label->height() || !side->rect().contains(inWindow))
-                cut << label->text() + QStringLiteral(" (%1x%2 in %3x%4)").arg(label->width()).arg(label->height())
-                                           .arg(needed.width()).arg(needed.height());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(), qPrintable(nameOf(label)));
         }
-    };
-    (main.*s_sideWindows.value(window))();
-    QVERIFY(labels > 0);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
-}
 
-// Twips to the nearest pixel at the screen's dots per inch, a half away from zero; a
-// rectangle by its edges, so that the sliders of the settings window, touching in twips,
-// touch in pixels where a pixel is not a whole number of twips: edges left, right, top 1,
-// 2, 3 and bottom.
-void TestScreenSizes::twipsToPixelsAtEveryDpi_data()
-{
-    QTest::addColumn<double>("dpi");
-    QTest::addColumn<QList<int>>("edges");
-    QTest::newRow("120") << 120.0 << QList<int>{18, 163, 65, 86, 108, 129};
-    QTest::newRow("144") << 144.0 << QList<int>{21, 195, 78, 104, 129, 155};
-}
-
-void TestScreenSizes::twipsToPixelsAtEveryDpi()
-{
-    QFETCH(double, dpi);
-    QFETCH(QList<int>, edges);
-    for (int k = 0; k < 3; ++k) {
-        const QRect r = Twips::rect(210, 780 + 255 * k, 1740, 255, dpi);
-        QCOMPARE((QList<int>{r.left(), r.left() + r.width(), r.top(), r.top() + r.height()}),
-                 (QList<int>{edges[0], edges[1], edges[2 + k], edges[3 + k]}));
+        // No two controls of one panel overlap. The background picture lies under the board
+        // by design, and the title's shadow under the title.
+        for (QWidget *panel : QList<QWidget *>{&window, window.board, window.buttonBar}) {
+            QList<QWidget *> children;
+            for (QWidget *child : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (!child->isHidden() && !child->isWindow() && child != window.backgroundImage && child != window.titleShadow)
+                    children << child;
+            for (int i = 0; i < children.size(); ++i)
+                for (int j = i + 1; j < children.size(); ++j)
+                    QVERIFY2(!shownArea(children[i]).intersects(shownArea(children[j])),
+                             qPrintable(nameOf(children[i]) + " / " + nameOf(children[j])));
+        }
     }
-}
+
+    // Also run with QT_SCALE_FACTOR=2 (its own ctest entry): the rings of a slot frame are
+    // bands of whole device pixels, each of one colour, with no blend, and the outer ring
+    // reaches every edge of every slot, whatever the rounding of the slot's size.
+    void scaledScreensDrawAtTheDevicesPixels_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+
+    void scaledScreensDrawAtTheDevicesPixels()
+    {
+        QFETCH(QSize, screen);
+        TestContext test;
+        test.random.values = {0.0}; // colour scheme 1: ring j is (60 + 23 j, 60, 60)
+        MainWindow window(test.context());
+        window.layOut(screen);
+        QSet<QRgb> rings;
+        for (int j = 0; j <= 8; ++j)
+            rings.insert(QColor(60 + 23 * j, 60, 60).rgb());
+        for (int i = 0; i < 12; ++i) {
+            const QImage shown = window.slotPanels[i]->grab().toImage();
+            const int w = shown.width(), h = shown.height();
+            for (const QPoint edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+                QVERIFY2(shown.pixel(edge) == QColor(60, 60, 60).rgb(),
+                         qPrintable(QStringLiteral("slot %1 at %2, %3").arg(i + 1).arg(edge.x()).arg(edge.y())));
+            // A part repainted alone, as when uncovered, shows what the whole shows there.
+            const QRect part = window.slotPanels[i]->rect().adjusted(window.slotPanels[i]->width() / 2, 0, 0, 0);
+            const qreal ratio = shown.devicePixelRatio();
+            QCOMPARE(window.slotPanels[i]->grab(part).toImage(),
+                     shown.copy(QRect(part.topLeft() * ratio, part.size() * ratio)));
+            // Down the middle of the left edge, every device pixel of the frame is one ring's colour.
+            const int frame = qRound(9 * window.scale() * window.devicePixelRatioF()) - 1;
+            for (int x = 0; x < frame; ++x)
+                QVERIFY2(rings.contains(shown.pixel(x, h / 2)), qPrintable(QString::number(x)));
+        }
+    }
+
+    void sideWindowsAtEveryScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("window");
+        const QSize screens[] = {QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900),
+                                 QSize(1920, 1080), QSize(2560, 1440), QSize(3840, 2160)};
+        for (QSize size : screens)
+            for (const QString &window : s_sideWindows.keys())
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(window)))
+                    << size << window;
+    }
+
+    // A side window grows by the board's factor, its fonts with it; text grows a little more
+    // or less than the font, so each label must still hold its whole text, inside its window.
+    void sideWindowsAtEveryScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, window);
+        TestContext test;
+        test.writeData("Puzzel.lib", s_longest);
+        MainWindow main(test.context());
+        main.layOut(screen);
+        QStringList cut;
+        int labels = 0;
+        QRect shown;
+        QList<QRect> sliders;
+        Qt::WindowFlags flags;
+        QWidget *owner = nullptr;
+        bool fixedSize = false, comesBack = false;
+        test.dialogs.onWindow = [&](QWidget *side) {
+            shown = side->geometry();
+            flags = side->windowFlags();
+            owner = side->parentWidget();
+            fixedSize = side->minimumSize() == side->maximumSize() && side->size() == side->minimumSize();
+            for (const QScrollBar *slider : side->findChildren<QScrollBar *>(Qt::FindDirectChildrenOnly))
+                sliders << slider->geometry();
+            // Its menus (the editor's Help) grow with it, though they are windows of their own.
+            for (QMenu *menu : side->findChildren<QMenu *>())
+                if (menu->font().pointSizeF() != QApplication::font(menu).pointSizeF() * main.sideWindowScale())
+                    cut << menu->title();
+            for (QLabel *label : side->findChildren<QLabel *>()) {
+                if (label->isHidden() || !label->pixmap().isNull())
+                    continue;
+                ++labels;
+                const QSize needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+                // The text itself lies inside the window (a label's box may reach past its edge).
+                const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+                const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+                const QRect inWindow = text.translated(label->mapTo(side, QPoint(0, 0)));
+                if (needed.width() > label->width() || needed.height() > label->height() || !side->rect().contains(inWindow))
+                    cut << label->text() + QStringLiteral(" (%1x%2 in %3x%4)").arg(label->width()).arg(label->height())
+                                               .arg(needed.width()).arg(needed.height());
+            }
+            // Minimised anyway (by a window manager's key), it comes back at once.
+            side->show();
+            side->setWindowState(Qt::WindowMinimized);
+            comesBack = QTest::qWaitFor([side] { return !side->isMinimized(); }, 1000);
+        };
+        (main.*s_sideWindows.value(window))();
+        QVERIFY(labels > 0);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+        // A fixed dialog with a title and a close button only: minimised, it would take the
+        // board with it, with no way back on a desktop without a task bar. It belongs to
+        // the main window, which keeps it over the board, centred; the Tools menu and the
+        // message boxes grow with it.
+        QCOMPARE(owner, &main);
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowStaysOnTopHint
+                           | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(fixedSize && comesBack);
+        QVERIFY((shown.center() - main.geometry().center()).manhattanLength() <= 2);
+        QCOMPARE(test.dialogs.scale, main.sideWindowScale());
+        QCOMPARE(main.toolsMenu->font().pointSizeF(), QApplication::font(main.toolsMenu).pointSizeF() * main.sideWindowScale());
+        // The settings window by its design size, as made before it is opened; its three
+        // colour sliders, touching in the design, still touch.
+        if (window == "settings") {
+            const QSize design = ConfigForm(main.controller().settings(), [](const QColor &) {}, test.dialogs).size();
+            QCOMPARE(shown.size(), (QSizeF(design) * main.sideWindowScale()).toSize());
+            QCOMPARE(sliders.size(), 3);
+            for (int k = 0; k < 2; ++k)
+                QCOMPARE(sliders[k].bottom() + 1, sliders[k + 1].top());
+        }
+    }
+
+    // Twips to the nearest pixel at the screen's dots per inch, a half away from zero; a
+    // rectangle by its edges, so that the sliders of the settings window, touching in twips,
+    // touch in pixels where a pixel is not a whole number of twips: edges left, right, top 1,
+    // 2, 3 and bottom.
+    void twipsToPixelsAtEveryDpi_data()
+    {
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<QList<int>>("edges");
+        QTest::newRow("120") << 120.0 << QList<int>{18, 163, 65, 86, 108, 129};
+        QTest::newRow("144") << 144.0 << QList<int>{21, 195, 78, 104, 129, 155};
+    }
+
+    void twipsToPixelsAtEveryDpi()
+    {
+        QFETCH(double, dpi);
+        QFETCH(QList<int>, edges);
+        for (int k = 0; k < 3; ++k) {
+            const QRect r = Twips::rect(210, 780 + 255 * k, 1740, 255, dpi);
+            QCOMPARE((QList<int>{r.left(), r.left() + r.width(), r.top(), r.top() + r.height()}),
+                     (QList<int>{edges[0], edges[1], edges[2 + k], edges[3 + k]}));
+        }
+    }
+};
 
 QTEST_MAIN(TestScreenSizes)
 #include "tst_screensizes.moc"
