@@ -9,9 +9,7 @@
 #include "game/folders.h"
 #include "ui/pictureview.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 AboutForm::AboutForm(const AppContext &context, QWidget *parent)
     : QDialog(parent)
@@ -22,14 +20,9 @@ AboutForm::AboutForm(const AppContext &context, QWidget *parent)
 
 void AboutForm::createControls()
 {
-    setWindowTitle(QStringLiteral("About me..."));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Look::clientSize(this, 6480, 3210));
+    Look::setUpFixedWindow(this, QStringLiteral("About me..."), 6480, 3210);
     setAutoFillBackground(true);
     Look::setColour(this, QPalette::Window, QColor(220, 220, 190));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
     m_pictureBorder = new QLabel(this);

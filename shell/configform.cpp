@@ -12,10 +12,8 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -50,15 +48,10 @@ QLabel *ConfigForm::label(const QString &caption, int left, int top)
 
 void ConfigForm::createControls()
 {
-    setWindowTitle(QStringLiteral("Instellingen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Look::clientSize(this, 7200, 3090));
+    Look::setUpFixedWindow(this, QStringLiteral("Instellingen"), 7200, 3090);
     setFont(Look::arial(8.25));
     setAutoFillBackground(true);
     Look::setColour(this, QPalette::Window, QColor(190, 230, 190));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
     m_footerBox = new QLineEdit(m_settings.printFooter, this);

@@ -9,10 +9,8 @@
 #include "ui/dialogs.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QShortcut>
 
 ScoreForm::ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent)
@@ -25,12 +23,7 @@ ScoreForm::ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *p
 
 void ScoreForm::createControls()
 {
-    setWindowTitle(QStringLiteral("Hoogst Scorelijst"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Look::clientSize(this, 3945, 6420));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    Look::setUpFixedWindow(this, QStringLiteral("Hoogst Scorelijst"), 3945, 6420);
     const double dpi = logicalDpiY();
 
     m_panel = new QFrame(this);

@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QShortcut>
 
 namespace {
@@ -29,15 +28,10 @@ ProverbsWindow::ProverbsWindow(const AppContext &context, QWidget *parent)
 
 void ProverbsWindow::createControls()
 {
-    setWindowTitle(s_title);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Look::clientSize(this, 8100, 3600));
+    Look::setUpFixedWindow(this, s_title, 8100, 3600);
     setFont(Look::arial(8.25));
     setAutoFillBackground(true);
     Look::setColour(this, QPalette::Window, QColor(230, 230, 190));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
     m_proverbList = new QListWidget(this);

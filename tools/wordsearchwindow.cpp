@@ -19,7 +19,6 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -51,15 +50,10 @@ QString WordSearchWindow::title() const
 
 void WordSearchWindow::createControls()
 {
-    setWindowTitle(title());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // The window's size includes its frame and title bar; the inside is that much smaller.
-    setFixedSize(Look::clientSize(this, 8400, 4020));
+    Look::setUpFixedWindow(this, title(), 8400, 4020);
     setFont(Look::arial(8.25));
     setAutoFillBackground(true);
     Look::setColour(this, QPalette::Window, QColor(230, 230, 190));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     const double dpi = logicalDpiY();
 
     m_words = new WordListModel(this);
