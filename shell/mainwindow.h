@@ -92,7 +92,7 @@ protected:
 
 private:
     int px(double twips) const;
-    QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QPoint at);
+    QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QRect box);
     void buildSlots();
     void buildButtonBar();
     void connectController();
