@@ -1,4 +1,5 @@
 #include "ui/printerchoice.h"
+#include "controls/look.h"
 #include "game/clock.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
@@ -9,6 +10,7 @@
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -27,6 +29,14 @@ int main(int argc, char *argv[])
     // runs on a second core while the toolkit itself starts.
     std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    // The answer box cannot be made without its font. Looked up here too, once the toolkit
+    // stands: the toolkit's font list and the fonts it finds to stand in for "Arial" are
+    // shared by every thread, so the window only opens the font for itself. A lookup on
+    // both threads at once is safe: the toolkit lets one wait for the other.
+    std::jthread answerFont([&fontConfiguration] {
+        fontConfiguration.join();
+        QFontMetrics(Look::arial(18, true)).height();
+    });
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
@@ -57,9 +67,8 @@ int main(int argc, char *argv[])
     const AppContext context{random, clock, folders, dialogs, printers};
 
     MainWindow window(context);
-    fontConfiguration.join();
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.layOut(screen->size());
+    window.layOut(screen->size(), [&answerFont] { answerFont.join(); });
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     window.showFullScreen();
     return app.exec();

@@ -121,7 +121,7 @@ void MainWindow::setBorderColour(const QColor &colour)
     setPalette(pal);
 }
 
-void MainWindow::layOut(const QSize &screen)
+void MainWindow::layOut(const QSize &screen, const std::function<void()> &beforeFirstFont)
 {
     // Everything below is placed for the design screen, then scaled as a whole.
     const QSize design = WindowScaler::designScreen;
@@ -214,6 +214,8 @@ void MainWindow::layOut(const QSize &screen)
     // The box takes its font from the frame as it is made: a line edit lays its text out
     // at once, and the default font, which nothing else on the board uses, is never loaded.
     answerFrame->setFont(arial(18, true));
+    if (beforeFirstFont)
+        beforeFirstFont();
     answerBox = new QLineEdit(answerFrame);
     answerBox->setFrame(false);
     answerBox->setText(QStringLiteral("?"));
