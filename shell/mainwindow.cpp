@@ -123,6 +123,10 @@ void MainWindow::setBorderColour(const QColor &colour)
 
 void MainWindow::layOut(const QSize &screen, const std::function<void()> &beforeFirstFont)
 {
+    // The puzzle list, the score list and the settings: they need no window, so they are
+    // read while the font the answer box needs is still being looked up.
+    const bool settingsRead = m_controller.loadData();
+
     // Everything below is placed for the design screen, then scaled as a whole.
     const QSize design = WindowScaler::designScreen;
     m_scale = WindowScaler::factorFor(screen);
@@ -211,21 +215,6 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
         answerFrame->outline(k, k, answerFrame->width() - k - 1, answerFrame->height() - k - 1, QColor(grey, grey, grey));
     }
 
-    // The box takes its font from the frame as it is made: a line edit lays its text out
-    // at once, and the default font, which nothing else on the board uses, is never loaded.
-    answerFrame->setFont(arial(18, true));
-    if (beforeFirstFont)
-        beforeFirstFont();
-    answerBox = new QLineEdit(answerFrame);
-    answerBox->setFrame(false);
-    answerBox->setText(QStringLiteral("?"));
-    answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
-    QPalette answerPalette = answerBox->palette();
-    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
-    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
-    answerBox->setPalette(answerPalette);
-    answerBox->installEventFilter(this);
-
     answerHint = label(board, QStringLiteral("Typ hierboven de oplossing in en druk op 'Enter'"), arial(9.75, true),
                        QColor(128, 128, 128), QRect(670, 496, 320, 18));
 
@@ -261,6 +250,24 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     wallClockTimer->setInterval(1000);
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
+
+    // The answer box is made last: it is the one control that needs its font to be made,
+    // and that font may still be being looked up on the second core. It is its frame's
+    // only child, and the tab order is set apart, so nothing depends on its place here.
+    // The box takes its font from the frame as it is made: a line edit lays its text out
+    // at once, and the default font, which nothing else on the board uses, is never loaded.
+    answerFrame->setFont(arial(18, true));
+    if (beforeFirstFont)
+        beforeFirstFont();
+    answerBox = new QLineEdit(answerFrame);
+    answerBox->setFrame(false);
+    answerBox->setText(QStringLiteral("?"));
+    answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
+    QPalette answerPalette = answerBox->palette();
+    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
+    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
+    answerBox->setPalette(answerPalette);
+    answerBox->installEventFilter(this);
     connectController();
 
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
@@ -269,9 +276,7 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     // Drawn beside the rest of the start, ready for the first paint.
     backgroundImage->renderAhead();
 
-    // The puzzle list, the score list and the settings. A settings file that
-    // could not be read leaves the first border colour.
-    const bool settingsRead = m_controller.loadData();
+    // A settings file that could not be read leaves the first border colour.
     setLabelText(puzzleCountLabel, QString::number(m_controller.itemCount()) + QStringLiteral(" / "));
     if (settingsRead)
         setBorderColour(m_controller.settings().borderColour());
