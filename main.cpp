@@ -1,5 +1,4 @@
 #include "ui/printerchoice.h"
-#include "controls/look.h"
 #include "game/clock.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
@@ -10,7 +9,6 @@
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -25,18 +23,11 @@
 int main(int argc, char *argv[])
 {
     // Reading the system's font configuration is the largest single step before the first
-    // window can be laid out; the toolkit would do it at the first label. Started here, it
-    // runs on a second core while the toolkit itself starts.
+    // window can be shown; the toolkit would do it at the first font. Started here, it runs
+    // on a second core while the toolkit starts and the window is built. Only the answer box
+    // needs a font before the window is shown (the labels' fonts wait for the first paint).
     std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
-    // The answer box cannot be made without its font. Looked up here too, once the toolkit
-    // stands: the toolkit's font list and the fonts it finds to stand in for "Arial" are
-    // shared by every thread, so the window only opens the font for itself. A lookup on
-    // both threads at once is safe: the toolkit lets one wait for the other.
-    std::jthread answerFont([&fontConfiguration] {
-        fontConfiguration.join();
-        QFontMetrics(Look::arial(18, true)).height();
-    });
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
@@ -68,7 +59,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(context);
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.layOut(screen->size(), [&answerFont] { answerFont.join(); });
+    window.layOut(screen->size(), [&fontConfiguration] { fontConfiguration.join(); });
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     window.showFullScreen();
     return app.exec();
