@@ -214,6 +214,8 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
         const int grey = 120 + 15 * k;
         answerFrame->outline(k, k, answerFrame->width() - k - 1, answerFrame->height() - k - 1, QColor(grey, grey, grey));
     }
+    // The answer box's font, which it takes from its frame as it is made.
+    answerFrame->setFont(arial(18, true));
 
     answerHint = label(board, QStringLiteral("Typ hierboven de oplossing in en druk op 'Enter'"), arial(9.75, true),
                        QColor(128, 128, 128), QRect(670, 496, 320, 18));
@@ -251,30 +253,14 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
 
-    // The answer box is made last: it is the one control that needs its font to be made,
-    // and that font may still be being looked up on the second core. It is its frame's
-    // only child, and the tab order is set apart, so nothing depends on its place here.
-    // The box takes its font from the frame as it is made: a line edit lays its text out
-    // at once, and the default font, which nothing else on the board uses, is never loaded.
-    answerFrame->setFont(arial(18, true));
-    if (beforeFirstFont)
-        beforeFirstFont();
-    answerBox = new QLineEdit(answerFrame);
-    answerBox->setFrame(false);
-    answerBox->setText(QStringLiteral("?"));
-    answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
-    QPalette answerPalette = answerBox->palette();
-    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
-    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
-    answerBox->setPalette(answerPalette);
-    answerBox->installEventFilter(this);
-    connectController();
-
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
                                                       (screen.height() - scaledDesign.height()) / 2));
     // Drawn beside the rest of the start, ready for the first paint.
     backgroundImage->renderAhead();
+
+    makeAnswerBox(beforeFirstFont);
+    connectController();
 
     // A settings file that could not be read leaves the first border colour.
     setLabelText(puzzleCountLabel, QString::number(m_controller.itemCount()) + QStringLiteral(" / "));
@@ -282,6 +268,30 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
         setBorderColour(m_controller.settings().borderColour());
     showWallClock();
     new BoardAccessibility(*this);
+}
+
+void MainWindow::makeAnswerBox(const std::function<void()> &beforeFirstFont)
+{
+    // Made last, once the board is scaled: it is the one control that cannot be made
+    // without its font (a line edit lays its text out at once), the font it takes from its
+    // frame is by then the one it shows, and that font may still be being looked up on the
+    // second core. It is its frame's only child and the tab order is set apart, so nothing
+    // depends on its place in the order of making. Taking the frame's font as it is made,
+    // it never loads the default font, which nothing else on the board uses.
+    if (beforeFirstFont)
+        beforeFirstFont();
+    answerBox = new QLineEdit(answerFrame);
+    answerBox->setFrame(false);
+    answerBox->setText(QStringLiteral("?"));
+    // Placed in design pixels, as tall as its text (measured at the scaled size), then
+    // scaled with its frame.
+    answerBox->setGeometry(10, 6, 270, qRound(answerBox->sizeHint().height() / m_scale));
+    QPalette answerPalette = answerBox->palette();
+    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
+    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
+    answerBox->setPalette(answerPalette);
+    answerBox->installEventFilter(this);
+    WindowScaler::scaleChildren(answerFrame, m_scale);
 }
 
 void MainWindow::setLabelText(QLabel *label, const QString &text)

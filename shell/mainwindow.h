@@ -98,6 +98,7 @@ private:
     QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QRect box);
     void buildSlots();
     void buildButtonBar();
+    void makeAnswerBox(const std::function<void()> &beforeFirstFont);
     void connectController();
     void paintRowMarkers();
     static void setLabelText(QLabel *label, const QString &text);
