@@ -23,8 +23,9 @@
 int main(int argc, char *argv[])
 {
     // Reading the system's font configuration is the largest single step before the first
-    // window can be laid out; the toolkit would do it at the first label. Started here, it
-    // runs on a second core while the toolkit itself starts.
+    // window can be shown; the toolkit would do it at the first font. Started here, it runs
+    // on a second core while the toolkit starts and the window is built. Only the answer box
+    // needs a font before the window is shown (the labels' fonts wait for the first paint).
     std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(new FocusRingStyle);
@@ -57,9 +58,8 @@ int main(int argc, char *argv[])
     const AppContext context{random, clock, folders, dialogs, printers};
 
     MainWindow window(context);
-    fontConfiguration.join();
     QScreen *screen = QGuiApplication::primaryScreen();
-    window.layOut(screen->size());
+    window.layOut(screen->size(), [&fontConfiguration] { fontConfiguration.join(); });
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     window.showFullScreen();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "common/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -36,6 +37,11 @@ QChar decodeByte(unsigned char byte)
 
 QString decode(QByteArrayView bytes)
 {
+    // Most text has no byte of 0x80..0x9F, where alone the page differs from Latin-1,
+    // whose decoding the toolkit does many bytes at a time.
+    const auto differsFromLatin1 = [](char b) { return static_cast<unsigned char>(b) - 0x80u < 0x20u; };
+    if (std::none_of(bytes.begin(), bytes.end(), differsFromLatin1))
+        return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (char b : bytes)

@@ -21,18 +21,16 @@ std::optional<QString> nextField(FieldReader &reader, Reading reading)
     return field;
 }
 
-} // namespace
-
-void load(const QString &path, PuzzleList &list, Reading reading)
+QList<PuzzleEntry> read(const QString &path, Reading reading)
 {
-    list.clear();
+    QList<PuzzleEntry> rows;
     const std::optional<QByteArray> bytes = readWholeFile(path);
     if (!bytes)
-        return;
+        return rows;
     FieldReader reader(*bytes);
     // The two header lines are skipped whatever they say.
     if (!reader.line() || !reader.line())
-        return;
+        return rows;
 
     // Fields run as a stream: a record is the next five fields wherever the line ends
     // fall, so a stray comma shifts every later field by one.
@@ -47,8 +45,16 @@ void load(const QString &path, PuzzleList &list, Reading reading)
             description = nextField(reader, reading).value_or(QString());
         if (trimBlanks(entry.keyword).isEmpty())
             continue;
-        list.append(entry);
+        rows.append(std::move(entry));
     }
+    return rows;
+}
+
+} // namespace
+
+void load(const QString &path, PuzzleList &list, Reading reading)
+{
+    list.setEntries(read(path, reading));
 }
 
 int firstRefusedRow(const QList<PuzzleEntry> &rows)

@@ -43,6 +43,13 @@ void PuzzleList::clear()
     endResetModel();
 }
 
+void PuzzleList::setEntries(QList<PuzzleEntry> entries)
+{
+    beginResetModel();
+    m_rows = std::move(entries);
+    endResetModel();
+}
+
 int PuzzleList::rowCount(const QModelIndex &parent) const
 {
     // A flat table: rows have no children, which a tree view asks about.

@@ -35,6 +35,8 @@ public:
     void replace(int row, const PuzzleEntry &entry);
     void remove(int row);
     void clear();
+    // Replaces every row at once: one reset instead of one insertion a row.
+    void setEntries(QList<PuzzleEntry> entries);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -97,16 +97,20 @@ int MainWindow::px(double twips) const
     return Twips::toPixels(twips);
 }
 
-QLabel *MainWindow::label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QPoint at)
+QLabel *MainWindow::label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QRect box)
 {
+    // The box is the design's, a little larger than the longest text the label shows, so
+    // nothing is measured to lay the board out: the fonts are first needed when the board
+    // is painted. The text stands at the box's top left, where a box fitted to it puts it.
     auto *l = new QLabel(text, parent);
     l->setFont(font);
     l->setAttribute(Qt::WA_TranslucentBackground);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colour);
     l->setPalette(pal);
-    l->move(at);
-    l->adjustSize();
+    l->move(box.topLeft());
+    l->setFixedSize(box.size());
     return l;
 }
 
@@ -117,8 +121,12 @@ void MainWindow::setBorderColour(const QColor &colour)
     setPalette(pal);
 }
 
-void MainWindow::layOut(const QSize &screen)
+void MainWindow::layOut(const QSize &screen, const std::function<void()> &beforeFirstFont)
 {
+    // The puzzle list, the score list and the settings: they need no window, so they are
+    // read while the font the answer box needs is still being looked up.
+    const bool settingsRead = m_controller.loadData();
+
     // Everything below is placed for the design screen, then scaled as a whole.
     const QSize design = WindowScaler::designScreen;
     m_scale = WindowScaler::factorFor(screen);
@@ -130,7 +138,7 @@ void MainWindow::layOut(const QSize &screen)
     setBorderColour(QColor(30, 0, 0));
 
     pointerLabel = label(this, QStringLiteral("0 x 0"), arial(9), QColor(120, 120, 120),
-                      QPoint(px(300), px(screenH - 270)));
+                         QRect(px(300), px(screenH - 270), 200, 16));
 
     // The board; drawing inside it is in pixels.
     board = new PaintPanel(this);
@@ -161,13 +169,15 @@ void MainWindow::layOut(const QSize &screen)
     backgroundImage->lower();
 
     // The title twice, the black copy 4 pixels up and left of the green one.
-    titleShadow = label(board, QStringLiteral("De Trefkoning"), arial(30, true), Qt::black, QPoint(insideW - 350, insideH - 55));
+    titleShadow = label(board, QStringLiteral("De Trefkoning"), arial(30, true), Qt::black,
+                        QRect(insideW - 350, insideH - 55, 290, 48));
     titleLabel = label(board, QStringLiteral("De Trefkoning"), arial(30, true), QColor(0, 110, 60),
-                   QPoint(insideW - 346, insideH - 51));
+                       QRect(insideW - 346, insideH - 51, 290, 48));
 
-    puzzleCountLabel = label(board, QString(), arial(9.75), QColor(100, 100, 100), QPoint(7, insideH - 21));
+    // The count ("999 / " at most) ends where the date and time begin.
+    puzzleCountLabel = label(board, QString(), arial(9.75), QColor(100, 100, 100), QRect(7, insideH - 21, 35, 18));
     puzzleCountLabel->installEventFilter(this);
-    dateTimeLabel = label(board, QString(), arial(9.75), QColor(100, 100, 100), QPoint(42, insideH - 21));
+    dateTimeLabel = label(board, QString(), arial(9.75), QColor(100, 100, 100), QRect(42, insideH - 21, 150, 18));
 
     m_colourScheme = m_context.random.drawWhole(7);
 
@@ -191,8 +201,10 @@ void MainWindow::layOut(const QSize &screen)
         keywordMarks[i]->hide();
     }
 
-    playerCaption = label(board, QStringLiteral("Naam Speler : "), arial(12, true), QColor(160, 160, 160), QPoint(22, 445));
-    playerNameLabel = label(board, QString(), arial(12, true), QColor(160, 160, 160), QPoint(132, 445));
+    playerCaption = label(board, QStringLiteral("Naam Speler : "), arial(12, true), QColor(160, 160, 160),
+                          QRect(22, 445, 118, 21));
+    // The name is shortened to end 8 pixels left of the "Volgende" button.
+    playerNameLabel = label(board, QString(), arial(12, true), QColor(160, 160, 160), QRect(132, 445, 414, 21));
 
     // The green frame round the answer box, with a bevel of four grey rings.
     answerFrame = new PaintPanel(board);
@@ -202,22 +214,11 @@ void MainWindow::layOut(const QSize &screen)
         const int grey = 120 + 15 * k;
         answerFrame->outline(k, k, answerFrame->width() - k - 1, answerFrame->height() - k - 1, QColor(grey, grey, grey));
     }
-
-    // The font before the text: a text given first is laid out at once in the default
-    // font, which nothing else on the board uses.
-    answerBox = new QLineEdit(answerFrame);
-    answerBox->setFrame(false);
-    answerBox->setFont(arial(18, true));
-    answerBox->setText(QStringLiteral("?"));
-    answerBox->setGeometry(10, 6, 270, answerBox->sizeHint().height());
-    QPalette answerPalette = answerBox->palette();
-    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
-    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
-    answerBox->setPalette(answerPalette);
-    answerBox->installEventFilter(this);
+    // The answer box's font, which it takes from its frame as it is made.
+    answerFrame->setFont(arial(18, true));
 
     answerHint = label(board, QStringLiteral("Typ hierboven de oplossing in en druk op 'Enter'"), arial(9.75, true),
-                   QColor(128, 128, 128), QPoint(670, 496));
+                       QColor(128, 128, 128), QRect(670, 496, 320, 18));
 
     nextButton = new VistaButton(board);
     nextButton->setGeometry(550, 446, 108, 42);
@@ -251,7 +252,6 @@ void MainWindow::layOut(const QSize &screen)
     wallClockTimer->setInterval(1000);
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
-    connectController();
 
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
@@ -259,9 +259,10 @@ void MainWindow::layOut(const QSize &screen)
     // Drawn beside the rest of the start, ready for the first paint.
     backgroundImage->renderAhead();
 
-    // The puzzle list, the score list and the settings. A settings file that
-    // could not be read leaves the first border colour.
-    const bool settingsRead = m_controller.loadData();
+    makeAnswerBox(beforeFirstFont);
+    connectController();
+
+    // A settings file that could not be read leaves the first border colour.
     setLabelText(puzzleCountLabel, QString::number(m_controller.itemCount()) + QStringLiteral(" / "));
     if (settingsRead)
         setBorderColour(m_controller.settings().borderColour());
@@ -269,11 +270,34 @@ void MainWindow::layOut(const QSize &screen)
     new BoardAccessibility(*this);
 }
 
+void MainWindow::makeAnswerBox(const std::function<void()> &beforeFirstFont)
+{
+    // Made last, once the board is scaled: it is the one control that cannot be made
+    // without its font (a line edit lays its text out at once), the font it takes from its
+    // frame is by then the one it shows, and that font may still be being looked up on the
+    // second core. It is its frame's only child and the tab order is set apart, so nothing
+    // depends on its place in the order of making. Taking the frame's font as it is made,
+    // it never loads the default font, which nothing else on the board uses.
+    if (beforeFirstFont)
+        beforeFirstFont();
+    answerBox = new QLineEdit(answerFrame);
+    answerBox->setFrame(false);
+    answerBox->setText(QStringLiteral("?"));
+    // Placed in design pixels, as tall as its text (measured at the scaled size), then
+    // scaled with its frame.
+    answerBox->setGeometry(10, 6, 270, qRound(answerBox->sizeHint().height() / m_scale));
+    QPalette answerPalette = answerBox->palette();
+    answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
+    answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));
+    answerBox->setPalette(answerPalette);
+    answerBox->installEventFilter(this);
+    WindowScaler::scaleChildren(answerFrame, m_scale);
+}
+
 void MainWindow::setLabelText(QLabel *label, const QString &text)
 {
-    // The labels size themselves to their text.
+    // The board's labels keep their design boxes, which hold their longest texts.
     label->setText(text);
-    label->adjustSize();
 }
 
 const QImage &MainWindow::letterTile()
@@ -361,6 +385,6 @@ void MainWindow::buildButtonBar()
     const QFont big = arial(30, true);
     buttonBar->drawText(QPoint(470, 6), QStringLiteral("Score :"), big, QColor(90, 90, 0));
     buttonBar->drawText(QPoint(780, 6), QStringLiteral("Tijd :"), big, QColor(90, 90, 0));
-    scoreLabel = label(buttonBar, QString(), big, QColor(90, 90, 90), QPoint(615, 6));
-    clockLabel = label(buttonBar, QStringLiteral("00:00"), big, QColor(90, 90, 90), QPoint(880, 6));
+    scoreLabel = label(buttonBar, QString(), big, QColor(90, 90, 90), QRect(615, 6, 150, 48));
+    clockLabel = label(buttonBar, QStringLiteral("00:00"), big, QColor(90, 90, 90), QRect(880, 6, 140, 48));
 }

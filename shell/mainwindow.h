@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class PaintPanel;
 class QLabel;
@@ -32,7 +33,9 @@ public:
 
     // Lays the window out for a screen of 'screen' pixels and loads the data files. The
     // design, made for 1280 x 1024, is scaled to fit the screen whole and centred on it.
-    void layOut(const QSize &screen);
+    // 'beforeFirstFont' runs just before the first control that cannot be made without
+    // its font (the answer box); the labels' fonts wait for the first paint.
+    void layOut(const QSize &screen, const std::function<void()> &beforeFirstFont = {});
     // Design pixels to screen pixels.
     double scale() const { return m_scale; }
     // The factor side windows, message boxes and menus grow by: the board's, never below 1.
@@ -92,9 +95,10 @@ protected:
 
 private:
     int px(double twips) const;
-    QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QPoint at);
+    QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour, QRect box);
     void buildSlots();
     void buildButtonBar();
+    void makeAnswerBox(const std::function<void()> &beforeFirstFont);
     void connectController();
     void paintRowMarkers();
     static void setLabelText(QLabel *label, const QString &text);

@@ -270,7 +270,6 @@ void MainWindow::showPlayerName(const QString &name)
     // runs under it.
     const int room = nextButton->x() - playerNameLabel->x() - qRound(8 * m_scale);
     playerNameLabel->setText(playerNameLabel->fontMetrics().elidedText(name, Qt::ElideRight, qMax(0, room)));
-    playerNameLabel->adjustSize();
     playerNameLabel->setToolTip(playerNameLabel->text() == name ? QString() : name);
 }
 

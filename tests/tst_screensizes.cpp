@@ -78,6 +78,10 @@ private slots:
         window.controller().revealNext();
         for (int row = 0; row < 3; ++row)
             window.keywordLabels[row]->show();
+        // The board's labels keep fixed boxes: the longest texts they show must fit them too.
+        window.puzzleCountLabel->setText(QStringLiteral("999 / "));
+        window.pointerLabel->setText(QStringLiteral("1239.75 x 913.875"));
+        window.scoreLabel->setText(QStringLiteral("-99999"));
 
         // Every control lies on the screen and shows its whole text.
         for (QWidget *control : window.findChildren<QWidget *>()) {

@@ -57,6 +57,10 @@ QList<QPointer<QLabel>> labelsShowingTheirText(QWidget *root)
     for (QLabel *label : root->findChildren<QLabel *>()) {
         if (!label->pixmap().isNull() || label->window() != root->window())
             continue;
+        // A fixed box on one line is never refitted, so its text is not measured (which
+        // would load its font before the window is shown).
+        if (!label->wordWrap() && label->minimumSize() == label->maximumSize())
+            continue;
         const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
                                             : label->size() == label->sizeHint();
         if (fits)
