@@ -31,7 +31,7 @@ private slots:
         if (size >= 0) {
             QFile file(test.folders.programFile());
             QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(QByteArray(size, 'x')), size);
+            file.write(QByteArray(size, 'x'));
             QVERIFY(file.flush()); // else closing would stamp the file anew
             QVERIFY(file.setFileTime(QDateTime(QDate(2019, 3, 7), modified), QFileDevice::FileModificationTime));
         }
