@@ -20,9 +20,7 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
