@@ -86,11 +86,13 @@ std::unique_ptr<WindowUnderTest> makeWindow(const QString &which)
     return made;
 }
 
-// Qt's composite widgets (lists, combo boxes) answer for the widgets inside them.
-bool insideQtComposite(const QWidget *widget, const QWidget *window)
+// Qt's composite widgets (lists, combo boxes) answer for the widgets inside them, and
+// what lies inside a decoration is left out with it.
+bool answeredForAbove(const QWidget *widget, const QWidget *window)
 {
     for (const QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget()) {
-        if (qobject_cast<const QAbstractScrollArea *>(up) || qobject_cast<const QComboBox *>(up))
+        if (qobject_cast<const QAbstractScrollArea *>(up) || qobject_cast<const QComboBox *>(up)
+            || AccessibleContainer::isDecorative(up))
             return true;
     }
     return false;
@@ -173,7 +175,7 @@ private slots:
         const QList<QWidget *> widgets = window->findChildren<QWidget *>();
         int controls = 0;
         for (QWidget *widget : widgets) {
-            if (!widget->isVisibleTo(window) || widget->isWindow() || insideQtComposite(widget, window))
+            if (!widget->isVisibleTo(window) || widget->isWindow() || answeredForAbove(widget, window))
                 continue;
             const QString what = QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
                 + widget->objectName() + QLatin1Char(' ') + widget->accessibleName();
@@ -184,11 +186,6 @@ private slots:
                 QVERIFY2(parent->indexOfChild(iface) < 0, qPrintable(what + QStringLiteral(" is decoration")));
                 continue;
             }
-            bool decoratedAway = false;
-            for (QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget())
-                decoratedAway = decoratedAway || AccessibleContainer::isDecorative(up);
-            if (decoratedAway)
-                continue;
             // Reachable from the window, as a screen reader walks down to it.
             QVERIFY2(parent->indexOfChild(iface) >= 0, qPrintable(what + QStringLiteral(" is not in the tree")));
             // A plain QWidget that only groups others (the editor's area below its menu bar)
