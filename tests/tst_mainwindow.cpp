@@ -129,6 +129,7 @@ private slots:
         QCOMPARE(m_test->random.draws, draws);
         QCOMPARE(w->slotTexts[0]->text(), board);
         QCOMPARE(closed.size(), 0);
+        QCOMPARE(w->controller().phase(), GameController::Phase::Ended);
         QVERIFY(!w->answerBox->isEnabled() && !w->nextButton->isEnabled() && !w->gameClockTimer->isActive());
         if (end != "quit") {
             QVERIFY(!w->keywordLabels[0]->isHidden());
