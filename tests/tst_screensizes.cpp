@@ -116,8 +116,8 @@ private slots:
     void scaledScreensDrawAtTheDevicesPixels_data()
     {
         QTest::addColumn<QSize>("screen");
-        QTest::newRow("1366x768") << QSize(1366, 768);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        for (QSize size : {QSize(1366, 768), QSize(1920, 1080)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
     }
 
     void scaledScreensDrawAtTheDevicesPixels()
@@ -207,8 +207,7 @@ private slots:
             comesBack = QTest::qWaitFor([side] { return !side->isMinimized(); }, 1000);
         };
         (main.*s_sideWindows.value(window))();
-        QVERIFY(labels > 0);
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+        QVERIFY2(labels > 0 && cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
         // A fixed dialog with a title and a close button only: minimised, it would take the
         // board with it, with no way back on a desktop without a task bar. It belongs to
         // the main window, which keeps it over the board, centred; the Tools menu and the
