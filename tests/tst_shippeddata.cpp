@@ -104,8 +104,7 @@ bool givesAway(const QString &keyword, const QString &clue)
 QList<QStringList> puzzleItems(const QStringList &lines)
 {
     QList<QStringList> items;
-    for (const QString &line : lines)
-        items.append(line.split(u','));
+    std::transform(lines.cbegin(), lines.cend(), std::back_inserter(items), [](const QString &line) { return line.split(u','); });
     return items;
 }
 
@@ -194,19 +193,16 @@ QStringList clueWords(const QString &clue)
 {
     static const QRegularExpression word(QStringLiteral("\\p{L}[\\p{L}\\p{N}'-]*"));
     QStringList words, name;
-    for (auto it = word.globalMatch(clue); it.hasNext();) {
-        const QString found = it.next().captured();
-        if (found.front().isUpper()) {
-            name << found;
-            continue;
-        }
+    const auto endName = [&] {
         if (!name.isEmpty())
             words << name.join(u' ').toLower();
         name.clear();
-        words << found;
+    };
+    for (auto it = word.globalMatch(clue); it.hasNext();) {
+        const QString found = it.next().captured();
+        found.front().isUpper() ? void(name << found) : (endName(), void(words << found));
     }
-    if (!name.isEmpty())
-        words << name.join(u' ').toLower();
+    endName();
     return words;
 }
 
