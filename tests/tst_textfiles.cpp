@@ -102,10 +102,7 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.path() + "/Data/x.lib";
-        if (setUp == "folder")
-            QVERIFY(QDir().mkpath(path));
-        else
-            QVERIFY(QFile(dir.path() + "/Data").open(QIODevice::WriteOnly));
+        QVERIFY(setUp == "folder" ? QDir().mkpath(path) : QFile(dir.path() + "/Data").open(QIODevice::WriteOnly));
         QCOMPARE(writeWholeFile(path, "abc"), reason.arg(QDir::toNativeSeparators(dir.path())));
     }
 

@@ -58,8 +58,4 @@ inline QList<PuzzleEntry> fuzzEntries(const QList<QString> &values, qsizetype fi
     return rows;
 }
 
-#define FUZZ_CHECK(condition)                                                                                      \
-    do {                                                                                                           \
-        if (!(condition))                                                                                          \
-            __builtin_trap();                                                                                      \
-    } while (0)
+#define FUZZ_CHECK(condition) ((condition) ? void() : __builtin_trap())

@@ -57,8 +57,8 @@ void FakeDialogs::closeOpen()
     // Notices close unanswered; questions say No.
     closedByProgram += int(openNotices.size() + openQuestions.size());
     openNotices.clear();
-    while (answerQuestion(false)) {
-    }
+    while (answerQuestion(false))
+        ;
 }
 
 bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer)
