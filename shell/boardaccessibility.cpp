@@ -55,10 +55,12 @@ void BoardAccessibility::nameControls()
     AccessibleContainer::markDecorative(w.playerCaption);
     w.titleLabel->setAccessibleName(QStringLiteral("De Trefkoning"));
     w.minimizeIcon->setAccessibleName(QStringLiteral("Scherm verkleinen"));
+    w.minimizeIcon->setAccessibleDescription(QStringLiteral("Ctrl+M"));
     w.answerFrame->setAccessibleName(QStringLiteral("Antwoordbalk"));
     w.answerBox->setAccessibleName(QStringLiteral("Oplossing"));
     w.answerBox->setAccessibleDescription(w.answerHint->text());
     w.puzzleCountLabel->setAccessibleName(QStringLiteral("Aantal puzzels: %1").arg(w.controller().itemCount()));
+    w.puzzleCountLabel->setAccessibleDescription(QStringLiteral("Dubbelklik of Ctrl+O toont de oplossing"));
     w.dateTimeLabel->setAccessibleName(QStringLiteral("Datum en tijd"));
     namePlayer(QString());
     nameScore(0);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 
 #include <functional>
@@ -160,6 +161,12 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     minimizeIcon->setGeometry(insideW - 30, 7, 20, 20);
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
     minimizeIcon->installEventFilter(this);
+    // The two actions that the board offers to the pointer alone have keys too, so a
+    // player without a mouse can do them.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,
+            &QWidget::showMinimized);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &MainWindow::showSolution);
 
     // A missing or unreadable picture leaves the image empty. The shipped one is a
     // drawing, drawn at the screen's pixels once the window's size is known.

@@ -160,11 +160,25 @@ private slots:
         QVERIFY(part.pixelColor(255 - 77, 638 - 503) != QColor(30, 30, 40));
     }
 
-    void solutionTextOnDoubleClick()
+    void solutionTextOnDoubleClickOrKeys_data()
     {
+        QTest::addColumn<bool>("keys");
+        QTest::newRow("double click") << false;
+        QTest::newRow("Ctrl+O, from the answer box") << true;
+    }
+    void solutionTextOnDoubleClickOrKeys()
+    {
+        QFETCH(bool, keys);
         MainWindow *w = makeWindow();
         startGame(w);
-        QTest::mouseDClick(w->puzzleCountLabel, Qt::LeftButton);
+        if (keys) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            w->answerBox->setFocus();
+            QTest::keyClick(w->answerBox, Qt::Key_O, Qt::ControlModifier);
+        } else {
+            QTest::mouseDClick(w->puzzleCountLabel, Qt::LeftButton);
+        }
         QCOMPARE(m_test->dialogs.shown.last().text,
                  QStringLiteral("appel = fruit, boom, rood, taart\r\nFiets = wiel, trappen, zadel, bel\r\n"
                                 "rode kool = groente, paars, stamppot, blad\r\n\r\n"
