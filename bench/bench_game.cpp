@@ -5,6 +5,7 @@
 #include "game/roundbuilder.h"
 #include "shell/mainwindow.h"
 #include "support/fakes.h"
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,13 +14,10 @@
 
 #include <cstdio>
 
-namespace {
+using Bench::fullDatabase;
+using Bench::median;
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0.0 : values[values.size() / 2];
-}
+namespace {
 
 template<typename F>
 double timeMs(int repeats, F &&f)
@@ -32,16 +30,6 @@ double timeMs(int repeats, F &&f)
         runs.append(t.nsecsElapsed() / 1e6);
     }
     return median(runs);
-}
-
-QByteArray fullDatabase()
-{
-    QByteArray bytes("Brovelt Software 2019\r\n----------\r\n");
-    for (int i = 1; i <= 999; ++i)
-        bytes += QStringLiteral("trefwoord%1,eerste omschrijving,tweede omschrijving,derde omschrijving,vierde\r\n")
-                     .arg(i)
-                     .toLatin1();
-    return bytes;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "game/puzzlelist.h"
 #include "game/textwriter.h"
 #include "support/fakes.h"
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,25 +21,8 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0.0 : values[values.size() / 2];
-}
-
-QByteArray fullDatabase()
-{
-    QByteArray bytes("Brovelt Software 2019\r\n----------\r\n");
-    for (int i = 1; i <= 999; ++i)
-        bytes += QStringLiteral("trefwoord%1,eerste omschrijving,tweede omschrijving,derde omschrijving,vierde\r\n")
-                     .arg(i)
-                     .toLatin1();
-    return bytes;
-}
-
-} // namespace
+using Bench::fullDatabase;
+using Bench::median;
 
 int main(int argc, char *argv[])
 {
