@@ -9,12 +9,10 @@
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
 
