@@ -16,7 +16,7 @@ import sys
 import pyatspi
 from gi.repository import GLib
 
-from harness import KEYWORDS, Failure, ProgramFolder, run, wait_for
+from harness import KEYWORDS, Failure, ProgramFolder, run, wait_for, wait_for_clean_exit
 
 MAIN_BUTTONS = ("Volgende", "Start", "Edit", "Tools", "Help", "Score", "About", "Exit")
 
@@ -167,9 +167,7 @@ def test(program):
         leave = wait_for("the exit question", lambda: window(app, "dialog", " Exit programma")
                          or window(app, "alert", " Exit programma"))
         press(wait_for("its Ja button", lambda: find(leave, "push button", "Ja")))
-        wait_for("the program to end", lambda: folder.process.poll() is not None, seconds=15)
-        if folder.process.returncode != 0:
-            raise Failure("the program ended with status %d" % folder.process.returncode)
+        wait_for_clean_exit(folder.process)
     finally:
         folder.finish()
 

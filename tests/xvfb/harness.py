@@ -37,6 +37,13 @@ def wait_for(what, condition, seconds=30.0, step=0.05):
         time.sleep(step)
 
 
+def wait_for_clean_exit(process):
+    """Waits for the program to end after its exit question and fails unless it ended well."""
+    wait_for("the program to end", lambda: process.poll() is not None, seconds=15)
+    if process.returncode != 0:
+        raise Failure("the program ended with status %d" % process.returncode)
+
+
 class ProgramFolder:
     """A copy of the program beside a Data folder of its own, so it reads the puzzles
     above and writes its settings and scores there, never in the build tree."""

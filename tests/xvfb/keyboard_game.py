@@ -13,7 +13,7 @@ import os
 import subprocess
 import sys
 
-from harness import KEYWORDS, Failure, ProgramFolder, run, wait_for
+from harness import KEYWORDS, Failure, ProgramFolder, run, wait_for, wait_for_clean_exit
 
 PLAYING_TIME = 12
 PLAYER = "Toetsenbord"
@@ -94,9 +94,7 @@ def test(program):
         keys(main, "shift+Tab", "Return")
         question = wait_for("the exit question", lambda: window_named(" Exit programma"))
         keys(question, "Return")
-        wait_for("the program to end", lambda: process.poll() is not None, seconds=15)
-        if process.returncode != 0:
-            raise Failure("the program ended with status %d" % process.returncode)
+        wait_for_clean_exit(process)
         print("game played with keys alone; score file:", scores.decode("cp1252").split("\r\n")[2:-1])
     finally:
         folder.finish()
