@@ -9,6 +9,7 @@
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -25,6 +26,11 @@ int main(int argc, char *argv[])
     // on a second core while the toolkit starts and the window is built. Only the answer box
     // needs a font before the window is shown (the labels' fonts wait for the first paint).
     std::jthread fontConfiguration([] { FcInit(); });
+    // The toolkit's screen-reader bridge connects to the session bus the first time a
+    // control changes (the first label made), and the board waits for that connection:
+    // a few milliseconds on a desktop, more where the bus must first be found or started.
+    // Connected here, beside the toolkit's own start, the bridge finds it ready.
+    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
