@@ -1,15 +1,17 @@
-#include "ui/printerchoice.h"
+#include "controls/look.h"
 #include "game/clock.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
 #include "shell/singlecopylock.h"
 #include "ui/focusringstyle.h"
+#include "ui/printerchoice.h"
 #include "ui/translations.h"
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -17,21 +19,30 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <latch>
 #include <thread>
 
 int main(int argc, char *argv[])
 {
     // Reading the system's font configuration is the largest single step before the first
     // window can be shown; the toolkit would do it at the first font. Started here, it runs
-    // on a second core while the toolkit starts and the window is built. Only the answer box
-    // needs a font before the window is shown (the labels' fonts wait for the first paint).
-    std::jthread fontConfiguration([] { FcInit(); });
+    // on a second core while the toolkit starts and the window is built. Once the toolkit
+    // is up, the same core fills the toolkit's font list and finds the board's font and its
+    // stand-ins, which all threads share. Only the answer box needs a font before the window
+    // is shown (the labels' fonts wait for the first paint), and it finds them ready.
+    std::latch toolkitStarted(1);
+    std::jthread fontConfiguration([&toolkitStarted] {
+        FcInit();
+        toolkitStarted.wait();
+        QFontMetrics(Look::arial(18, true)).height();
+    });
     // The toolkit's screen-reader bridge connects to the session bus the first time a
     // control changes (the first label made), and the board waits for that connection:
     // a few milliseconds on a desktop, more where the bus must first be found or started.
     // Connected here, beside the toolkit's own start, the bridge finds it ready.
     std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
+    toolkitStarted.count_down();
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
