@@ -30,38 +30,41 @@ std::optional<QString> FieldReader::field()
 {
     if (atEnd())
         return std::nullopt;
+    // Scanned through a plain pointer: the puzzle list is read this way at every start.
+    const char *const data = m_bytes.constData();
     const qsizetype n = m_bytes.size();
-    while (m_pos < n && m_bytes.at(m_pos) == ' ')
+    const auto endsField = [data](qsizetype i) { return data[i] == ',' || data[i] == '\r' || data[i] == '\n'; };
+    while (m_pos < n && data[m_pos] == ' ')
         ++m_pos;
 
     // A view into the data: only the decoded text is a copy.
     QByteArrayView raw;
     m_fieldStart = m_pos;
     m_lostText = false;
-    m_lastWasQuoted = m_pos < n && m_bytes.at(m_pos) == '"';
+    m_lastWasQuoted = m_pos < n && data[m_pos] == '"';
     if (m_lastWasQuoted) {
         const qsizetype start = m_pos + 1;
         qsizetype close = m_bytes.indexOf('"', start);
         if (close < 0)
             close = n;
-        raw = QByteArrayView(m_bytes.constData() + start, close - start);
+        raw = QByteArrayView(data + start, close - start);
         m_pos = qMin(close + 1, n);
-        while (m_pos < n && m_bytes.at(m_pos) != ',' && !atLineEnd()) {
-            m_lostText = m_lostText || m_bytes.at(m_pos) != ' ';
+        while (m_pos < n && !endsField(m_pos)) {
+            m_lostText = m_lostText || data[m_pos] != ' ';
             ++m_pos;
         }
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < n && m_bytes.at(m_pos) != ',' && !atLineEnd())
+        while (m_pos < n && !endsField(m_pos))
             ++m_pos;
         qsizetype end = m_pos;
-        while (end > start && m_bytes.at(end - 1) == ' ')
+        while (end > start && data[end - 1] == ' ')
             --end;
-        raw = QByteArrayView(m_bytes.constData() + start, end - start);
+        raw = QByteArrayView(data + start, end - start);
     }
     m_fieldEnd = m_pos;
     if (m_pos < n) {
-        if (m_bytes.at(m_pos) == ',')
+        if (data[m_pos] == ',')
             ++m_pos;
         else
             skipLineEnd();
