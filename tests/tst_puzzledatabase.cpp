@@ -1,4 +1,3 @@
-#include "editor/saveprogress.h"
 #include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
@@ -20,14 +19,6 @@ QStringList joined(const PuzzleList &list)
 }
 
 const QByteArray header = "Brovelt Software 2019\r\n----------\r\n";
-
-struct RecordedProgress final : SaveProgress {
-    void begin(const QColor &) override {}
-    void fill(int right, const QColor &colour) override { calls << QString::number(right) + " " + colour.name(); }
-    void end() override {}
-    int length() const override { return 502; }
-    QStringList calls;
-};
 
 } // namespace
 
@@ -83,21 +74,6 @@ private slots:
         QCOMPARE(RoundTrip::puzzles(t.dataPath("Puzzel.lib"), rows, refusals), QString());
         QCOMPARE(refusals, refused);
     }
-    // The editor's message before a save names the first such row in full and the rest by number.
-    void namesEveryRowASaveWouldRefuse()
-    {
-        PuzzleList list;
-        for (const char *keyword : {"appel", "a,b", "peer", "\"kers\" rood", " vijg"})
-            list.append(PuzzleEntry{keyword, {"a", "b", "c", "d"}});
-        QCOMPARE(PuzzleFile::refusedRowsText(list.entries()),
-                 "Rij 2 (a,b) kan niet worden bewaard zoals hij nu is. Het teken \",\" in Trefwoord kan niet worden "
-                 "bewaard: het puzzelbestand gebruikt dit teken om de velden van elkaar te scheiden. Laat het weg of "
-                 "kies een ander teken.\n\nOok deze rijen moeten worden aangepast: 4, 5.\n\n"
-                 "Pas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
-        for (const int row : {4, 3, 1})
-            list.remove(row);
-        QCOMPARE(PuzzleFile::refusedRowsText(list.entries()), QString());
-    }
     // What is written is exact, the code page's own letters as its bytes. The strip grows
     // with the work done and is full only once the new file is in its place and the old
     // one kept over the older backup; a save that fails never gets there.
@@ -106,7 +82,6 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("fails");
         QTest::addColumn<QList<int>>("told");
-        QTest::newRow("none") << 0 << false << QList<int>{700, 1000};
         QTest::newRow("999, in tenths") << 999 << false
                                         << QList<int>{60, 120, 180, 240, 300, 360, 420, 480, 540, 600, 700, 1000};
         QTest::newRow("folder in the file's place") << 3 << true << QList<int>{180, 360, 600, 700};
@@ -139,14 +114,6 @@ private slots:
         QCOMPARE(t.readData("Puzzel.lib"), fails ? QByteArray() : written);
         // Before the end the old file still stands; at the end the new one does.
         QCOMPARE(inPlace, QList<bool>(told.size() - 1, false) << !fails);
-    }
-    // The strip's own length is shared out: nothing at 0, all of it at 1000.
-    void progressFillsTheShareDone()
-    {
-        RecordedProgress progress;
-        for (const int permille : {0, 700, 1000})
-            showSaveProgress(progress, permille);
-        QCOMPARE(progress.calls, QStringList({"-1 #00be00", "350 #00be00", "501 #00be00"}));
     }
 };
 
