@@ -2,7 +2,7 @@
 #include "tools/proverblist.h"
 #include "tools/proverbswindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 
@@ -44,29 +44,35 @@ private slots:
         QCOMPARE(shown.size(), complete ? 0 : 1);
         QCOMPARE(shown.value(0).text, complete ? QString() : QString("Kan database niet vinden..."));
     }
-    // The meaning of the double-clicked proverb: its field from the thirteenth character on,
-    // the first letter a capital.
-    void doubleClickShowsTheMeaning_data()
+    // The meaning of the chosen proverb, by a double click or by Enter: its field from the
+    // thirteenth character on, the first letter a capital.
+    void doubleClickOrEnterShowsTheMeaning_data()
     {
         QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<bool>("enter");
         QTest::addColumn<QString>("meaning");
-        QTest::newRow("from the thirteenth") << QByteArray("Betekenis : je krijgt WAT") << "Je krijgt WAT";
-        QTest::newRow("exactly twelve") << QByteArray("123456789012") << "";
-        QTest::newRow("accented capital") << QByteArray("123456789012\xe9\xe9n") << "\u00c9\u00e9n";
+        QTest::newRow("from the thirteenth") << QByteArray("Betekenis : je krijgt WAT") << false << "Je krijgt WAT";
+        QTest::newRow("exactly twelve") << QByteArray("123456789012") << false << "";
+        QTest::newRow("accented capital, Enter") << QByteArray("123456789012\xe9\xe9n") << true << "\u00c9\u00e9n";
     }
-    void doubleClickShowsTheMeaning()
+    void doubleClickOrEnterShowsTheMeaning()
     {
         QFETCH(QByteArray, field);
+        QFETCH(bool, enter);
         QFETCH(QString, meaning);
         TestContext test;
         test.writeData("Spreekwoorden.lib", "Een -/- 123456789012eerste\r\nTwee -/- " + field + "\r\n");
         ProverbsWindow form(test.context());
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QListWidget *list = form.proverbList();
         const QPoint second = list->visualItemRect(list->item(1)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+        if (enter)
+            QTest::keyClick(list, Qt::Key_Return);
+        else
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
         QCOMPARE(test.dialogs.shown.size(), 1);
         QCOMPARE(test.dialogs.shown.at(0).text, meaning);
     }
