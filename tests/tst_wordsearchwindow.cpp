@@ -51,17 +51,13 @@ private slots:
         QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden gevonden...");
         QCOMPARE(m_test->dialogs.shown.value(0).text, message);
     }
-    // More matches than one chunk of the file holds: no batch may be lost or reordered. Then the
-    // list goes: the results empty, its loss told.
-    void manyMatchesInOrderThenMissingList()
+    // Enter in the term box searches as Start does. The list gone since the last search: the
+    // results empty, its loss told. (Batches of a long list are compared below; the window's
+    // count of a million-line list is a fault test's.)
+    void enterSearchesThenMissingListEmptiesTheResults()
     {
-        QStringList words;
-        for (int i = 0; i < 25000; ++i)
-            words << QStringLiteral("woord%1").arg(i);
-        m_test->writeData("Nederlands.lib", words.join("\r\nx\r\n").toLatin1());
-        search("woo", WordSearch::BeginsWith);
-        QCOMPARE(found(), words);
-
+        search("roodb", WordSearch::Contains, true);
+        QCOMPARE(found(), (QStringList{"roodborst", "roodborst"}));
         QVERIFY(QFile::remove(m_test->dataPath("Nederlands.lib")));
         search("aan", WordSearch::Contains);
         QVERIFY(found().isEmpty());
@@ -109,34 +105,15 @@ private slots:
             }
         }
     }
-    // The title names the count made with the list, in Dutch whatever the locale; a count
-    // file that is missing or damaged names no number.
-    void titleNamesTheCountMadeWithTheList_data()
-    {
-        QTest::addColumn<QByteArray>("count"); // empty: no count file
-        QTest::addColumn<QString>("title");
-        QTest::newRow("made with this list") << QByteArray("357934 1000\r\n") << "Zoeken in Database (357.934 Woorden)";
-        QTest::newRow("no count file") << QByteArray() << "Zoeken in Database";
-        QTest::newRow("damaged") << QByteArray("-5 1000\r\n") << "Zoeken in Database";
-    }
-    void titleNamesTheCountMadeWithTheList()
-    {
-        QFETCH(QByteArray, count);
-        QFETCH(QString, title);
-
-        QLocale::setDefault(QLocale::c());
-        m_test->writeData("Nederlands.lib", QByteArray(1000, 'a'));
-        if (!count.isEmpty())
-            m_test->writeData("Nederlands.count", count);
-        QCOMPARE(WordSearchWindow(m_test->context()).windowTitle(), title);
-    }
-
 private:
-    void search(const QString &typed, WordSearch::Mode mode)
+    void search(const QString &typed, WordSearch::Mode mode, bool enter = false)
     {
         m_form->searchTermBox()->setText(typed);
         QTest::mouseClick(m_form->modeButton(mode), Qt::LeftButton);
-        QTest::mouseClick(m_form->startButton(), Qt::LeftButton);
+        if (enter)
+            QTest::keyClick(m_form->searchTermBox(), Qt::Key_Return);
+        else
+            QTest::mouseClick(m_form->startButton(), Qt::LeftButton);
     }
     QStringList found() const
     {
