@@ -22,18 +22,16 @@ private slots:
         QTest::addColumn<QString>("meaning");
         // Windows-1252; lines of nothing but blanks are skipped; nothing is trimmed, and what
         // stands after a second separator is not used.
-        QTest::newRow("read") << QByteArray("\r\n\x93" "A\x94 -/- \x80 een\r\n     \r\n\r\n  B  -/-  twee  -/- rest\r\n   ")
-                              << QStringList{"\u201c" "A\u201d|\u20ac een", "  B | twee "} << true << false << "";
+        QTest::newRow("read")
+            << QByteArray("\r\n\x93" "A\x94 -/- \x80 een\r\n     \r\n\r\n  B  -/- Betekenis : je krijgt WAT  -/- rest\r\n   ")
+            << QStringList{"\u201c" "A\u201d|\u20ac een", "  B |Betekenis : je krijgt WAT "} << true << false << "Je krijgt WAT ";
         // What was read before a line without " -/- " stays.
-        QTest::newRow("missing separator") << QByteArray("A -/- een\r\nB-/-zonder\r\nC -/- drie\r\n")
-                                           << QStringList{"A|een"} << false << false << "";
-        QTest::newRow("from the thirteenth") << QByteArray("Een -/- 123456789012eerste\r\nTwee -/- Betekenis : je krijgt WAT\r\n")
-                                             << QStringList{"Een|123456789012eerste", "Twee|Betekenis : je krijgt WAT"}
-                                             << true << false << "Je krijgt WAT";
-        QTest::newRow("exactly twelve") << QByteArray("Een -/- 123456789012\r\n") << QStringList{"Een|123456789012"}
-                                        << true << false << "";
+        QTest::newRow("missing separator, exactly twelve")
+            << QByteArray("A -/- 123456789012\r\nB-/-zonder\r\nC -/- drie\r\n") << QStringList{"A|123456789012"} << false
+            << false << "";
         QTest::newRow("accented capital, Enter") << QByteArray("Een -/- 123456789012\xe9\xe9n\r\n")
-                                                 << QStringList{"Een|123456789012\u00e9\u00e9n"} << true << true << "\u00c9\u00e9n";
+                                                 << QStringList{"Een|123456789012\u00e9\u00e9n"} << true << true
+                                                 << "\u00c9\u00e9n";
     }
     void windowListsTheFileAndShowsTheMeaning()
     {
