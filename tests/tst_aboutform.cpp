@@ -40,6 +40,11 @@ private slots:
         }
         // One version everywhere: the package's, and the newest entries of its changelog and
         // AppStream releases.
+        const auto firstMatch = [](const QString &path, const char *pattern) {
+            QFile file(path);
+            const QRegularExpression expression(QString::fromLatin1(pattern), QRegularExpression::MultilineOption);
+            return file.open(QIODevice::ReadOnly) ? expression.match(QString::fromUtf8(file.readAll())).captured(1) : path;
+        };
         const QString version = firstMatch(RAADKWARTET_PACKAGE_CONFIG, "set\\(CPACK_PACKAGE_VERSION \"([^\"]*)\"\\)");
         QCOMPARE(firstMatch(RAADKWARTET_SOURCE_DIR "/packaging/changelog", "^raadkwartet \\(([^)]*)\\)"), version);
         QCOMPARE(firstMatch(RAADKWARTET_SOURCE_DIR "/packaging/nl.raadkwartet.Raadkwartet.metainfo.xml",
@@ -50,15 +55,6 @@ private slots:
                               "Date : " + shown[2]}));
     }
 
-private:
-    static QString firstMatch(const QString &path, const char *pattern)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("(no file %1)").arg(path);
-        const QRegularExpression expression(QString::fromLatin1(pattern), QRegularExpression::MultilineOption);
-        return expression.match(QString::fromUtf8(file.readAll())).captured(1);
-    }
 };
 
 QTEST_MAIN(TestAboutForm)

@@ -9,7 +9,6 @@ class TestProverbs : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
     // Each proverb with its field, as "proverb|field", and the meaning of the last one, chosen
     // by a double click or by Enter: its field from the thirteenth character on, the first
     // letter a capital.

@@ -56,7 +56,8 @@ private slots:
     // count of a million-line list is a fault test's.)
     void enterSearchesThenMissingListEmptiesTheResults()
     {
-        search("roodb", WordSearch::Contains, true);
+        m_form->searchTermBox()->setText(QStringLiteral("roodb"));
+        QTest::keyClick(m_form->searchTermBox(), Qt::Key_Return);
         QCOMPARE(found(), (QStringList{"roodborst", "roodborst"}));
         QVERIFY(QFile::remove(m_test->dataPath("Nederlands.lib")));
         search("aan", WordSearch::Contains);
@@ -97,23 +98,17 @@ private slots:
             }
             for (const qint64 batchBytes : {qint64(7), qint64(256 * 1024)}) {
                 QStringList found;
-                int batches = 0;
-                search.search(QByteArrayView(list), [&](const QStringList &batch) { found += batch; ++batches; },
-                              batchBytes);
+                search.search(QByteArrayView(list), [&](const QStringList &batch) { found += batch; }, batchBytes);
                 QCOMPARE(found, expected);
-                QVERIFY(batches <= (batchBytes == 7 ? expected.size() : qMin<qsizetype>(1, expected.size())));
             }
         }
     }
 private:
-    void search(const QString &typed, WordSearch::Mode mode, bool enter = false)
+    void search(const QString &typed, WordSearch::Mode mode)
     {
         m_form->searchTermBox()->setText(typed);
         QTest::mouseClick(m_form->modeButton(mode), Qt::LeftButton);
-        if (enter)
-            QTest::keyClick(m_form->searchTermBox(), Qt::Key_Return);
-        else
-            QTest::mouseClick(m_form->startButton(), Qt::LeftButton);
+        QTest::mouseClick(m_form->startButton(), Qt::LeftButton);
     }
     QStringList found() const
     {
