@@ -106,9 +106,7 @@ private slots:
                            "Opslaan", "Exit", "Puzzellijst"};
         QTest::newRow("scores") << "scores" << QStringList{"Scorelijst", "Delete", "Delete All", "Ok", "Scorelijst"};
         QTest::newRow("settings") << "settings" << QStringList();
-        QTest::newRow("word search") << "word search"
-            << QStringList{"Gevonden woorden", "Trefwoord (Min.3 tekens)", "Woorden die beginnen met het trefwoord.",
-                           "Start", "Exit", "Gevonden woorden"};
+        QTest::newRow("word search") << "word search" << QStringList();
         QTest::newRow("proverbs") << "proverbs" << QStringList{"Spreekwoorden en gezegden", "Exit", "Spreekwoorden en gezegden"};
         QTest::newRow("about") << "about" << QStringList{"Ok", "Ok"};
     }
@@ -124,8 +122,7 @@ private slots:
         for (QWidget *widget : widgets) {
             if (!widget->isVisibleTo(window) || widget->isWindow() || answeredForAbove(widget, window))
                 continue;
-            const QString what = QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
-                + widget->objectName() + QLatin1Char(' ') + widget->accessibleName();
+            const QString what = QString::fromLatin1(widget->metaObject()->className()) + ' ' + widget->objectName();
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
             // Reachable from the window, as a screen reader walks down to it, unless it decorates.
             const bool decorative = AccessibleContainer::isDecorative(widget);
