@@ -54,7 +54,6 @@ private slots:
                  (QStringList{"Design : " + shown[0] + " 2026", "Version : " + version + " / " + shown[1],
                               "Date : " + shown[2]}));
     }
-
 };
 
 QTEST_MAIN(TestAboutForm)
