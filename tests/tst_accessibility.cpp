@@ -126,7 +126,7 @@ private slots:
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
             // Reachable from the window, as a screen reader walks down to it, unless it decorates.
             const bool decorative = AccessibleContainer::isDecorative(widget);
-            QVERIFY2(QAccessible::queryAccessibleInterface(widget->parentWidget())->indexOfChild(iface) < 0 == decorative,
+            QVERIFY2((QAccessible::queryAccessibleInterface(widget->parentWidget())->indexOfChild(iface) < 0) == decorative,
                      qPrintable(what + (decorative ? QStringLiteral(" is decoration") : QStringLiteral(" is not in the tree"))));
             if (decorative)
                 continue;
