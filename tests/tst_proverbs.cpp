@@ -1,8 +1,7 @@
 #include "support/fakes.h"
-#include "tools/proverblist.h"
 #include "tools/proverbswindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 
@@ -10,65 +9,63 @@ class TestProverbs : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
-    // Each proverb with its field, as "proverb|field".
-    void windowListsTheFile_data()
+    // Each proverb with its field, as "proverb|field", and the meaning of the last one, chosen
+    // by a double click or by Enter: its field from the thirteenth character on, the first
+    // letter a capital.
+    void windowListsTheFileAndShowsTheMeaning_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("pairs");
         QTest::addColumn<bool>("complete");
+        QTest::addColumn<bool>("enter");
+        QTest::addColumn<QString>("meaning");
         // Windows-1252; lines of nothing but blanks are skipped; nothing is trimmed, and what
         // stands after a second separator is not used.
-        QTest::newRow("read") << QByteArray("\r\n\x93" "A\x94 -/- \x80 een\r\n     \r\n\r\n  B  -/-  twee  -/- rest\r\n   ")
-                              << QStringList{"\u201c" "A\u201d|\u20ac een", "  B | twee "} << true;
+        QTest::newRow("read")
+            << QByteArray("\r\n\x93" "A\x94 -/- \x80 een\r\n     \r\n\r\n  B  -/- Betekenis : je krijgt WAT  -/- rest\r\n   ")
+            << QStringList{"\u201c" "A\u201d|\u20ac een", "  B |Betekenis : je krijgt WAT "} << true << false << "Je krijgt WAT ";
         // What was read before a line without " -/- " stays.
-        QTest::newRow("missing separator") << QByteArray("A -/- een\r\nB-/-zonder\r\nC -/- drie\r\n")
-                                           << QStringList{"A|een"} << false;
+        QTest::newRow("missing separator, exactly twelve")
+            << QByteArray("A -/- 123456789012\r\nB-/-zonder\r\nC -/- drie\r\n") << QStringList{"A|123456789012"} << false
+            << false << "";
+        QTest::newRow("accented capital, Enter") << QByteArray("Een -/- 123456789012\xe9\xe9n\r\n")
+                                                 << QStringList{"Een|123456789012\u00e9\u00e9n"} << true << true
+                                                 << "\u00c9\u00e9n";
     }
-    void windowListsTheFile()
+    void windowListsTheFileAndShowsTheMeaning()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, pairs);
         QFETCH(bool, complete);
+        QFETCH(bool, enter);
+        QFETCH(QString, meaning);
         TestContext test;
         test.writeData("Spreekwoorden.lib", bytes);
         ProverbsWindow form(test.context());
+        QListWidget *list = form.proverbList();
         QStringList shownPairs;
-        for (int i = 0; i < form.proverbList()->count(); ++i)
-            shownPairs << form.proverbList()->item(i)->text() + '|' + form.meaningFields().value(i);
+        for (int i = 0; i < list->count(); ++i)
+            shownPairs << list->item(i)->text() + '|' + form.meaningFields().value(i);
         QCOMPARE(shownPairs, pairs);
         QCOMPARE(form.windowTitle(), complete ? QStringLiteral("Spreekwoorden en Gezegden (%1)").arg(pairs.size())
                                               : QStringLiteral("Spreekwoorden en Gezegden"));
         QVERIFY(!QGuiApplication::overrideCursor());
-        const QList<ShownDialog> &shown = test.dialogs.shown;
+        QList<ShownDialog> &shown = test.dialogs.shown;
         QCOMPARE(shown.size(), complete ? 0 : 1);
         QCOMPARE(shown.value(0).text, complete ? QString() : QString("Kan database niet vinden..."));
-    }
-    // The meaning of the double-clicked proverb: its field from the thirteenth character on,
-    // the first letter a capital.
-    void doubleClickShowsTheMeaning_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("meaning");
-        QTest::newRow("from the thirteenth") << QByteArray("Betekenis : je krijgt WAT") << "Je krijgt WAT";
-        QTest::newRow("exactly twelve") << QByteArray("123456789012") << "";
-        QTest::newRow("accented capital") << QByteArray("123456789012\xe9\xe9n") << "\u00c9\u00e9n";
-    }
-    void doubleClickShowsTheMeaning()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, meaning);
-        TestContext test;
-        test.writeData("Spreekwoorden.lib", "Een -/- 123456789012eerste\r\nTwee -/- " + field + "\r\n");
-        ProverbsWindow form(test.context());
+
+        shown.clear();
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QListWidget *list = form.proverbList();
-        const QPoint second = list->visualItemRect(list->item(1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
-        QCOMPARE(test.dialogs.shown.size(), 1);
-        QCOMPARE(test.dialogs.shown.at(0).text, meaning);
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const QPoint last = list->visualItemRect(list->item(list->count() - 1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, last);
+        if (enter)
+            QTest::keyClick(list, Qt::Key_Return);
+        else
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, last);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).text, meaning);
     }
 };
 

@@ -1,7 +1,6 @@
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,107 +34,57 @@ class TestWidgetDialogs : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup()
+    // Boxes that do not wait run what waits for them only once answered. At the end of a
+    // game every open box gets its harmless answer: a notice closes without what follows it,
+    // a later question and a waiting question say No, whatever their default, and nothing
+    // stays open. A board drawn 1.4 times larger gets its boxes 1.4 times larger, their
+    // icons drawn at the new size, each box keeping its kind.
+    void laterBoxesRunWhatWaitsOnlyWhenAnswered_data()
     {
-        for (QDialog *box : openBoxes())
-            delete box;
+        QTest::addColumn<bool>("gameEnds");
+        QTest::newRow("answered") << false;
+        QTest::newRow("closed as the game ends") << true;
     }
-
     void laterBoxesRunWhatWaitsOnlyWhenAnswered()
     {
+        QFETCH(bool, gameEnds);
+        const double scale = 1.40625;
         WidgetDialogs dialogs;
+        dialogs.setScale(scale);
         bool noticeClosed = false;
         std::optional<bool> answer;
+        const auto defaultAnswer = gameEnds ? Dialogs::Answer::Yes : Dialogs::Answer::No;
         dialogs.notify(QStringLiteral("Goed geraden"), QStringLiteral("De Trefkoning"), [&] { noticeClosed = true; });
-        dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, [&](bool yes) { answer = yes; });
+        dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), defaultAnswer, [&](bool yes) { answer = yes; });
         const QList<QDialog *> boxes = openBoxes();
         auto *question = qobject_cast<QMessageBox *>(boxes[0]->windowTitle() == Dialogs::applicationTitle() ? boxes[0] : boxes[1]);
         auto *notice = qobject_cast<QMessageBox *>(question == boxes[0] ? boxes[1] : boxes[0]);
-        QCOMPARE(question->defaultButton(), question->button(QMessageBox::No));
+        QCOMPARE(question->defaultButton(), question->button(gameEnds ? QMessageBox::Yes : QMessageBox::No));
         QVERIFY(!noticeClosed && !answer);
-        question->button(QMessageBox::Yes)->click();
-        QCOMPARE(answer, std::optional<bool>(true));
-        notice->button(QMessageBox::Ok)->click();
-        QVERIFY(noticeClosed);
-        QTRY_VERIFY(openBoxes().isEmpty());
-    }
-
-    // At the end of a game: a notice closes without what follows it, a later question and a
-    // waiting question say No, and nothing stays open.
-    void closeOpenGivesEveryOpenBoxItsHarmlessAnswer()
-    {
-        WidgetDialogs dialogs;
-        bool noticeClosed = false;
-        std::optional<bool> laterAnswer;
-        dialogs.notify(QStringLiteral("Goed geraden"), QString(), [&] { noticeClosed = true; });
-        dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::Yes, [&](bool yes) { laterAnswer = yes; });
-        qsizetype openWhileAsking = 0;
-        QTimer::singleShot(0, this, [&] {
-            openWhileAsking = openBoxes().size();
-            dialogs.closeOpen();
-        });
-        const bool yes = dialogs.ask(QStringLiteral("Verwijderen?"), QString(), Dialogs::Icon::None, Dialogs::Answer::Yes);
-        QCOMPARE(openWhileAsking, 3);
-        QVERIFY(!yes);
-        QCOMPARE(laterAnswer, std::optional<bool>(false));
-        QVERIFY(!noticeClosed && openBoxes().isEmpty());
-    }
-
-    void boxesGrowByTheScale_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<double>("scale");
-        for (const char *kind : {"notice", "later question", "message", "question", "input"}) {
-            QTest::newRow(qPrintable(QStringLiteral("%1 1").arg(kind))) << QString::fromLatin1(kind) << 1.0;
-            QTest::newRow(qPrintable(QStringLiteral("%1 1.40625").arg(kind))) << QString::fromLatin1(kind) << 1.40625;
-        }
-    }
-
-    // A board drawn 1.4 times larger gets its messages, their icons and the name question 1.4 times larger.
-    void boxesGrowByTheScale()
-    {
-        QFETCH(QString, kind);
-        QFETCH(double, scale);
-        WidgetDialogs dialogs;
-        dialogs.setScale(scale);
-        QFont shown, designed;
-        QSize iconSize;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        const auto look = [&] {
-            const QList<QDialog *> boxes = openBoxes();
-            shown = boxes[0]->font();
-            designed = QApplication::font(boxes[0]);
-            if (auto *box = qobject_cast<QMessageBox *>(boxes[0])) {
-                icon = box->icon();
-                iconSize = iconSizeOf(box);
-            }
-            dialogs.closeOpen();
-        };
-        if (kind == "notice" || kind == "later question") {
-            if (kind == "notice")
-                dialogs.notify(QStringLiteral("Einde"), QString(), {});
-            else
-                dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, {});
-            look();
-        } else {
-            QTimer::singleShot(0, this, look);
-            if (kind == "message")
-                dialogs.message(QStringLiteral("Er staan te weinig puzzels in de database"), QString(), Dialogs::Icon::Exclamation);
-            else if (kind == "question")
-                QVERIFY(!dialogs.ask(QStringLiteral("Verwijderen?"), QString(), Dialogs::Icon::None, Dialogs::Answer::Yes));
-            else
-                QCOMPARE(dialogs.input(QStringLiteral("Typ hieronder jouw naam in..."), QStringLiteral("Naam Speler"),
-                                       QStringLiteral("Anna")),
-                         QString());
-        }
-        QCOMPARE(shown.pointSizeF(), designed.pointSizeF() * scale);
-        QCOMPARE(shown.family(), designed.family());
-        // The icon grows with the text, drawn at its new size; the box keeps its kind.
-        if (kind == "message") {
+        QCOMPARE(notice->font().pointSizeF(), QApplication::font(notice).pointSizeF() * scale);
+        if (gameEnds) {
+            qsizetype openWhileAsking = 0;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QSize iconSize;
+            QTimer::singleShot(0, this, [&] {
+                openWhileAsking = openBoxes().size();
+                auto *waiting = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                icon = waiting->icon();
+                iconSize = iconSizeOf(waiting);
+                dialogs.closeOpen();
+            });
+            QVERIFY(!dialogs.ask(QStringLiteral("Verwijderen?"), QString(), Dialogs::Icon::Exclamation, Dialogs::Answer::Yes));
+            QCOMPARE(openWhileAsking, 3);
             QCOMPARE(icon, QMessageBox::Warning);
             QMessageBox plain(QMessageBox::Warning, QString(), QString());
             QCOMPARE(iconSize, iconSizeOf(&plain) * scale);
+        } else {
+            question->button(QMessageBox::Yes)->click();
+            notice->button(QMessageBox::Ok)->click();
         }
+        QCOMPARE(answer, std::optional<bool>(!gameEnds));
+        QCOMPARE(noticeClosed, !gameEnds);
+        QTRY_VERIFY(openBoxes().isEmpty());
     }
 };
 

@@ -7,9 +7,7 @@
 // a load gives the same lines.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static FuzzFolder folder;
-    folder.write(QStringLiteral("Data/Scorelijst.lib"), data, size);
-    const QString path = folder.path(QStringLiteral("Data/Scorelijst.lib"));
+    const QString path = fuzzFile(QStringLiteral("Data/Scorelijst.lib"), data, size);
     ScoreList list;
     ScoreFile::load(path, list);
     for (const ScoreEntry &entry : list.entries())

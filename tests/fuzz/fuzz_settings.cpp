@@ -6,10 +6,8 @@
 // and must then read back as the record it was written from.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static FuzzFolder folder;
-    folder.write(QStringLiteral("Raadkwartet.ini"), data, size);
+    const QString path = fuzzFile(QStringLiteral("Raadkwartet.ini"), data, size);
     GameSettings settings;
-    const QString path = folder.path(QStringLiteral("Raadkwartet.ini"));
     // A damaged file is rewritten at once, a whole one here: either way it reads back as the record.
     if (loadSettings(path, settings))
         FUZZ_CHECK(saveSettings(path, settings));

@@ -2,35 +2,27 @@
 
 #include "common/cp1252.h"
 
+#include <QHash>
 #include <QTest>
 
 QStringList generatedValues(const QString &kind)
 {
-    QStringList values;
     if (kind == u"code page") {
+        QStringList values;
         for (int byte = 0; byte < 256; ++byte)
             values << u'a' + QString(Cp1252::decodeByte(uchar(byte))) + u'b';
-    } else if (kind == u"quotes") {
-        values << "\"" << "a\"b" << "\"a\"" << "\"\"" << "Zeg \"hoi\" tegen jou";
-    } else if (kind == u"commas") {
-        values << "," << "a,b" << "a, b," << "Jan, Piet";
-    } else if (kind == u"line breaks") {
-        values << "a\r\nb" << "\n" << "a\r" << "\r\n";
-    } else if (kind == u"blanks") {
-        values << " a" << "a " << " " << "  a  b  ";
-    } else if (kind == u"long") {
-        QString letters;
-        for (int byte = 0x20; byte < 256; ++byte) {
-            const QChar c = Cp1252::decodeByte(uchar(byte));
-            if (c != u',' && c != u'"')
-                letters += c;
-        }
-        values << QString(100000, u'x') << letters.repeated(40).trimmed();
-    } else if (kind == u"outside") {
-        values << QString::fromUtf8("😀🎲") << QString::fromUtf8("thee 茶") << QString::fromUtf16(u"\u0131")
-               << QString::fromUtf16(u"a\u2028b") << QString(QChar(0xD800));
+        return values;
     }
-    return values;
+    const QHash<QString, QStringList> values{
+        {"quotes", {"\"", "a\"b", "\"a\"", "\"\"", "Zeg \"hoi\" tegen jou"}},
+        {"commas", {",", "a,b", "a, b,", "Jan, Piet"}},
+        {"line breaks", {"a\r\nb", "\n", "a\r", "\r\n"}},
+        {"blanks", {" a", "a ", " ", "  a  b  "}},
+        {"long", {QString(100000, u'x'), QStringLiteral("Zoë œuvre à € 5 ÿ").repeated(6000)}},
+        {"outside", {QString::fromUtf8("😀🎲"), QString::fromUtf8("thee 茶"), QString::fromUtf16(u"\u0131"),
+                     QString::fromUtf16(u"a\u2028b"), QString(QChar(0xD800))}},
+    };
+    return values.value(kind);
 }
 
 void addGeneratedValueRows(const QList<int> &refused)

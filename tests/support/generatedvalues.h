@@ -8,7 +8,7 @@
 //   "commas"      commas alone, inside and at the end
 //   "line breaks" CR LF, LF and CR alone and inside
 //   "blanks"      blanks at the start, at the end, alone and doubled
-//   "long"        100,000 characters, and every code page letter many times over
+//   "long"        100,000 characters, and code page letters many times over
 //   "outside"     characters Windows-1252 lacks: emoji, Chinese, a dotless i, a lone surrogate
 QStringList generatedValues(const QString &kind);
 
