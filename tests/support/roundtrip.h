@@ -40,7 +40,7 @@ inline QString puzzles(const QString &path, const QList<PuzzleEntry> &rows, int 
         writeWholeFile(path, kept);
         const QString reason = PuzzleFile::save(path, QString(), one);
         if (reason != "Rij 1 kan niet worden bewaard. " + check.message() || readWholeFile(path) != kept
-            || !reason.contains(PuzzleEntryCheck::fieldName(check.field())))
+            || !reason.contains(PuzzleEntryCheck::fieldName(check.field()), Qt::CaseInsensitive))
             return "refused row " + entry.keyword + ": " + reason;
     }
     if (const QString reason = PuzzleFile::save(path, QString(), accepted); !reason.isEmpty())
