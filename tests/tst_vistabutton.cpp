@@ -65,7 +65,9 @@ private slots:
         QTest::addColumn<QString>("states");
         // Leaving goes back to normal, or to focused once the button has the focus.
         QTest::newRow("hover and leave, then focused") << "in in2 out focus in out" << "110313";
-        // No click; the press gave the focus.
+        // A press held shows the pressed face; released outside, it clicks nothing, and the
+        // press gave the focus.
+        QTest::newRow("held") << "in press" << "12";
         QTest::newRow("released outside") << "in press out release out2" << "12133";
         // With the pointer elsewhere: pressed at once, one click at the real release.
         QTest::newRow("space bar") << "focus down repeat up" << "322!3";
@@ -86,25 +88,13 @@ private slots:
         // Disabling ends a press: no click from it once enabled again.
         QTest::newRow("disabled while pressed") << "in press disable enable release out" << "124010";
     }
+    // The face after the last step, in every pixel that tells its kind: plain (in the
+    // colours of its state), pressed or focused.
     void faceAndClicksAlongUserPath()
     {
         QFETCH(QString, steps);
         QFETCH(QString, states);
         QCOMPARE(walk(steps), states);
-    }
-
-    // The face is drawn in three kinds: plain (in the colours of its state), pressed and focused.
-    void faceOfEachKind_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("normal") << "";
-        QTest::newRow("pressed") << "in press";
-        QTest::newRow("focused") << "focus";
-    }
-    void faceOfEachKind()
-    {
-        QFETCH(QString, steps);
-        walk(steps);
         const int state = m_button->state();
         const QImage img = m_window->grab().toImage().convertToFormat(QImage::Format_ARGB32).copy(m_button->geometry());
         const VistaPalette &pal = VistaPalette::forState(state);
