@@ -11,12 +11,6 @@
 
 namespace {
 
-void sendKey(QWidget *w, QEvent::Type type, int key = Qt::Key_Space, bool autoRepeat = false)
-{
-    QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"), autoRepeat);
-    QApplication::sendEvent(w, &event);
-}
-
 // Each place where the image shows another colour than the one expected there, with both.
 QString wrongPixels(const QImage &image, const QList<std::tuple<int, int, QRgb>> &expected)
 {
@@ -149,14 +143,13 @@ private:
     // Takes the button along the steps: focus, blur, disable, enable, in (two spots on the
     // button), out (two on the holder), press, release, all where the pointer is, a click
     // that opens a modal window, a screen reader's press action, and the space bar down,
-    // held (a repeated release) and up, or Enter down and up. Gives the state after each step, '?' after it where the face
-    // shows another, and a '!' for each click where it came.
+    // held (a repeated release) and up, or Enter down and up. Gives the state after each
+    // step, '?' after it where the face shows another, and a '!' for each click where it came.
     QString walk(const QString &steps)
     {
         VistaButton &b = *m_button;
         const QHash<QString, QPoint> spots = {
             {"in", {50, 30}}, {"in2", {60, 30}}, {"out", {150, 70}}, {"out2", {160, 70}}};
-        const QStringList keys{"down", "up", "repeat", "enter", "enterup"};
         QPoint pointer(150, 60);
         QString seen;
         const auto clicks = connect(&b, &VistaButton::clicked, &b, [&seen] { seen += u'!'; });
@@ -169,11 +162,9 @@ private:
                 QTest::mousePress(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
             } else if (step == "release") {
                 QTest::mouseRelease(&b, Qt::LeftButton, {}, b.mapFrom(m_window, pointer));
-            } else if (keys.contains(step)) {
-                sendKey(&b, step.endsWith("up") || step == "repeat" ? QEvent::KeyRelease : QEvent::KeyPress,
-                        step.startsWith("enter") ? Qt::Key_Return : Qt::Key_Space, step == "repeat");
             } else if (step == "act") {
-                QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                QAccessibleActionInterface *action = QAccessible::queryAccessibleInterface(&b)->actionInterface();
+                action->doAction(QAccessibleActionInterface::pressAction());
                 QCoreApplication::processEvents();
             } else if (step == "modal") {
                 const auto opener = connect(&b, &VistaButton::clicked, &b, [&b] {
@@ -187,11 +178,16 @@ private:
                 // The platform used by the tests has no window manager to hand the activation back.
                 QApplication::setActiveWindow(m_window);
                 std::ignore = QTest::qWaitFor([&b] { return b.hasFocus(); });
-            } else { // held, the move goes to the button as its press holds the pointer
+            } else if (spots.contains(step)) { // to the button, as a press in progress holds the pointer
                 QTest::mouseMove(&b, b.mapFrom(m_window, pointer = spots.value(step)));
+            } else { // down, repeat, up, enter, enterup
+                const bool enter = step.startsWith("enter");
+                QKeyEvent key(step.endsWith("up") || step == "repeat" ? QEvent::KeyRelease : QEvent::KeyPress,
+                              enter ? Qt::Key_Return : Qt::Key_Space, Qt::NoModifier, enter ? "\r" : " ", step == "repeat");
+                QApplication::sendEvent(&b, &key);
             }
-            const bool faceShown = b.grab().toImage().pixel(b.width() / 2, 1) == VistaPalette::forState(b.state()).outline[1];
-            seen += QString::number(b.state()) + (faceShown ? "" : "?");
+            const QRgb outline = VistaPalette::forState(b.state()).outline[1];
+            seen += QString::number(b.state()) + (b.grab().toImage().pixel(b.width() / 2, 1) == outline ? "" : "?");
         }
         disconnect(clicks);
         return seen;
