@@ -4,22 +4,15 @@
 #include "game/scorefile.h"
 #include "game/scorelist.h"
 #include "support/fakes.h"
-#include "tools/wordsearchwindow.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
-#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
 
 namespace {
 
-const QByteArray s_puzzels("Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
-                           "rode kool,groente,paars,stamppot,blad\r\n");
-const QByteArray s_header("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
-const QByteArray s_scores = s_header + "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n";
-const QStringList s_texts{"0080 - Bram", "0120 - Anna"};
+const QByteArray s_scores("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
+                          "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n");
 
 } // namespace
 
@@ -32,42 +25,21 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("read");
-        // The settings lie beside the Data folder.
-        const QString lib = "Puzzel.lib", lijst = "Scorelijst.lib", ini = "../Raadkwartet.ini", wl = "Nederlands.lib";
-        const QStringList keywords{"appel", "rode kool"}, defaults{"600", "damaged"};
-        const QByteArray head("h\r\nh\r\n");
         // Binary garbage: bytes of every value, the same at every run.
         QByteArray junk(64 * 1024, '\0');
         for (int i = 0; i < junk.size(); ++i)
             junk[i] = char((uint(i) * 2654435761u) >> 24);
         const int mb10 = 10 * 1024 * 1024;
-        QTest::newRow("puzzles LF only") << lib << QByteArray(s_puzzels).replace("\r\n", "\n") << keywords;
-        // CR only, and no line end after the last line.
-        QTest::newRow("puzzles CR only") << lib << QByteArray(s_puzzels).replace("\r\n", "\r").chopped(1) << keywords;
-        QTest::newRow("puzzles empty") << lib << QByteArray("") << QStringList();
-        QTest::newRow("puzzles NUL")
-            << lib << head + "ap" + '\0' + "pel,a,b,c,d\r\n" << QStringList(QString("ap") + QChar(0) + "pel");
-        QTest::newRow("puzzles 10 MB line") << lib << head + QByteArray(mb10, 'x') << QStringList(QString(mb10, u'x'));
-        QTest::newRow("scores CR only") << lijst << QByteArray(s_scores).replace("\r\n", "\r") << s_texts;
-        QTest::newRow("scores cut in a quote") << lijst << s_scores.chopped(5) << QStringList{s_texts[0], "0120 - An"};
-        QTest::newRow("settings LF") << ini << s_header + "630\n10,20,30\n\"Voet\"\n" << QStringList{"630", "whole"};
-        QTest::newRow("settings NUL digit") << ini << QByteArray("a\nb\n6") + '\0' + "0\n1,2,3\n\"x\"\n" << defaults;
-        QTest::newRow("settings 10 MB line") << ini << QByteArray(mb10, '7') << defaults;
-        QTest::newRow("settings binary garbage") << ini << junk << defaults;
-        // Garbage read as the other files: only the number of entries is known, given as that many "?".
-        QTest::newRow("puzzles binary garbage") << lib << junk << QStringList(153, "?");
-        QTest::newRow("scores binary garbage") << lijst << junk << QStringList(765, "?");
-        // The word list, as the word search reads it for "kaas".
-        QByteArray million;
-        for (int i = 0; i < 1000000; ++i)
-            million += (i % 10 == 0 ? "kaaswoord" : "woord") + QByteArray::number(i) + "\r\n";
-        QTest::newRow("words, a million lines") << wl << million << QStringList("100000 Woorden gevonden...");
-        QTest::newRow("words, 10 MB") << wl << QByteArray(mb10, 'k') + "aas" << QStringList("1 Woorden gevonden...");
-        QTest::newRow("words, binary garbage") << wl << junk << QStringList("0 Woorden gevonden...");
+        QTest::newRow("puzzles, a 10 MB line")
+            << "Puzzel.lib" << "h\r\nh\r\n" + QByteArray(mb10, 'x') << QStringList(QString(mb10, u'x'));
+        QTest::newRow("scores cut in a quote")
+            << "Scorelijst.lib" << s_scores.chopped(5) << QStringList{"0080 - Bram", "0120 - An"};
+        // The settings lie beside the Data folder.
+        QTest::newRow("settings, binary garbage") << "../Raadkwartet.ini" << junk << QStringList{"600", "damaged"};
     }
 
-    // Read back as the game does: the keywords, the score lines, the number of words found, or the
-    // playing time with whether the settings were whole.
+    // Read back as the game does: the keywords, the score lines, or the playing time with
+    // whether the settings were whole.
     void damagedAndExtremeFiles()
     {
         QFETCH(QString, name);
@@ -85,55 +57,30 @@ private slots:
             ScoreList scores;
             ScoreFile::load(test.dataPath(name), scores);
             got = scores.texts();
-        } else if (name == "Nederlands.lib") {
-            WordSearchWindow form(test.context());
-            form.searchTermBox()->setText(QStringLiteral("kaas"));
-            form.modeButton(WordSearch::Contains)->setChecked(true);
-            form.search();
-            got = QStringList{form.foundCountLabel()->text()};
         } else {
             GameSettings settings;
             const bool whole = loadSettings(test.folders.settingsFile(), settings);
             got = QStringList{QString::number(settings.speeltijd), whole ? "whole" : "damaged"};
         }
-        // Whatever the bytes, nothing the game shows is blank.
-        for (const QString &text : got)
-            QVERIFY(!QString(text).remove(u' ').isEmpty());
-        QCOMPARE(read.value(0) == "?" ? QStringList(got.size(), "?") : got, read);
+        QCOMPARE(got, read);
     }
 
-    void unwritableDataFolderKeepsTheOldFiles_data()
+    // A small file system of its own for the Data folder makes a full disk real. Needs root
+    // (as CI runs); skipped elsewhere.
+    void fullDiskKeepsTheOldFiles()
     {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("disk full") << false;
-        QTest::newRow("read-only") << true;
-    }
-
-    // A small file system of its own for the Data folder makes a full or read-only disk
-    // real. Needs root (as CI runs); skipped elsewhere.
-    void unwritableDataFolderKeepsTheOldFiles()
-    {
-        QFETCH(bool, readOnly);
         TestContext test;
         const QString data = test.folder() + "/Data";
         if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", data}) != 0)
             QSKIP("mounting a small file system needs root");
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {data}); });
-        test.writeData("Puzzel.lib", s_puzzels);
         test.writeData("Scorelijst.lib", s_scores);
-        if (readOnly)
-            QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", data}), 0);
-        else // more than fits: the disk is filled to the last byte
-            test.writeData("filler", QByteArray(128 * 1024, 'f'));
-        PuzzleList list;
-        PuzzleFile::load(test.dataPath("Puzzel.lib"), list);
-        // Small saves: the disk-full error shows only when the write buffer is flushed.
-        list.append(PuzzleEntry{QStringLiteral("peer"), {"een", "twee", "drie", "vier"}});
-        QVERIFY(!PuzzleFile::save(test.dataPath("Puzzel.lib"), test.dataPath("Puzzel.bak"), list).isEmpty());
+        // More than fits: the disk is filled to the last byte.
+        test.writeData("filler", QByteArray(128 * 1024, 'f'));
+        // A small save: the disk-full error shows only when the write buffer is flushed.
         ScoreList scores;
         QVERIFY(!ScoreFile::add(test.dataPath("Scorelijst.lib"), scores, {200, QStringLiteral("Cor")}).isEmpty());
-        QCOMPARE(scores.texts(), s_texts + QStringList{"0200 - Cor"});
-        QCOMPARE(test.readData("Puzzel.lib"), s_puzzels);
+        QCOMPARE(scores.texts(), QStringList({"0080 - Bram", "0120 - Anna", "0200 - Cor"}));
         QCOMPARE(test.readData("Scorelijst.lib"), s_scores);
     }
 };
