@@ -239,6 +239,16 @@ private slots:
         const QImage strip = m_form->progressStrip()->image();
         QCOMPARE(strip.pixelColor(strip.width() - 1, strip.height() - 1), saveAnyway ? saveBarColour() : saveBarBackground());
     }
+    // The list holds at most 999 rows; the limit is said before any other refusal.
+    void addsNoThousandthRow()
+    {
+        m_t->writeData(lib, puzzleFile(999));
+        QVERIFY(open());
+        fillBoxes(*m_form, "   |a|b|c|d");
+        click(*m_form, EditForm::AddButton);
+        QCOMPARE(m_t->dialogs.shown.value(0).text, QStringLiteral("Er kunnen maximaal 999 items worden ingevoerd!"));
+        QCOMPARE(m_form->list().count(), 999);
+    }
     // A printer that refuses the job, or a name typed into the chooser that is no printer,
     // is said in Dutch, and nothing goes to another printer.
     void printerProblemsAreSaid_data()

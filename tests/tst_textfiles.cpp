@@ -36,6 +36,26 @@ private slots:
             read << *reader.field() + (reader.lastFieldLostText() ? "!" : "");
         QCOMPARE(read, QStringList({"a", "b", "c"}));
     }
+
+    // Numbers are read as 32-bit whole numbers, rounded half to even; "refused" when the
+    // field cannot be one.
+    void readsNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("empty is zero") << QByteArray(",") << "0";
+        QTest::newRow("half to even down") << QByteArray(" 2.5 \r\n") << "2";
+        QTest::newRow("half to even up") << QByteArray("3.5") << "4";
+        QTest::newRow("largest that fits") << QByteArray("2147483647") << "2147483647";
+        QTest::newRow("one past") << QByteArray("2147483648") << "refused";
+    }
+    void readsNumbers()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, value);
+        const std::optional<qint64> n = FieldReader(bytes).number(INT_MIN, INT_MAX);
+        QCOMPARE(n ? QString::number(*n) : QStringLiteral("refused"), value);
+    }
 };
 
 QTEST_MAIN(TestTextFiles)
