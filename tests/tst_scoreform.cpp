@@ -8,14 +8,41 @@
 #include <QListWidget>
 #include <QTest>
 
-static const QByteArray s_header = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
+namespace {
 
-// A line counts as chosen only when the player picks it: not at opening, when the list
-// takes focus, and not after a deletion, when the list would move on to the next line.
+const QByteArray s_header = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+// No line selected or current, and none drawn so: each line's frame shows the list's
+// own background, where a current line would show its focus frame.
+bool nothingChosen(QListWidget *list)
+{
+    const QImage shown = list->viewport()->grab().toImage();
+    const QColor base = list->palette().color(QPalette::Base);
+    bool plain = !list->currentItem() && list->selectedItems().isEmpty();
+    for (int i = 0; i < list->count(); ++i) {
+        const QRect r = list->visualItemRect(list->item(i));
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            plain = plain && shown.pixelColor(r.left(), y) == base && shown.pixelColor(r.right(), y) == base;
+    }
+    return plain;
+}
+
+} // namespace
+
 class TestScoreForm : public QObject
 {
     Q_OBJECT
 private slots:
+    // A line counts as chosen only when the player picks it: not at opening, when the list
+    // takes focus, and not after a deletion, when the list would move on to the next line.
     void deletesOnlyWhatThePlayerPicked()
     {
         TestContext test;
@@ -27,31 +54,27 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QListWidget *list = form.scoreListBox();
         list->setFocus(Qt::TabFocusReason);
-        QCOMPARE(lines(list), (QStringList{"0340 - Cor", "0120 - Anna", "0120 - Anna", "0080 - Bram"}));
         QVERIFY(nothingChosen(list));
-
-        // Nothing picked: the question names "...", and Yes brings the selection message.
-        test.dialogs.answers = {true};
+        // Each question is answered Yes; nothing picked, the question names "...".
+        test.dialogs.answers = {true, true, true};
         QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
-        QCOMPARE(test.dialogs.shown.size(), 2);
-        QCOMPARE(test.dialogs.shown[0].text, QString("Wilt u '...' verwijderen uit de lijst?"));
-        QCOMPARE(test.dialogs.shown[1].text, QString("Eerst een naam selecteren..."));
         QCOMPARE(list->count(), 4);
 
         // One of two equal lines goes, from the window, the list and the file at once.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-        test.dialogs.answers = {true};
         QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
-        QCOMPARE(test.dialogs.shown[2].text, QString("Wilt u 'Anna' verwijderen uit de lijst?"));
         QCOMPARE(lines(list), (QStringList{"0340 - Cor", "0120 - Anna", "0080 - Bram"}));
         QCOMPARE(test.readData("Scorelijst.lib"), s_header + "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n\"0340 - Cor\"\r\n");
         QVERIFY(nothingChosen(list));
 
         // Enter would answer "Nee": emptying the list takes a deliberate "Ja".
-        test.dialogs.answers = {true};
         QTest::mouseClick(form.deleteAllButton(), Qt::LeftButton);
-        QCOMPARE(test.dialogs.shown.last().text, QString("Wilt u alle 3 namen verwijderen?"));
         QCOMPARE(test.dialogs.shown.last().defaultAnswer, Dialogs::Answer::No);
+        QStringList shown;
+        for (const ShownDialog &dialog : test.dialogs.shown)
+            shown << dialog.text;
+        QCOMPARE(shown, (QStringList{"Wilt u '...' verwijderen uit de lijst?", "Eerst een naam selecteren...",
+                                     "Wilt u 'Anna' verwijderen uit de lijst?", "Wilt u alle 3 namen verwijderen?"}));
         QCOMPARE(list->count() + scores.count(), 0);
         QCOMPARE(test.readData("Scorelijst.lib"), s_header);
     }
@@ -68,42 +91,15 @@ private slots:
         ScoreList scores;
         QVERIFY(ScoreFile::load(test.dataPath("Scorelijst.lib"), scores));
         ScoreForm form(test.context(), scores);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QListWidget *list = form.scoreListBox();
         QCOMPARE(form.countLabel()->text(), QString("40001 namen in de lijst"));
-        QCOMPARE(list->item(0)->text(), QString("8999 - speler7999")); // by text among equal scores
-
-        list->setCurrentRow(0);
+        QCOMPARE(form.scoreListBox()->item(0)->text(), QString("8999 - speler7999")); // by text among equal scores
+        form.scoreListBox()->setCurrentRow(0);
         test.dialogs.answers = {true};
         QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
         const QByteArray written = test.readData("Scorelijst.lib");
         QCOMPARE(written.count("\r\n"), 40002);
         QVERIFY(!written.contains("speler7999\"") && written.contains("speler39999\""));
         QVERIFY(written.contains("\r\n\"0100 - quote\"inside\"\r\n"));
-    }
-
-private:
-    static QStringList lines(const QListWidget *list)
-    {
-        QStringList result;
-        for (const QListWidgetItem *item : list->findItems("", Qt::MatchContains))
-            result << item->text();
-        return result;
-    }
-    // No line selected or current, and none drawn so: each line's frame shows the list's
-    // own background, where a current line would show its focus frame.
-    static bool nothingChosen(QListWidget *list)
-    {
-        const QImage shown = list->viewport()->grab().toImage();
-        const QColor base = list->palette().color(QPalette::Base);
-        bool plain = !list->currentItem() && list->selectedItems().isEmpty();
-        for (int i = 0; i < list->count(); ++i) {
-            const QRect r = list->visualItemRect(list->item(i));
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                plain = plain && shown.pixelColor(r.left(), y) == base && shown.pixelColor(r.right(), y) == base;
-        }
-        return plain;
     }
 };
 
