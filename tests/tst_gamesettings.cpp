@@ -26,8 +26,6 @@ private slots:
         // A footer the quoted form cannot give back keeps its line as it was.
         QTest::newRow("quote inside the footer") << headerLines + "60\r\n1,2,3\r\n\"Zeg \"hoi\" tegen jou\"  \r\n"
                                                  << "whole|60|#010203|Zeg " << QByteArray();
-        QTest::newRow("bare footer with quotes") << headerLines + "60\r\n1,2,3\r\nZeg \"hoi\"\r\n"
-                                                 << "whole|60|#010203|Zeg \"hoi\"" << QByteArray();
         QTest::newRow("blue 256") << headerLines + "120\r\n10,20,256\r\n\"eigen\"\r\n" << "damaged|120|#0a1428|Brovelt Software 2019"
                                   << headerLines + "120\r\n10,20,40\r\n\"Brovelt Software 2019\"\r\n";
     }
