@@ -4,35 +4,10 @@
 
 #include <QTest>
 
-#include <algorithm>
-
 class TestRoundBuilder : public QObject
 {
     Q_OBJECT
 private slots:
-    // Orders 1-9, 10-21 and 22-26 are a base order shifted left by 0, 1, 2, ... places. The
-    // m-th description of a round (the keywords' in turn) goes to the slot its order names m-th.
-    void slotsFollowTheDrawnOrder()
-    {
-        const QStringList bases[3] = {QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12").split(u','),
-                                      QStringLiteral("1,4,7,10,2,5,8,11,3,6,9,12").split(u','),
-                                      QStringLiteral("5,10,6,11,7,12,8,1,9,2,4,3").split(u',')};
-        Round round{.keywords = {"a", "rode kool", "c"}};
-        for (int n = 0; n < 3; ++n)
-            for (int k = 0; k < 4; ++k)
-                round.descriptions[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
-        for (int i = 0; i < 26; ++i) {
-            const int base = i < 9 ? 0 : i < 21 ? 1 : 2, first = i < 9 ? 0 : i < 21 ? 9 : 21;
-            QStringList numbers = bases[base];
-            std::rotate(numbers.begin(), numbers.begin() + (i - first), numbers.end());
-            FakeRandom random;
-            random.values = {(i + 0.5) / 26}; // a draw that gives order i + 1
-            const RoundView view = RoundBuilder(random).layOut(round);
-            for (int m = 0; m < 12; ++m)
-                QCOMPARE(view.slotCaptions[numbers[m].toInt() - 1], round.descriptions[m / 4][m % 4]);
-            QCOMPARE(view.keywordCaptions[1], QStringLiteral("RODE KOOL"));
-        }
-    }
     void drawsThreeDifferentRows_data()
     {
         QTest::addColumn<int>("rows");
