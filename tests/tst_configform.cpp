@@ -95,19 +95,6 @@ private slots:
         QCOMPARE(m_settings.borderRed, stored ? 255.0 : 30.0);
         QCOMPARE(m_border, QList<QColor>(stored ? 2 : 1, QColor(255, 30, 40)));
     }
-    // Reset chooses 600 even when that entry is chosen already with other text typed over it.
-    // Cancel keeps what Reset put in the record, but not the footer Reset showed.
-    void resetThenCancelKeepsTheResetValues()
-    {
-        QComboBox *box = m_form->playingTimeBox();
-        box->setCurrentIndex(box->findText("600"));
-        box->setEditText("75");
-        QTest::mouseClick(m_form->resetButton(), Qt::LeftButton);
-        QCOMPARE(box->currentText(), QString("600"));
-        QTest::mouseClick(m_form->cancelButton(), Qt::LeftButton);
-        QCOMPARE(m_settings.speeltijd, 600);
-        QCOMPARE(m_settings.printFooter, QString("  Mijn voettekst  "));
-    }
 
 private:
     FakeDialogs m_dialogs;
