@@ -12,6 +12,17 @@
 
 #include <deque>
 
+// Takes the oldest of the queue, or 'none' when it is empty.
+template <typename T>
+T takeOldest(std::deque<T> &queue, T none)
+{
+    if (queue.empty())
+        return none;
+    T oldest = queue.front();
+    queue.pop_front();
+    return oldest;
+}
+
 // What a dialog was asked to show, for the tests to compare.
 struct ShownDialog {
     enum Kind { Message, Notice, Question, Input, Window } kind;
@@ -26,11 +37,30 @@ struct ShownDialog {
 class FakeDialogs final : public Dialogs
 {
 public:
-    void message(const QString &text, const QString &title, Icon icon) override;
-    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override;
-    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override;
-    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
-    QString input(const QString &prompt, const QString &title, const QString &proposed) override;
+    void message(const QString &text, const QString &title, Icon icon) override
+    {
+        shown.append({ShownDialog::Message, text, title, icon});
+    }
+    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override
+    {
+        shown.append({ShownDialog::Notice, text, title, Icon::None});
+        openNotices.push_back(closed);
+    }
+    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override
+    {
+        shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});
+        return takeOldest(answers, false);
+    }
+    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override
+    {
+        shown.append({ShownDialog::Question, text, title, icon});
+        return takeOldest(threeWayAnswers, Answer::Cancel);
+    }
+    QString input(const QString &prompt, const QString &title, const QString &) override
+    {
+        shown.append({ShownDialog::Input, prompt, title, Icon::None});
+        return takeOldest(inputs, QString());
+    }
     void showModal(QWidget *window) override;
     void askLater(const QString &text, const QString &title, Answer defaultAnswer,
                   const std::function<void(bool)> &answered) override;
@@ -75,7 +105,11 @@ public:
 class FakeRandom final : public RandomSource
 {
 public:
-    double draw() override;
+    double draw() override
+    {
+        ++draws;
+        return last = takeOldest(values, last);
+    }
 
     std::deque<double> values;
     double last = 0.0;
