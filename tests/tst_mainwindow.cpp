@@ -3,8 +3,6 @@
 #include "ui/paintpanel.h"
 #include "support/fakes.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -120,28 +118,6 @@ private slots:
         QCOMPARE(part, whole.copy(rows));
         QCOMPARE(part.pixelColor(235 - 77, 638 - 503), QColor(30, 30, 40));
         QVERIFY(part.pixelColor(255 - 77, 638 - 503) != QColor(30, 30, 40));
-    }
-
-    // Without a Data folder the game starts, refuses a game, and makes it again on leaving.
-    void exitAskedAndFilesWrittenOnlyOnYes()
-    {
-        QVERIFY(QDir(m_test->folder() + "/Data").removeRecursively());
-        MainWindow *w = makeWindow();
-        const QString ini = m_test->folder() + "/Raadkwartet.ini";
-        QFile::remove(ini); // loading the settings wrote it
-        startGame(w);
-        QVERIFY(m_test->dialogs.shown.last().text.startsWith(QStringLiteral("Er staan te weinig puzzels")));
-        w->controller().scoreList().add({100, QStringLiteral("Cor")});
-        QSignalSpy closed(w, &MainWindow::closed);
-        QVERIFY(!w->close()); // the question does not hold up the window: it answers later
-        QCOMPARE(m_test->dialogs.shown.last().text, s_quit);
-        QCOMPARE(m_test->dialogs.shown.last().defaultAnswer, Dialogs::Answer::Yes); // no game to lose
-        QVERIFY(m_test->dialogs.answerQuestion(false));
-        QVERIFY(closed.isEmpty() && !QFile::exists(ini) && !QFile::exists(m_test->dataPath("Scorelijst.lib")));
-        QVERIFY(!w->close());
-        QVERIFY(m_test->dialogs.answerQuestion(true));
-        QVERIFY(closed.size() == 1 && QFile::exists(ini));
-        QCOMPARE(m_test->readData("Scorelijst.lib"), s_scoreHeader + "\"0100 - Cor\"\r\n");
     }
 
     // An emoji or a quote in the name is refused with the editor's message and the name is
