@@ -37,7 +37,6 @@ private slots:
         QTest::newRow("as set") << "" << "10,25" << 615;
         QTest::newRow("45, as 450 begins") << "45" << "0,75" << 45;
         QTest::newRow("longest") << "2147483647" << "35791394,12" << 2147483647;
-        QTest::newRow("fraction") << "12.5" << "" << 615;
         QTest::newRow("zero") << "0" << "" << 615;
         QTest::newRow("too large") << "9999999999" << "" << 615;
     }
@@ -47,7 +46,6 @@ private slots:
         QFETCH(QString, minutes);
         QFETCH(qint32, seconds);
         QComboBox *box = m_form->playingTimeBox();
-        QCOMPARE(box->currentText(), QStringLiteral("615"));
         if (!typed.isEmpty()) {
             // Completion works only in a box that has the focus, as when the player types.
             QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
