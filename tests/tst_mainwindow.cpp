@@ -22,7 +22,6 @@ class TestMainWindow : public QObject
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
         m_window.reset();
         m_test = std::make_unique<TestContext>();
         m_test->writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
