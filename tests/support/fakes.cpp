@@ -1,7 +1,6 @@
 #include "support/fakes.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPdfWriter>
 #include <QWidget>
 
@@ -46,19 +45,6 @@ void FakeDialogs::showModal(QWidget *window)
     if (onWindow)
         onWindow(window);
     delete window;
-}
-
-void TestContext::writeData(const QString &name, const QByteArray &bytes) const
-{
-    QFile file(dataPath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-QByteArray TestContext::readData(const QString &name) const
-{
-    QFile file(dataPath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString FakePrinterChoice::send(const QString &name, const QString &, const std::function<bool(QPagedPaintDevice &)> &draw)

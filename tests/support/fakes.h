@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -142,8 +143,17 @@ struct TestContext
     const AppContext &context() const { return appContext; }
     QString folder() const { return dir.path(); }
     QString dataPath(const QString &name) const { return dir.path() + "/Data/" + name; }
-    void writeData(const QString &name, const QByteArray &bytes) const;
-    QByteArray readData(const QString &name) const;
+    void writeData(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(dataPath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    QByteArray readData(const QString &name) const
+    {
+        QFile file(dataPath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     FakeDialogs dialogs;
     FakeClock clock;
