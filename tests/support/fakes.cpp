@@ -1,31 +1,8 @@
 #include "support/fakes.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPdfWriter>
 #include <QWidget>
-
-// Takes the oldest of the queue, or 'none' when it is empty.
-template <typename T>
-static T takeOldest(std::deque<T> &queue, T none)
-{
-    if (queue.empty())
-        return none;
-    T oldest = queue.front();
-    queue.pop_front();
-    return oldest;
-}
-
-void FakeDialogs::message(const QString &text, const QString &title, Icon icon)
-{
-    shown.append({ShownDialog::Message, text, title, icon});
-}
-
-void FakeDialogs::notify(const QString &text, const QString &title, const std::function<void()> &closed)
-{
-    shown.append({ShownDialog::Notice, text, title, Icon::None});
-    openNotices.push_back(closed);
-}
 
 bool FakeDialogs::closeNotice()
 {
@@ -61,24 +38,6 @@ void FakeDialogs::closeOpen()
         ;
 }
 
-bool FakeDialogs::ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer)
-{
-    shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});
-    return takeOldest(answers, false);
-}
-
-Dialogs::Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title, Icon icon)
-{
-    shown.append({ShownDialog::Question, text, title, icon});
-    return takeOldest(threeWayAnswers, Answer::Cancel);
-}
-
-QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &)
-{
-    shown.append({ShownDialog::Input, prompt, title, Icon::None});
-    return takeOldest(inputs, QString());
-}
-
 void FakeDialogs::showModal(QWidget *window)
 {
     // The window counts as closed at once; it is deleted unseen.
@@ -86,25 +45,6 @@ void FakeDialogs::showModal(QWidget *window)
     if (onWindow)
         onWindow(window);
     delete window;
-}
-
-double FakeRandom::draw()
-{
-    ++draws;
-    return last = takeOldest(values, last);
-}
-
-void TestContext::writeData(const QString &name, const QByteArray &bytes) const
-{
-    QFile file(dataPath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-QByteArray TestContext::readData(const QString &name) const
-{
-    QFile file(dataPath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString FakePrinterChoice::send(const QString &name, const QString &, const std::function<bool(QPagedPaintDevice &)> &draw)

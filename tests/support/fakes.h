@@ -8,9 +8,21 @@
 #include "ui/dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <deque>
+
+// Takes the oldest of the queue, or 'none' when it is empty.
+template <typename T>
+T takeOldest(std::deque<T> &queue, T none)
+{
+    if (queue.empty())
+        return none;
+    T oldest = queue.front();
+    queue.pop_front();
+    return oldest;
+}
 
 // What a dialog was asked to show, for the tests to compare.
 struct ShownDialog {
@@ -26,11 +38,30 @@ struct ShownDialog {
 class FakeDialogs final : public Dialogs
 {
 public:
-    void message(const QString &text, const QString &title, Icon icon) override;
-    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override;
-    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override;
-    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
-    QString input(const QString &prompt, const QString &title, const QString &proposed) override;
+    void message(const QString &text, const QString &title, Icon icon) override
+    {
+        shown.append({ShownDialog::Message, text, title, icon});
+    }
+    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override
+    {
+        shown.append({ShownDialog::Notice, text, title, Icon::None});
+        openNotices.push_back(closed);
+    }
+    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override
+    {
+        shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});
+        return takeOldest(answers, false);
+    }
+    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override
+    {
+        shown.append({ShownDialog::Question, text, title, icon});
+        return takeOldest(threeWayAnswers, Answer::Cancel);
+    }
+    QString input(const QString &prompt, const QString &title, const QString &) override
+    {
+        shown.append({ShownDialog::Input, prompt, title, Icon::None});
+        return takeOldest(inputs, QString());
+    }
     void showModal(QWidget *window) override;
     void askLater(const QString &text, const QString &title, Answer defaultAnswer,
                   const std::function<void(bool)> &answered) override;
@@ -75,7 +106,11 @@ public:
 class FakeRandom final : public RandomSource
 {
 public:
-    double draw() override;
+    double draw() override
+    {
+        ++draws;
+        return last = takeOldest(values, last);
+    }
 
     std::deque<double> values;
     double last = 0.0;
@@ -108,8 +143,17 @@ struct TestContext
     const AppContext &context() const { return appContext; }
     QString folder() const { return dir.path(); }
     QString dataPath(const QString &name) const { return dir.path() + "/Data/" + name; }
-    void writeData(const QString &name, const QByteArray &bytes) const;
-    QByteArray readData(const QString &name) const;
+    void writeData(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(dataPath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    QByteArray readData(const QString &name) const
+    {
+        QFile file(dataPath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     FakeDialogs dialogs;
     FakeClock clock;
