@@ -4,10 +4,39 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 class TestRoundBuilder : public QObject
 {
     Q_OBJECT
 private slots:
+    void ordersAreShiftedFromThreeBases()
+    {
+        // Orders 1-9, 10-21 and 22-26 are a base order shifted left by 0, 1, 2, ... places.
+        const QStringList bases[3] = {QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12").split(u','),
+                                      QStringLiteral("1,4,7,10,2,5,8,11,3,6,9,12").split(u','),
+                                      QStringLiteral("5,10,6,11,7,12,8,1,9,2,4,3").split(u',')};
+        for (int i = 0; i < 26; ++i) {
+            const int base = i < 9 ? 0 : i < 21 ? 1 : 2, first = i < 9 ? 0 : i < 21 ? 9 : 21;
+            QStringList numbers = bases[base];
+            std::rotate(numbers.begin(), numbers.begin() + (i - first), numbers.end());
+            QCOMPARE(matrixOrders()[i], numbers.join(u','));
+        }
+    }
+    void showsDescriptionsInTheirSlotsAndTilesWithGaps()
+    {
+        FakeRandom random;
+        random.values = {(22 - 0.5) / 26}; // a draw that gives order 22, "5,10,6,11,7,12,8,1,9,2,4,3"
+        Round round{.keywords = {"a", "rode kool", "c"}};
+        for (int n = 0; n < 3; ++n)
+            for (int k = 0; k < 4; ++k)
+                round.descriptions[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
+        const RoundView view = RoundBuilder(random).layOut(round);
+        QCOMPARE(view.keywordCaptions[1], QStringLiteral("RODE KOOL"));
+        QCOMPARE(view.tileX[1], QList<int>({150, 170, 190, 210, 250, 270, 290, 310})); // a gap for the blank
+        QCOMPARE(QStringList(view.slotCaptions.begin(), view.slotCaptions.end()),
+                 QStringList({"w2o4", "w3o2", "w3o4", "w3o3", "w1o1", "w1o3", "w2o1", "w2o3", "w3o1", "w1o2", "w1o4", "w2o2"}));
+    }
     void drawsThreeDifferentRows_data()
     {
         QTest::addColumn<int>("rows");

@@ -3,6 +3,7 @@
 #include "shell/singlecopylock.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -82,6 +83,35 @@ private slots:
             QVERIFY(writeWholeFile(folders.dataFile("Puzzel.lib"), "eigen\r\n").isEmpty() && folders.preparePlayerFolder());
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("eigen\r\n"));
         }
+    }
+
+    // The program started a second time says so and leaves without changing any file.
+    void secondCopyLeavesTheFilesAlone()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("Raadkwartet");
+        QVERIFY(QFile::copy(RAADKWARTET_PROGRAM, program) && QDir(dir.path()).mkdir("Data"));
+        QVERIFY(QFile::copy(RAADKWARTET_DATA_DIR "/Puzzel.lib", dir.filePath("Data/Puzzel.lib")));
+        const auto everyFile = [&] {
+            QByteArray all;
+            for (QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+                all += it.next().toUtf8() + '\n' + readWholeFile(it.filePath()).value_or("?");
+            return all;
+        };
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QProcess first, second;
+        first.start(program, {});
+        // Started once it has written its settings.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("Raadkwartet.ini")), 20000);
+        QTest::qWait(200);
+        const QByteArray before = everyFile();
+        second.start(program, {});
+        QVERIFY(second.waitForFinished(20000));
+        QVERIFY(second.readAllStandardError().contains("Raadkwartet is al gestart."));
+        QCOMPARE(everyFile(), before);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished();
     }
 };
 
