@@ -26,14 +26,29 @@ GameController::GameController(RandomSource &random, const Clock &clock, const F
                           QStringLiteral("Oplossing3"), QStringLiteral("Oplossing4")});
 }
 
-bool GameController::loadData()
+GameController::Data GameController::readData(const Folders &folders)
 {
-    PuzzleFile::load(m_folders.dataFile(puzzleFileName), m_puzzles);
+    Data data;
+    data.puzzles = PuzzleFile::read(folders.dataFile(puzzleFileName));
+    ScoreFile::load(folders.dataFile(scoreFileName), data.scores);
+    data.settingsRead = loadSettings(folders.settingsFile(), data.settings);
+    return data;
+}
+
+bool GameController::takeData(Data data)
+{
+    m_puzzles.setEntries(std::move(data.puzzles));
     m_itemCount = m_puzzles.count();
     m_score = 0;
     m_playerName.clear();
-    ScoreFile::load(m_folders.dataFile(scoreFileName), m_scoreList);
-    return loadSettings(m_folders.settingsFile(), m_settings);
+    m_scoreList = std::move(data.scores);
+    m_settings = data.settings;
+    return data.settingsRead;
+}
+
+bool GameController::loadData()
+{
+    return takeData(readData(m_folders));
 }
 
 void GameController::saveData()

@@ -24,8 +24,20 @@ public:
 
     GameController(RandomSource &random, const Clock &clock, const Folders &folders, QObject *parent = nullptr);
 
-    // Reads the puzzle list, the score list and the settings. Returns whether the settings
-    // file was read whole (only then may its border colour be shown).
+    // What the game reads at start: the puzzle list, the score list and the settings.
+    struct Data {
+        QList<PuzzleEntry> puzzles;
+        ScoreList scores;
+        GameSettings settings;
+        // Whether the settings file was read whole (only then may its border colour be shown).
+        bool settingsRead = false;
+    };
+    // Reads the data from the folders. Touches no object, so a window may have it read on
+    // another thread while it builds itself.
+    static Data readData(const Folders &folders);
+    // Takes data read by readData; returns its settingsRead.
+    bool takeData(Data data);
+    // Reads and takes the data at once.
     bool loadData();
     // Writes the score list and the settings, as the program does when the player leaves.
     void saveData();

@@ -21,6 +21,9 @@ std::optional<QString> nextField(FieldReader &reader, Reading reading)
     return field;
 }
 
+
+} // namespace
+
 QList<PuzzleEntry> read(const QString &path, Reading reading)
 {
     QList<PuzzleEntry> rows;
@@ -49,8 +52,6 @@ QList<PuzzleEntry> read(const QString &path, Reading reading)
     }
     return rows;
 }
-
-} // namespace
 
 void load(const QString &path, PuzzleList &list, Reading reading)
 {

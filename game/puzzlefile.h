@@ -20,8 +20,10 @@ enum class Reading {
     KeepWholeFields,
 };
 
-// Loads 'path' into 'list' (emptied first). A missing or damaged file gives what could
-// be read, never an error.
+// The rows of 'path'. A missing or damaged file gives what could be read, never an
+// error. Touches no object, so it may run on any thread.
+QList<PuzzleEntry> read(const QString &path, Reading reading = Reading::AsRead);
+// Loads 'path' into 'list' (emptied first).
 void load(const QString &path, PuzzleList &list, Reading reading = Reading::AsRead);
 
 // The first row (from 0) the file cannot hold as it stands, or -1.

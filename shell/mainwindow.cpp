@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <future>
 
 namespace {
 
@@ -124,13 +125,26 @@ void MainWindow::setBorderColour(const QColor &colour)
 
 void MainWindow::layOut(const QSize &screen, const std::function<void()> &beforeFirstFont)
 {
-    // The puzzle list, the score list and the settings: they need no window, so they are
-    // read while the font the answer box needs is still being looked up.
-    const bool settingsRead = m_controller.loadData();
-
     // Everything below is placed for the design screen, then scaled as a whole.
     const QSize design = WindowScaler::designScreen;
     m_scale = WindowScaler::factorFor(screen);
+
+    // What the board reads from disk needs no window: the puzzle list, the score list and
+    // the settings, the background drawing and the two pictures the idle board shows are
+    // read and decoded on another core while the controls are made.
+    struct BoardFiles {
+        GameController::Data data;
+        PictureView::Source background;
+        QImage rowMarker;
+        QImage minimizeIcon;
+    };
+    std::future<BoardFiles> files = std::async(
+        std::launch::async, [&folders = m_context.folders, rowMarker = picturePath(QStringLiteral("picture1")),
+                             minimizeIcon = picturePath(QStringLiteral("minipic"))] {
+            return BoardFiles{GameController::readData(folders),
+                              PictureView::read(folders.shippedFile(QStringLiteral("Background.art"))),
+                              loadPicture(rowMarker, QSize(60, 36), QColor(90, 90, 120)), readPng(minimizeIcon)};
+        });
     const double screenW = Twips::fromPixels(design.width());
     const double screenH = Twips::fromPixels(design.height());
 
@@ -152,11 +166,7 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     const int insideW = board->width();
     const int insideH = board->height();
 
-    m_rowMarker = loadPicture(picturePath(QStringLiteral("picture1")), QSize(60, 36), QColor(90, 90, 120));
-    paintRowMarkers();
-
     minimizeIcon = new QLabel(board);
-    minimizeIcon->setPixmap(QPixmap::fromImage(readPng(picturePath(QStringLiteral("minipic")))));
     minimizeIcon->setScaledContents(true);
     minimizeIcon->setGeometry(insideW - 30, 7, 20, 20);
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
@@ -168,10 +178,7 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
             &MainWindow::showSolution);
 
-    // A missing or unreadable picture leaves the image empty. The shipped one is a
-    // drawing, drawn at the screen's pixels once the window's size is known.
     backgroundImage = new PictureView(board);
-    backgroundImage->load(m_context.folders.shippedFile(QStringLiteral("Background.art")));
     backgroundImage->move(850, insideH - 660);
     backgroundImage->lower();
 
@@ -259,6 +266,15 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     wallClockTimer->setInterval(1000);
     connect(wallClockTimer, &QTimer::timeout, this, &MainWindow::showWallClock);
     wallClockTimer->start();
+
+    BoardFiles read = files.get();
+    const bool settingsRead = m_controller.takeData(std::move(read.data));
+    m_rowMarker = read.rowMarker;
+    paintRowMarkers();
+    minimizeIcon->setPixmap(QPixmap::fromImage(read.minimizeIcon));
+    // A missing or unreadable picture leaves the image empty. The shipped one is a
+    // drawing, drawn at the screen's pixels once the window's size is known.
+    backgroundImage->setSource(std::move(read.background));
 
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,

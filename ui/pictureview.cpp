@@ -29,33 +29,38 @@ PictureView::~PictureView()
         m_ahead.wait();
 }
 
-bool PictureView::load(const QString &path)
+PictureView::Source PictureView::read(const QString &path)
 {
-    m_bytes.clear();
-    m_designSize = QSize();
-    m_shown = QImage();
+    Source source;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        m_bytes = file.readAll();
-    m_isDrawing = isDrawing(m_bytes);
-    if (m_isDrawing) {
+        source.bytes = file.readAll();
+    source.isDrawing = isDrawing(source.bytes);
+    if (source.isDrawing) {
         QPicture picture;
-        picture.setData(m_bytes.constData(), uint(m_bytes.size()));
+        picture.setData(source.bytes.constData(), uint(source.bytes.size()));
         if (!picture.isNull())
-            m_designSize = picture.boundingRect().size();
+            source.designSize = picture.boundingRect().size();
     } else {
         // Only the header is read here; the pixels are decoded when first shown. A format
         // that tells no size without its pixels is decoded for it.
-        QBuffer buffer(&m_bytes);
+        QBuffer buffer(&source.bytes);
         QImageReader reader(&buffer);
-        m_designSize = reader.size();
-        if (!m_designSize.isValid())
-            m_designSize = QImage::fromData(m_bytes).size();
+        source.designSize = reader.size();
+        if (!source.designSize.isValid())
+            source.designSize = QImage::fromData(source.bytes).size();
     }
-    if (m_designSize.isEmpty()) {
-        m_bytes.clear();
-        m_designSize = QSize();
-    }
+    if (source.designSize.isEmpty())
+        source = Source();
+    return source;
+}
+
+bool PictureView::setSource(Source source)
+{
+    m_bytes = std::move(source.bytes);
+    m_isDrawing = source.isDrawing;
+    m_designSize = source.designSize;
+    m_shown = QImage();
     // Without a picture there is nothing to show, not even an empty frame.
     setHidden(m_bytes.isEmpty());
     resize(sizeHint());

@@ -21,9 +21,19 @@ public:
     explicit PictureView(QWidget *parent = nullptr);
     ~PictureView() override;
 
-    // Reads the file's bytes and its size; false (and a hidden view) when it is missing
-    // or no picture. The view takes the picture's size at the current scale.
-    bool load(const QString &path);
+    // A picture file's bytes and its size; empty when it is missing or no picture.
+    struct Source {
+        QByteArray bytes;
+        bool isDrawing = false;
+        QSize designSize;
+    };
+    // Reads a picture file. Touches no widget, so it may run on another thread.
+    static Source read(const QString &path);
+    // Shows the picture read; false (and a hidden view) when there is none. The view takes
+    // the picture's size at the current scale.
+    bool setSource(Source source);
+    // Reads and shows the picture file at once.
+    bool load(const QString &path) { return setSource(read(path)); }
     // The picture's own size, in design pixels.
     QSize designSize() const { return m_designSize; }
 
