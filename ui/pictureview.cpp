@@ -57,15 +57,13 @@ PictureView::Source PictureView::read(const QString &path)
 
 bool PictureView::setSource(Source source)
 {
-    m_bytes = std::move(source.bytes);
-    m_isDrawing = source.isDrawing;
-    m_designSize = source.designSize;
+    m_source = std::move(source);
     m_shown = QImage();
     // Without a picture there is nothing to show, not even an empty frame.
-    setHidden(m_bytes.isEmpty());
+    setHidden(m_source.bytes.isEmpty());
     resize(sizeHint());
     update();
-    return !m_bytes.isEmpty();
+    return !m_source.bytes.isEmpty();
 }
 
 void PictureView::setScale(double scale)
@@ -77,7 +75,7 @@ void PictureView::setScale(double scale)
 
 QSize PictureView::sizeHint() const
 {
-    return (QSizeF(m_designSize) * m_scale).toSize();
+    return (QSizeF(m_source.designSize) * m_scale).toSize();
 }
 
 PictureView::Target PictureView::currentTarget() const
@@ -89,28 +87,29 @@ PictureView::Target PictureView::currentTarget() const
 void PictureView::renderAhead()
 {
     const Target target = currentTarget();
-    if (m_bytes.isEmpty() || target.pixels.isEmpty() || (m_ahead.valid() && m_aheadTarget == target))
+    if (m_source.bytes.isEmpty() || target.pixels.isEmpty() || (m_ahead.valid() && m_aheadTarget == target))
         return;
     if (m_ahead.valid())
         m_ahead.wait();
     m_aheadTarget = target;
     // The bytes are shared read-only; the other thread reads its own copy of the picture.
-    m_ahead = std::async(std::launch::async, &PictureView::render, m_bytes, m_isDrawing, m_designSize, target);
+    m_ahead = std::async(std::launch::async, &PictureView::render, m_source, target);
 }
 
-QImage PictureView::render(const QByteArray &bytes, bool drawing, QSize design, Target target)
+QImage PictureView::render(const Source &source, Target target)
 {
     QImage image;
-    if (drawing) {
+    if (source.isDrawing) {
         QPicture picture;
-        picture.setData(bytes.constData(), uint(bytes.size()));
+        picture.setData(source.bytes.constData(), uint(source.bytes.size()));
         image = QImage(target.pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        painter.scale(double(target.pixels.width()) / design.width(), double(target.pixels.height()) / design.height());
+        painter.scale(double(target.pixels.width()) / source.designSize.width(),
+                      double(target.pixels.height()) / source.designSize.height());
         painter.drawPicture(-picture.boundingRect().topLeft(), picture);
     } else {
-        image = QImage::fromData(bytes);
+        image = QImage::fromData(source.bytes);
         if (!image.isNull() && image.size() != target.pixels)
             image = image.scaled(target.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
@@ -128,9 +127,9 @@ const QImage &PictureView::shown()
     } else {
         if (m_ahead.valid())
             m_ahead.wait();
-        m_shown = m_bytes.isEmpty() || target.pixels.isEmpty()
+        m_shown = m_source.bytes.isEmpty() || target.pixels.isEmpty()
             ? QImage()
-            : render(m_bytes, m_isDrawing, m_designSize, target);
+            : render(m_source, target);
     }
     m_shownTarget = target;
     return m_shown;

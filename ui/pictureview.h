@@ -35,7 +35,7 @@ public:
     // Reads and shows the picture file at once.
     bool load(const QString &path) { return setSource(read(path)); }
     // The picture's own size, in design pixels.
-    QSize designSize() const { return m_designSize; }
+    QSize designSize() const { return m_source.designSize; }
 
     void setScale(double scale);
     double scale() const { return m_scale; }
@@ -56,11 +56,9 @@ private:
         bool operator==(const Target &) const = default;
     };
     Target currentTarget() const;
-    static QImage render(const QByteArray &bytes, bool drawing, QSize design, Target target);
+    static QImage render(const Source &source, Target target);
 
-    QByteArray m_bytes;
-    bool m_isDrawing = false;
-    QSize m_designSize;
+    Source m_source;
     double m_scale = 1.0;
     QImage m_shown;
     Target m_shownTarget;
