@@ -14,9 +14,9 @@ class TestScoreForm : public QObject
 private slots:
     // A file longer than any old limit shows whole. A line counts as chosen only when the
     // player picks it: not at opening, when the list takes focus, and not after a deletion,
-    // when the list would move on to the next line. A deletion writes back every other line,
-    // also one the file holds in a form the program would not write. Each question is
-    // answered Yes.
+    // when the list would move on to the next line. A deletion writes back every other line
+    // (how the file keeps lines in a form the program would not write, and the order among
+    // equal scores, are tst_scorelist's). Each question is answered Yes.
     void deletesOnlyWhatThePlayerPicked()
     {
         TestContext test;
@@ -32,7 +32,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QListWidget *list = form.scoreListBox();
         QCOMPARE(form.countLabel()->text(), QString("40003 namen in de lijst"));
-        QCOMPARE(list->item(2)->text(), QString("8999 - speler7999")); // by text among equal scores
         list->setFocus(Qt::TabFocusReason);
         test.dialogs.answers = {true, true, true, true};
         for (int pick : {-1, 1, -1}) {
@@ -45,7 +44,6 @@ private slots:
         const QByteArray written = test.readData("Scorelijst.lib");
         QVERIFY(list->count() == 40002 && scores.count() == 40002 && written.count("\r\n") == 40004);
         QVERIFY(written.endsWith("\"8999 - speler7999\"\r\n\"9999 - Anna\"\r\n"));
-        QVERIFY(written.contains("\r\n\"0100 - quote\"inside\"\r\n"));
 
         // Enter would answer "Nee": emptying the list takes a deliberate "Ja".
         QTest::mouseClick(form.deleteAllButton(), Qt::LeftButton);
