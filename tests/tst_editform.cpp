@@ -44,7 +44,7 @@ void fillBoxes(EditForm &form, const QString &joined)
 // What a dialog said; a question with "Nee" as its default ends " [Nee]".
 QString said(const ShownDialog &dialog)
 {
-    return dialog.text + (dialog.kind == ShownDialog::Question && dialog.defaultAnswer == Answer::No ? " [Nee]" : "");
+    return dialog.text + (dialog.defaultAnswer == Answer::No ? " [Nee]" : "");
 }
 
 void clickRow(EditForm &form, int index)

@@ -24,12 +24,9 @@ T takeOldest(std::deque<T> &queue, T none)
     return oldest;
 }
 
-// What a dialog was asked to show, for the tests to compare.
+// What a dialog was asked to show (a window: its class), for the tests to compare.
 struct ShownDialog {
-    enum Kind { Message, Notice, Question, Input, Window } kind;
     QString text;
-    QString title;
-    Dialogs::Icon icon = Dialogs::Icon::None;
     // For a Yes/No question, the button Enter would press.
     Dialogs::Answer defaultAnswer = Dialogs::Answer::Yes;
 };
@@ -38,28 +35,28 @@ struct ShownDialog {
 class FakeDialogs final : public Dialogs
 {
 public:
-    void message(const QString &text, const QString &title, Icon icon) override
+    void message(const QString &text, const QString &, Icon) override
     {
-        shown.append({ShownDialog::Message, text, title, icon});
+        shown.append({text});
     }
-    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override
+    void notify(const QString &text, const QString &, const std::function<void()> &closed) override
     {
-        shown.append({ShownDialog::Notice, text, title, Icon::None});
+        shown.append({text});
         openNotices.push_back(closed);
     }
-    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override
+    bool ask(const QString &text, const QString &, Icon, Answer defaultAnswer) override
     {
-        shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});
+        shown.append({text, defaultAnswer});
         return takeOldest(answers, false);
     }
-    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override
+    Answer askYesNoCancel(const QString &text, const QString &, Icon) override
     {
-        shown.append({ShownDialog::Question, text, title, icon});
+        shown.append({text});
         return takeOldest(threeWayAnswers, Answer::Cancel);
     }
-    QString input(const QString &prompt, const QString &title, const QString &) override
+    QString input(const QString &prompt, const QString &, const QString &) override
     {
-        shown.append({ShownDialog::Input, prompt, title, Icon::None});
+        shown.append({prompt});
         return takeOldest(inputs, QString());
     }
     void showModal(QWidget *window) override;
