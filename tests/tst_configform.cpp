@@ -23,8 +23,7 @@ private slots:
         m_dialogs.shown.clear();
         m_form = std::make_unique<ConfigForm>(m_settings, [this](const QColor &colour) { m_border << colour; },
                                               m_dialogs);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(showActive(m_form.get()));
     }
     // A time the list does not hold stands in the box as it is. What is typed stays as typed,
     // however it begins like an entry of the list. OK takes only a time the game will play

@@ -11,8 +11,7 @@
 
 namespace {
 
-const QByteArray s_scores("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n"
-                          "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n");
+const QByteArray s_scores = fileHeader + "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n";
 
 } // namespace
 

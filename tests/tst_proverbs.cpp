@@ -55,9 +55,7 @@ private slots:
         QCOMPARE(shown.value(0).text, complete ? QString() : QString("Kan database niet vinden..."));
 
         shown.clear();
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(showActive(&form));
         const QPoint last = list->visualItemRect(list->item(list->count() - 1)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, last);
         if (enter)

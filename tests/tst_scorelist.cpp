@@ -28,7 +28,7 @@ private slots:
                                             "0100 - bea", "0100 - Bea", "0100 - quote", "0200 - Jan \"P\"", "1240 - z"}));
         QVERIFY(ScoreFile::add(path, list, {100, "BEA"}).isEmpty());
         QCOMPARE(test.readData("Scorelijst.lib"),
-                 "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n\"-040 - Jan, Piet\"\r\n\"-005 - e\"\r\n"
+                 fileHeader + "\"-040 - Jan, Piet\"\r\n\"-005 - e\"\r\n"
                  "\"0000 - Bea 30\"\r\n\"0000 - Zo\xeb  \"\r\n\"0100 - bea\"\r\n\"0100 - Bea\"\r\n\"0100 - BEA\"\r\n"
                  "\"0100 - quote\"inside\"\r\n0200 - Jan \"P\"\r\n\"1240 - z\"\r\n");
     }

@@ -20,6 +20,14 @@ bool FakeDialogs::answerQuestion(bool yes)
     return open;
 }
 
+QStringList FakeDialogs::texts() const
+{
+    QStringList texts;
+    for (const ShownDialog &dialog : shown)
+        texts << dialog.text + (dialog.defaultAnswer == Answer::No ? " [Nee]" : "");
+    return texts;
+}
+
 void FakeDialogs::askLater(const QString &text, const QString &, Answer defaultAnswer,
                            const std::function<void(bool)> &answered)
 {

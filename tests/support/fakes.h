@@ -7,11 +7,29 @@
 #include "ui/appcontext.h"
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
+
+// The two header lines the game writes at the top of its score and settings files.
+inline const QByteArray fileHeader = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
+
+// A puzzle list of three rows: appel, Fiets and rode kool.
+inline const QByteArray threePuzzles = "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
+                                       "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n";
+
+// Shows the window and makes it the active one, as the window system would for a click on
+// it; false when it does not become active.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
 
 // Takes the oldest of the queue, or 'none' when it is empty.
 template <typename T>
@@ -69,6 +87,8 @@ public:
     bool closeNotice();
     // Answers the oldest question asked with askLater that is still open; false when none is.
     bool answerQuestion(bool yes);
+    // The texts shown, in order; a question with "Nee" as its default ends " [Nee]".
+    QStringList texts() const;
 
     // For ask(), an empty queue answering No; askLater() takes its answer from here at once
     // when one is queued, else its question stays open until answerQuestion().
