@@ -20,6 +20,12 @@ private slots:
         // its line as it was.
         QTest::newRow("own values") << QByteArray("x\r\ny\r\n5000\r\n0,128,255\r\n\"Zeg \"hoi\" tegen jou\"  \r\n")
                                     << "whole|5000|#0080ff|Zeg " << QByteArray();
+        // Binary garbage: bytes of every value, the same at every run.
+        QByteArray junk(64 * 1024, '\0');
+        for (int i = 0; i < junk.size(); ++i)
+            junk[i] = char((uint(i) * 2654435761u) >> 24);
+        QTest::newRow("binary garbage") << junk << "damaged|600|#1e1e28|Brovelt Software 2019"
+                                        << fileHeader + "600\r\n30,30,40\r\n\"Brovelt Software 2019\"\r\n";
         QTest::newRow("blue 256") << fileHeader + "120\r\n10,20,256\r\n\"eigen\"\r\n" << "damaged|120|#0a1428|Brovelt Software 2019"
                                   << fileHeader + "120\r\n10,20,40\r\n\"Brovelt Software 2019\"\r\n";
     }
