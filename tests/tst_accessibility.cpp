@@ -2,19 +2,9 @@
 // accessibility tree with a role and a Dutch name, decorations left out, buttons pressed
 // through their action, the game's announcements, the Tab order, and a focus that can be
 // seen on Qt's own buttons.
-#include "about/aboutform.h"
 #include "controls/accessiblecontainer.h"
 #include "controls/screenreadernotice.h"
-#include "controls/vistabutton.h"
-#include "editor/editform.h"
-#include "game/gamesettings.h"
-#include "game/scorelist.h"
-#include "shell/configform.h"
-#include "shell/mainwindow.h"
-#include "shell/scoreform.h"
-#include "support/fakes.h"
-#include "tools/proverbswindow.h"
-#include "tools/wordsearchwindow.h"
+#include "support/gamewindow.h"
 #include "ui/focusringstyle.h"
 
 #include <QAbstractScrollArea>
@@ -26,40 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 namespace {
-
-// Everything one window needs; the window is made last and deleted first.
-struct WindowUnderTest {
-    TestContext test;
-    GameSettings settings;
-    ScoreList scores;
-    std::unique_ptr<QWidget> window;
-};
-
-std::unique_ptr<WindowUnderTest> makeWindow(const QString &which)
-{
-    auto made = std::make_unique<WindowUnderTest>();
-    TestContext &test = made->test;
-    test.writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
-                                 "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n");
-    made->scores.add(ScoreEntry{340, "Cor"});
-    QWidget *window = which == "main"        ? static_cast<QWidget *>(new MainWindow(test.context()))
-                    : which == "editor"      ? static_cast<QWidget *>(new EditForm(test.context(), made->settings))
-                    : which == "scores"      ? static_cast<QWidget *>(new ScoreForm(test.context(), made->scores))
-                    : which == "settings"    ? static_cast<QWidget *>(new ConfigForm(made->settings, [](const QColor &) {}, test.dialogs))
-                    : which == "word search" ? static_cast<QWidget *>(new WordSearchWindow(test.context()))
-                    : which == "proverbs"    ? static_cast<QWidget *>(new ProverbsWindow(test.context()))
-                                             : new AboutForm(test.context());
-    made->window.reset(window);
-    if (auto *main = qobject_cast<MainWindow *>(window))
-        main->layOut(QSize(1280, 1024));
-    // A game of rows 1, 2, 3 in that order and order 1 (reading order), once Start asks.
-    test.dialogs.inputs = {QStringLiteral("Anna")};
-    test.random.values = {0.0, 0.34, 0.67, 0.0};
-    return made;
-}
 
 // Qt's composite widgets (lists, combo boxes) answer for the widgets inside them, and
 // what lies inside a decoration is left out with it.
@@ -71,13 +28,6 @@ bool answeredForAbove(const QWidget *widget, const QWidget *window)
             return true;
     }
     return false;
-}
-
-bool showActive(QWidget *window)
-{
-    window->show();
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
 }
 
 QString nameOf(QWidget *widget)
@@ -106,7 +56,7 @@ private slots:
                            "Opslaan", "Exit", "Puzzellijst"};
         QTest::newRow("scores") << "scores" << QStringList{"Scorelijst", "Delete", "Delete All", "Ok", "Scorelijst"};
         QTest::newRow("settings") << "settings" << QStringList();
-        QTest::newRow("word search") << "word search" << QStringList();
+        QTest::newRow("wordsearch") << "wordsearch" << QStringList();
         QTest::newRow("proverbs") << "proverbs" << QStringList{"Spreekwoorden en gezegden", "Exit", "Spreekwoorden en gezegden"};
         QTest::newRow("about") << "about" << QStringList{"Ok", "Ok"};
     }
@@ -114,10 +64,77 @@ private slots:
     {
         QFETCH(QString, which);
         QFETCH(QStringList, order);
-        const auto made = makeWindow(which);
-        QWidget *window = made->window.get();
-        QVERIFY(showActive(window));
+        GameWindow game;
+        // A side window as the player opens it, from the main window.
+        game.dialogs.onWindow = [&](QWidget *side) { walk(side, order); };
+        if (which == "main")
+            walk(game.window.get(), order);
+        else
+            (game.window.get()->*sideWindowOpeners.value(which))();
+    }
+    // Start, Volgende and Exit pressed through the action a screen reader offers, and what
+    // the game tells it meanwhile without moving the focus: the slots read as their clues or
+    // as hidden, the new round, a keyword bought, the last minute once, as it begins, and the
+    // end with the score, which puts the focus on Start. A keyword found is read back by the
+    // AT-SPI game; what No on the quit question keeps is the main window's test.
+    void gameThroughPressActions()
+    {
+        GameWindow game;
+        game.prepareStart();
+        MainWindow *main = game.window.get();
+        QVERIFY(showActive(main));
+        auto *notice = main->findChild<ScreenReaderNotice *>();
+        const auto press = [](VistaButton *button) {
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: verborgen"));
+        press(main->menuButtons[MainWindow::Start]);
+        // The click follows once the request has returned, as a screen reader needs it.
+        QVERIFY(game.dialogs.shown.isEmpty());
+        QTRY_COMPARE(notice->text(), QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden."));
+        QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: fruit"));
+        // Row 1 is APPEL: Volgende buys the first missing keyword.
+        press(main->nextButton);
+        QTRY_COMPARE(notice->text(), QStringLiteral("Gekocht: APPEL staat in het antwoordvak. Score -40."));
+        QStringList told;
+        for (const int seconds : {540, 1, 60}) {
+            game.clock.advance(seconds * 1000);
+            main->controller().updateClock();
+            told << QStringLiteral("%1 %2 %3").arg(notice->count()).arg(notice->text(), nameOf(QApplication::focusWidget()));
+        }
+        QCOMPARE(told, (QStringList{"3 Nog één minuut. Oplossing", "3 Nog één minuut. Oplossing",
+                                    "4 Einde van het spel, de tijd is om. Score -40. Start"}));
+        game.dialogs.answers = {true};
+        QSignalSpy closed(main, &MainWindow::closed);
+        press(main->menuButtons[MainWindow::Exit]);
+        QTRY_COMPARE(closed.count(), 1);
+    }
 
+    void focusIsPlainOnQtButtons()
+    {
+        // The ring stands two pixels inside the edge of the focused button, and only there.
+        FocusRingStyle style;
+        QMessageBox box(QMessageBox::Question, QStringLiteral(" Exit programma"), QStringLiteral("Afsluiten?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setStyle(&style);
+        for (QPushButton *button : box.findChildren<QPushButton *>())
+            button->setStyle(&style);
+        QVERIFY(showActive(&box));
+        QAbstractButton *yes = box.button(QMessageBox::Yes);
+        yes->setFocus(Qt::TabFocusReason);
+        for (QAbstractButton *button : {yes, box.button(QMessageBox::No)}) {
+            const QImage shot = button->grab().toImage();
+            const QColor at = shot.pixelColor(shot.width() / 2, FocusRingStyle::RingInset * int(shot.devicePixelRatio()));
+            QCOMPARE(at == yes->palette().color(QPalette::Highlight), button == yes);
+        }
+    }
+
+private:
+    // Each visible control of the window in the tree with a role and a name, then the Tab
+    // order from the control that has the focus as the window opens.
+    void walk(QWidget *window, const QStringList &order)
+    {
+        QVERIFY(showActive(window));
         const QList<QWidget *> widgets = window->findChildren<QWidget *>();
         for (QWidget *widget : widgets) {
             if (!widget->isVisibleTo(window) || widget->isWindow() || answeredForAbove(widget, window))
@@ -158,62 +175,6 @@ private slots:
             visited << nameOf(QApplication::focusWidget());
         }
         QCOMPARE(visited, order);
-    }
-
-    // Start, Volgende and Exit pressed through the action a screen reader offers, and what
-    // the game tells it meanwhile without moving the focus: the slots read as their clues or
-    // as hidden, the new round, a keyword bought, the last minute once, as it begins, and the
-    // end with the score, which puts the focus on Start. A keyword found is read back by the
-    // AT-SPI game; what No on the quit question keeps is the main window's test.
-    void gameThroughPressActions()
-    {
-        const auto made = makeWindow(QStringLiteral("main"));
-        auto *main = static_cast<MainWindow *>(made->window.get());
-        QVERIFY(showActive(main));
-        auto *notice = main->findChild<ScreenReaderNotice *>();
-        const auto press = [](VistaButton *button) {
-            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        };
-        QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: verborgen"));
-        press(main->menuButtons[MainWindow::Start]);
-        // The click follows once the request has returned, as a screen reader needs it.
-        QVERIFY(made->test.dialogs.shown.isEmpty());
-        QTRY_COMPARE(notice->text(), QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden."));
-        QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: fruit"));
-        // Row 1 is APPEL: Volgende buys the first missing keyword.
-        press(main->nextButton);
-        QTRY_COMPARE(notice->text(), QStringLiteral("Gekocht: APPEL staat in het antwoordvak. Score -40."));
-        QStringList told;
-        for (const int seconds : {540, 1, 60}) {
-            made->test.clock.advance(seconds * 1000);
-            main->controller().updateClock();
-            told << QStringLiteral("%1 %2 %3").arg(notice->count()).arg(notice->text(), nameOf(QApplication::focusWidget()));
-        }
-        QCOMPARE(told, (QStringList{"3 Nog één minuut. Oplossing", "3 Nog één minuut. Oplossing",
-                                    "4 Einde van het spel, de tijd is om. Score -40. Start"}));
-        made->test.dialogs.answers = {true};
-        QSignalSpy closed(main, &MainWindow::closed);
-        press(main->menuButtons[MainWindow::Exit]);
-        QTRY_COMPARE(closed.count(), 1);
-    }
-
-    void focusIsPlainOnQtButtons()
-    {
-        // The ring stands two pixels inside the edge of the focused button, and only there.
-        FocusRingStyle style;
-        QMessageBox box(QMessageBox::Question, QStringLiteral(" Exit programma"), QStringLiteral("Afsluiten?"),
-                        QMessageBox::Yes | QMessageBox::No);
-        box.setStyle(&style);
-        for (QPushButton *button : box.findChildren<QPushButton *>())
-            button->setStyle(&style);
-        QVERIFY(showActive(&box));
-        QAbstractButton *yes = box.button(QMessageBox::Yes);
-        yes->setFocus(Qt::TabFocusReason);
-        for (QAbstractButton *button : {yes, box.button(QMessageBox::No)}) {
-            const QImage shot = button->grab().toImage();
-            const QColor at = shot.pixelColor(shot.width() / 2, FocusRingStyle::RingInset * int(shot.devicePixelRatio()));
-            QCOMPARE(at == yes->palette().color(QPalette::Highlight), button == yes);
-        }
     }
 };
 

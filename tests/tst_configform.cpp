@@ -18,83 +18,71 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
         // A time the list does not hold.
-        m_settings = GameSettings{.speeltijd = 615, .printFooter = "  Mijn voettekst  "};
+        m_settings = GameSettings{.speeltijd = 615, .printFooter = m_footer};
         m_border.clear();
         m_dialogs.shown.clear();
         m_form = std::make_unique<ConfigForm>(m_settings, [this](const QColor &colour) { m_border << colour; },
                                               m_dialogs);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(showActive(m_form.get()));
     }
     // A time the list does not hold stands in the box as it is. What is typed stays as typed,
     // however it begins like an entry of the list. OK takes only a time the game will play
-    // as shown, and otherwise says so and stays open.
-    void playingTimeShowsMinutesAndOkStoresIt_data()
+    // as shown, and a footer the file can hold: a quote or a character outside the code page
+    // is named, and nothing of the record changes; a comma is kept, outer blanks are not.
+    // Refused, the window says so and stays open. A slider recolours the border at once,
+    // OK once more.
+    void okStoresWhatTheGameCanPlayAndTheFileHold_data()
     {
-        QTest::addColumn<QString>("typed"); // empty: nothing typed
-        QTest::addColumn<QString>("minutes"); // empty: no minutes shown, OK refuses
-        QTest::addColumn<qint32>("seconds");
-        QTest::newRow("as set") << "" << "10,25" << 615;
-        QTest::newRow("45, as 450 begins") << "45" << "0,75" << 45;
-        QTest::newRow("longest") << "2147483647" << "35791394,12" << 2147483647;
-        QTest::newRow("zero") << "0" << "" << 615;
-        QTest::newRow("too large") << "9999999999" << "" << 615;
+        QTest::addColumn<QString>("time"); // empty: nothing typed
+        QTest::addColumn<QString>("footer"); // empty: the one set
+        QTest::addColumn<QString>("minutes"); // empty: no minutes shown
+        QTest::addColumn<QString>("refusal"); // empty: OK stores and closes
+        const QString time = "De speeltijd \"%1\" kan niet worden gespeeld. Typ een heel aantal seconden, van 1 tot en "
+                             "met 2147483647, zonder teken of komma.";
+        QTest::newRow("time as set") << "" << "" << "10,25" << "";
+        QTest::newRow("45, as 450 begins") << "45" << "" << "0,75" << "";
+        QTest::newRow("longest") << "2147483647" << "" << "35791394,12" << "";
+        QTest::newRow("zero") << "0" << "" << "" << time.arg("0");
+        QTest::newRow("too large") << "9999999999" << "" << "" << time.arg("9999999999");
+        QTest::newRow("footer, quote") << "" << "Zeg \"hoi\" tegen jou" << "10,25"
+            << "Het teken '\"' in de tekst bij het afdrukken kan niet worden bewaard: het instellingenbestand gebruikt "
+               "dit teken om de velden van elkaar te scheiden. Laat het weg of kies een ander teken.";
+        QTest::newRow("footer, comma, blanks around") << "" << "  Smit, Jansen & Zn. " << "10,25" << "";
     }
-    void playingTimeShowsMinutesAndOkStoresIt()
+    void okStoresWhatTheGameCanPlayAndTheFileHold()
     {
-        QFETCH(QString, typed);
+        QFETCH(QString, time);
+        QFETCH(QString, footer);
         QFETCH(QString, minutes);
-        QFETCH(qint32, seconds);
+        QFETCH(QString, refusal);
         QComboBox *box = m_form->playingTimeBox();
-        if (!typed.isEmpty()) {
+        if (!time.isEmpty()) {
             // Completion works only in a box that has the focus, as when the player types.
             QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
             box->lineEdit()->selectAll();
-            QTest::keyClicks(box->lineEdit(), typed);
+            QTest::keyClicks(box->lineEdit(), time);
             QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         }
+        footer = footer.isEmpty() ? m_footer : footer;
+        m_form->footerBox()->setText(footer);
         QCOMPARE(m_form->minutesLabel()->text(),
                  minutes.isEmpty() ? QString("Speeltijd in seconden") : "Speeltijd in seconden (" + minutes + " Min.)");
-        QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
-        QCOMPARE(m_settings.speeltijd, seconds);
-        QCOMPARE(m_form->isVisible(), minutes.isEmpty());
-        QCOMPARE(m_dialogs.shown.value(0).text,
-                 minutes.isEmpty() ? "De speeltijd \"" + typed + "\" kan niet worden gespeeld. Typ een heel aantal "
-                                     "seconden, van 1 tot en met 2147483647, zonder teken of komma."
-                                   : QString());
-        if (minutes.isEmpty())
-            QCOMPARE(QApplication::focusWidget(), box);
-    }
-    // The footer obeys the file's refusals: a quote or a character outside the code page
-    // is named, and nothing of the record changes; a comma is kept, outer blanks are not.
-    // A slider recolours the border at once, OK once more.
-    void footerTheFileCannotHoldIsRefused_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message"); // empty: stored
-        QTest::newRow("quote") << "Zeg \"hoi\" tegen jou"
-                               << "Het teken '\"' in de tekst bij het afdrukken kan niet worden bewaard: het "
-                                  "instellingenbestand gebruikt dit teken om de velden van elkaar te scheiden. Laat het "
-                                  "weg of kies een ander teken.";
-        QTest::newRow("comma, blanks around") << "  Smit, Jansen & Zn. " << "";
-    }
-    void footerTheFileCannotHoldIsRefused()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        m_form->footerBox()->setText(typed);
         QTest::keyClick(m_form->redSlider(), Qt::Key_End); // green 30 and blue 40 as they were
         QCOMPARE(m_form->colourSample()->grab().toImage().pixelColor(10, 10), QColor(255, 30, 40));
         QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
-        const bool stored = message.isEmpty();
-        QCOMPARE(m_dialogs.shown.value(0).text, message);
+        const bool stored = refusal.isEmpty();
+        QCOMPARE(m_dialogs.texts().value(0), refusal);
         QCOMPARE(m_form->isVisible(), !stored);
-        QCOMPARE(m_settings.printFooter, stored ? typed.trimmed() : QString("  Mijn voettekst  "));
+        QCOMPARE(m_settings.speeltijd, stored && !time.isEmpty() ? time.toInt() : 615);
+        QCOMPARE(m_settings.printFooter, stored ? footer.trimmed() : m_footer);
         QCOMPARE(m_settings.borderRed, stored ? 255.0 : 30.0);
         QCOMPARE(m_border, QList<QColor>(stored ? 2 : 1, QColor(255, 30, 40)));
+        if (!stored && !time.isEmpty())
+            QCOMPARE(QApplication::focusWidget(), box);
     }
 
 private:
+    const QString m_footer = QStringLiteral("  Mijn voettekst  ");
     FakeDialogs m_dialogs;
     GameSettings m_settings;
     QList<QColor> m_border;

@@ -14,8 +14,7 @@ private slots:
         m_game.reset();
         m_test = std::make_unique<TestContext>();
         m_test->clock.step = 0;
-        m_test->writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
-                                        "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n");
+        m_test->writeData("Puzzel.lib", threePuzzles);
         m_game = std::make_unique<GameController>(m_test->random, m_test->clock, m_test->folders);
         m_game->loadData();
     }
@@ -58,8 +57,7 @@ private slots:
             m_game->submitAnswer(answer);
         if (after == "continue")
             m_game->submitAnswer(QStringLiteral("rode kool"));
-        const QByteArray header("\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n");
-        m_test->writeData("Scorelijst.lib", header + "\"0020 - Anna\"\r\n");
+        m_test->writeData("Scorelijst.lib", fileHeader + "\"0020 - Anna\"\r\n");
         m_test->clock.advance(1000LL * (seconds - 2) + 999);
         QCOMPARE(m_game->secondsLeft(), 1);
         QCOMPARE(m_game->msToNextSecond(), 1);
@@ -69,7 +67,7 @@ private slots:
         m_game->updateClock();
         QCOMPARE(clock.takeLast().at(0).toString(), QStringLiteral("00:00 "));
         QCOMPARE(m_test->readData("Scorelijst.lib"),
-                 header + "\"0020 - Anna\"\r\n\"00" + (after == "continue" ? "6" : "4") + "0 -  Bea\"\r\n");
+                 fileHeader + "\"0020 - Anna\"\r\n\"00" + (after == "continue" ? "6" : "4") + "0 -  Bea\"\r\n");
 
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         const QMetaObject *meta = m_game->metaObject();

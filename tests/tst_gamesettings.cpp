@@ -5,10 +5,6 @@
 
 #include <QTest>
 
-namespace {
-const QByteArray headerLines = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
-}
-
 class TestGameSettings : public QObject
 {
     Q_OBJECT
@@ -19,13 +15,19 @@ private slots:
         QTest::addColumn<QString>("read"); // whole or damaged | playing time | border colour | footer
         QTest::addColumn<QByteArray>("fileAfter"); // null: left as it was
         QTest::newRow("missing: defaults written") << QByteArray() << "damaged|600|#1e1e28|Brovelt Software 2019"
-                                                   << headerLines + "600\r\n30,30,40\r\n\"Brovelt Software 2019\"\r\n";
+                                                   << fileHeader + "600\r\n30,30,40\r\n\"Brovelt Software 2019\"\r\n";
         // Headers and playing time not checked; a footer the quoted form cannot give back keeps
         // its line as it was.
         QTest::newRow("own values") << QByteArray("x\r\ny\r\n5000\r\n0,128,255\r\n\"Zeg \"hoi\" tegen jou\"  \r\n")
                                     << "whole|5000|#0080ff|Zeg " << QByteArray();
-        QTest::newRow("blue 256") << headerLines + "120\r\n10,20,256\r\n\"eigen\"\r\n" << "damaged|120|#0a1428|Brovelt Software 2019"
-                                  << headerLines + "120\r\n10,20,40\r\n\"Brovelt Software 2019\"\r\n";
+        // Binary garbage: bytes of every value, the same at every run.
+        QByteArray junk(64 * 1024, '\0');
+        for (int i = 0; i < junk.size(); ++i)
+            junk[i] = char((uint(i) * 2654435761u) >> 24);
+        QTest::newRow("binary garbage") << junk << "damaged|600|#1e1e28|Brovelt Software 2019"
+                                        << fileHeader + "600\r\n30,30,40\r\n\"Brovelt Software 2019\"\r\n";
+        QTest::newRow("blue 256") << fileHeader + "120\r\n10,20,256\r\n\"eigen\"\r\n" << "damaged|120|#0a1428|Brovelt Software 2019"
+                                  << fileHeader + "120\r\n10,20,40\r\n\"Brovelt Software 2019\"\r\n";
     }
     void readsTheFile()
     {
@@ -42,7 +44,7 @@ private slots:
         QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file : fileAfter);
         QVERIFY(loadSettings(test.folders.settingsFile(), settings)); // the next start reads the file left behind
         QVERIFY(saveSettings(test.folders.settingsFile(), settings)); // and writes back what it read
-        QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file.replace("x\r\ny\r\n", headerLines) : fileAfter);
+        QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file.replace("x\r\ny\r\n", fileHeader) : fileAfter);
     }
     // A footer either comes back identical after a save and a load, or is refused with the
     // editor's message and the file is left as it was; numbers come back at their limits.

@@ -1,7 +1,5 @@
-#include "controls/vistabutton.h"
-#include "shell/mainwindow.h"
 #include "ui/paintpanel.h"
-#include "support/fakes.h"
+#include "support/gamewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +11,6 @@ namespace {
 const QString s_nextRound = QStringLiteral("Goed geraden, volgende ronde...");
 const QString s_quit = QStringLiteral("Wil je dit programma nu afsluiten?");
 const QString s_end = QStringLiteral("Einde van het Spel, de tijd is om.");
-const QByteArray s_scoreHeader = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
 } // namespace
 
 class TestMainWindow : public QObject
@@ -22,11 +19,7 @@ class TestMainWindow : public QObject
 private slots:
     void init()
     {
-        m_window.reset();
-        m_test = std::make_unique<TestContext>();
-        m_test->writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
-                                            "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n");
-        m_test->random.values = {0.0}; // colour scheme 1
+        m_test = std::make_unique<GameWindow>(); // in colour scheme 1, as the fake draws 0
     }
 
     // Three answers back to back, each during the wipes of the ones before; then the clock
@@ -43,10 +36,10 @@ private slots:
     void findsDuringWipesThenNextRoundOrTheEnd()
     {
         QFETCH(QString, end);
-        MainWindow *w = makeWindow();
+        MainWindow *w = m_test->window.get();
         w->controller().settings().speeltijd = 60;
         QSignalSpy closed(w, &MainWindow::closed);
-        startGame(w);
+        m_test->start();
         for (const char *answer : {"appel", "fiets"}) {
             w->answerBox->setText(answer);
             QTest::keyClick(w->answerBox, Qt::Key_Return);
@@ -72,17 +65,16 @@ private slots:
         if (end == "quit") {
             QVERIFY(m_test->dialogs.closeNotice()); // the next round comes, nothing found yet
             QTest::mouseClick(w->menuButtons[MainWindow::Exit], Qt::LeftButton);
-            // Enter on the quit question must not throw a running game away unscored.
-            QCOMPARE(m_test->dialogs.shown.last().defaultAnswer, Dialogs::Answer::No);
         }
         if (end != "wipes") {
-            QCOMPARE(m_test->dialogs.shown.last().text, end == "quit" ? s_quit : s_nextRound);
+            // Enter on the quit question must not throw a running game away unscored.
+            QCOMPARE(m_test->dialogs.texts().last(), end == "quit" ? s_quit + " [Nee]" : s_nextRound);
             endClock();
         }
         QCOMPARE(m_test->dialogs.closedByProgram, end == "wipes" ? 0 : 1);
-        QCOMPARE(shownTexts(), QStringList{s_end});
+        QCOMPARE(m_test->dialogs.texts(), QStringList{s_end});
         QVERIFY(m_test->dialogs.closeNotice());
-        QCOMPARE(shownTexts(), (QStringList{s_end, "ScoreForm"}));
+        QCOMPARE(m_test->dialogs.texts(), (QStringList{s_end, "ScoreForm"}));
         // No round was drawn after the end, and the program stays.
         QVERIFY(m_test->random.draws == 0 && closed.isEmpty());
         QVERIFY(!w->answerBox->isEnabled() && !w->nextButton->isEnabled() && !w->gameClockTimer->isActive());
@@ -90,18 +82,14 @@ private slots:
         QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), end == "quit" ? QColor(120, 120, 120) : QColor(0, 225, 0));
     }
 
-    // Uncovering a part of the board repaints that part from what was drawn on it: the
-    // row markers and letter tiles, "rode kool" with its gap at x = 230 on the third row.
+    // A part of the board repainted alone, as when it is uncovered, shows what was drawn on
+    // it: the row markers and letter tiles, "rode kool" with its gap at x = 230 on the third
+    // row. (Hiding and showing the window first adds nothing: grab() repaints either way.)
     void boardKeepsItsDrawingWhenCovered()
     {
-        MainWindow *w = makeWindow();
-        startGame(w);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        MainWindow *w = m_test->window.get();
+        m_test->start();
         const QImage whole = w->board->grab().toImage();
-        w->hide();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
         const QRect rows(77, 503, 301, 157);
         const QImage part = w->board->grab(rows).toImage();
         QCOMPARE(part, whole.copy(rows));
@@ -113,43 +101,20 @@ private slots:
     // asked again; a comma is kept, and the score line comes back as typed.
     void nameTheScoreFileCannotHoldIsAskedAgain()
     {
-        MainWindow *w = makeWindow();
+        MainWindow *w = m_test->window.get();
         w->controller().settings().speeltijd = 60;
-        startGame(w, {QString::fromUtf8("😀🎲"), QStringLiteral("Jan, \"Piet\""), QStringLiteral("Jan, Piet")});
+        m_test->start({QString::fromUtf8("😀🎲"), QStringLiteral("Jan, \"Piet\""), QStringLiteral("Jan, Piet")});
         const QString ask = "Typ hieronder jouw naam in...", advice = " Laat het weg of kies een ander teken.";
-        QCOMPARE(shownTexts(), (QStringList{ask, QString::fromUtf8("Het teken \"😀\" in de naam kan niet worden bewaard.") + advice,
+        QCOMPARE(m_test->dialogs.texts(), (QStringList{ask, QString::fromUtf8("Het teken \"😀\" in de naam kan niet worden bewaard.") + advice,
                                              ask, "Het teken '\"' in de naam kan niet worden bewaard: de scorelijst gebruikt "
                                                   "dit teken om de velden van elkaar te scheiden." + advice, ask}));
         m_test->clock.advance(60000);
         w->controller().updateClock();
-        QCOMPARE(m_test->readData("Scorelijst.lib"), s_scoreHeader + "\"0000 - Jan, Piet\"\r\n");
+        QCOMPARE(m_test->readData("Scorelijst.lib"), fileHeader + "\"0000 - Jan, Piet\"\r\n");
     }
 
 private:
-    MainWindow *makeWindow()
-    {
-        m_window = std::make_unique<MainWindow>(m_test->context());
-        m_window->layOut(QSize(1280, 1024));
-        return m_window.get();
-    }
-    // Rows 1, 2, 3 in that order and order 1 (reading order).
-    void startGame(MainWindow *w, const QStringList &names = {QStringLiteral("Anna")})
-    {
-        m_test->dialogs.inputs.assign(names.begin(), names.end());
-        m_test->random.values = {0.0, 0.34, 0.67, 0.0};
-        QTest::mouseClick(w->menuButtons[MainWindow::Start], Qt::LeftButton);
-    }
-    // The texts of the dialogs shown; a window by its class.
-    QStringList shownTexts() const
-    {
-        QStringList texts;
-        for (const ShownDialog &dialog : m_test->dialogs.shown)
-            texts << dialog.text;
-        return texts;
-    }
-
-    std::unique_ptr<TestContext> m_test;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<GameWindow> m_test;
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -13,18 +13,20 @@ class TestPuzzleDatabase : public QObject
 private slots:
     // Loading replaces what the list held. The header lines are not checked, blank keywords
     // skipped, duplicates kept; a quoted field holds its comma and loses what follows the
-    // closing quote, and a stray comma shifts every later field. (The editor's reading, which
-    // keeps such a field whole: tst_editform saveProblemsAreSaid.)
+    // closing quote, a stray comma shifts every later field, and a field of 10 MB reads
+    // whole. (The editor's reading, which keeps such a field whole: tst_editform
+    // saveProblemsAreSaid.)
     void loadsRecords()
     {
         TestContext t;
+        const int mb10 = 10 * 1024 * 1024;
         t.writeData("Puzzel.lib", "iets anders\r\nnog iets, met komma\r\nappel,a,b,c,d\r\n,a,b,c,d\r\n   ,x,y,z,w\r\n"
-                                  "\"appel, rood\" weg,a,b, c,d,extra\r\npeer,e,f,g,h\r\nappel,a,b,c,d\r\n");
+                                  "\"appel, rood\" weg,a,b, c,d,extra\r\npeer,e,f,g,h\r\nappel,a,b,c,d\r\n" + QByteArray(mb10, 'x'));
         PuzzleList list;
         list.append(PuzzleEntry{"oud", {"a", "b", "c", "d"}});
         PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
         QCOMPARE(RoundTrip::rowTexts(list.entries()),
-                 QStringList({"appel|a|b|c|d", "appel, rood|a|b|c|d", "extra|peer|e|f|g", "h|appel|a|b|c", "d||||"}));
+                 QStringList({"appel|a|b|c|d", "appel, rood|a|b|c|d", "extra|peer|e|f|g", "h|appel|a|b|c", "d|" + QString(mb10, u'x') + "|||"}));
     }
     // Each value either comes back identical after a save and a load, or the save refuses
     // it, naming the row, the field and the character, and writes nothing.

@@ -1,13 +1,11 @@
-#include "shell/mainwindow.h"
 #include "ui/paintpanel.h"
 #include "common/twips.h"
 #include "controls/accessiblecontainer.h"
 #include "shell/configform.h"
-#include "support/fakes.h"
+#include "support/gamewindow.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMap>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSet>
@@ -63,13 +61,6 @@ QString cutOff(const QWidget *window, const QRect &area, const QList<const QWidg
     return cut;
 }
 
-// Each side window by the main window's command that opens it.
-const QMap<QString, void (MainWindow::*)()> s_sideWindows = {
-    {QStringLiteral("settings"), &MainWindow::openSettings}, {QStringLiteral("editor"), &MainWindow::openEditor},
-    {QStringLiteral("scores"), &MainWindow::showScores},     {QStringLiteral("wordsearch"), &MainWindow::openWordSearch},
-    {QStringLiteral("proverbs"), &MainWindow::openProverbs}, {QStringLiteral("about"), &MainWindow::showAbout},
-};
-
 } // namespace
 
 // The windows on the screens players have, from a small laptop to 4K. Also run with
@@ -84,7 +75,7 @@ private slots:
         QTest::addColumn<QString>("window");
         for (QSize size : {QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440),
                            QSize(3840, 2160)})
-            for (const QString &window : QStringList{"board"} + s_sideWindows.keys())
+            for (const QString &window : QStringList{"board"} + sideWindowOpeners.keys())
                 QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(window)))
                     << size << window;
     }
@@ -92,16 +83,13 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(QString, window);
-        TestContext test;
-        test.writeData("Puzzel.lib", s_longest);
-        test.random.values = {0.0}; // colour scheme 1: ring j is (60 + 23 j, 60, 60)
-        MainWindow main(test.context());
-        main.layOut(screen);
+        // In colour scheme 1, as the fake draws 0: ring j is (60 + 23 j, 60, 60).
+        GameWindow game(screen, s_longest);
         if (window == "board") {
-            slotsDrawAtTheDevicesPixels(main);
-            boardFits(main, test, screen);
+            slotsDrawAtTheDevicesPixels(*game.window);
+            boardFits(game, screen);
         } else {
-            sideWindowFits(main, test, window);
+            sideWindowFits(game, window);
         }
     }
 
@@ -148,12 +136,11 @@ private:
     // A round with the longest texts, a found keyword and a long name on the board: every
     // control lies on the screen and shows its whole text, and no two controls of one
     // panel overlap.
-    void boardFits(MainWindow &window, TestContext &test, QSize screen)
+    void boardFits(GameWindow &game, QSize screen)
     {
+        MainWindow &window = *game.window;
         QVERIFY(window.board->width() >= 0.6 * screen.width() && window.board->height() >= screen.height() / 3.0);
-        test.dialogs.inputs = {QString(40, u'W')};
-        test.random.values = {0.0, 0.34, 0.67, 0.0};
-        window.startGame();
+        game.start({QString(40, u'W')});
         window.controller().submitAnswer(QStringLiteral("Schiermonnikoogster"));
         window.controller().revealNext();
         for (int row = 0; row < 3; ++row)
@@ -171,8 +158,9 @@ private:
     // board with it, with no way back on a desktop without a task bar. It belongs to the
     // main window, which keeps it over the board, centred; the Tools menu and the message
     // boxes grow with it.
-    void sideWindowFits(MainWindow &main, TestContext &test, const QString &window)
+    void sideWindowFits(GameWindow &test, const QString &window)
     {
+        MainWindow &main = *test.window;
         const double scale = main.sideWindowScale();
         test.dialogs.onWindow = [&](QWidget *side) {
             QString cut = cutOff(side, side->rect());
@@ -202,7 +190,7 @@ private:
             side->setWindowState(Qt::WindowMinimized);
             QVERIFY(QTest::qWaitFor([side] { return !side->isMinimized(); }, 1000));
         };
-        (main.*s_sideWindows.value(window))();
+        (main.*sideWindowOpeners.value(window))();
         // Shown, once; the proverbs window also says that its list, not in the test's folder, is missing.
         QCOMPARE(test.dialogs.shown.size(), window == "proverbs" ? 2 : 1);
         QCOMPARE(test.dialogs.scale, scale);

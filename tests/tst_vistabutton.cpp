@@ -3,6 +3,7 @@
 // press action, and the pixels of each kind of face and of its caption as grab() shows them.
 #include "controls/vistabutton.h"
 #include "controls/vistapalette.h"
+#include "support/fakes.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -37,9 +38,7 @@ private slots:
         m_window->setPalette(QPalette(QColor(200, 0, 0)));
         m_button = new VistaButton(m_window);
         m_button->setGeometry(20, 20, 66, 22);
-        m_window->show();
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QVERIFY(showActive(m_window));
         // The pointer stays where the last test left it, perhaps where the new button now is.
         QTest::mouseMove(m_window, QPoint(190, 75));
         // The window's first focus may land on the button; start every test without focus.

@@ -20,10 +20,18 @@ bool FakeDialogs::answerQuestion(bool yes)
     return open;
 }
 
-void FakeDialogs::askLater(const QString &text, const QString &title, Answer defaultAnswer,
+QStringList FakeDialogs::texts() const
+{
+    QStringList texts;
+    for (const ShownDialog &dialog : shown)
+        texts << dialog.text + (dialog.defaultAnswer == Answer::No ? " [Nee]" : "");
+    return texts;
+}
+
+void FakeDialogs::askLater(const QString &text, const QString &, Answer defaultAnswer,
                            const std::function<void(bool)> &answered)
 {
-    shown.append({ShownDialog::Question, text, title, Icon::None, defaultAnswer});
+    shown.append({text, defaultAnswer});
     openQuestions.push_back(answered);
     if (!answers.empty())
         answerQuestion(takeOldest(answers, false));
@@ -41,7 +49,7 @@ void FakeDialogs::closeOpen()
 void FakeDialogs::showModal(QWidget *window)
 {
     // The window counts as closed at once; it is deleted unseen.
-    shown.append({ShownDialog::Window, window->metaObject()->className(), window->windowTitle(), Icon::None});
+    shown.append({window->metaObject()->className()});
     if (onWindow)
         onWindow(window);
     delete window;

@@ -7,11 +7,29 @@
 #include "ui/appcontext.h"
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
+
+// The two header lines the game writes at the top of its score and settings files.
+inline const QByteArray fileHeader = "\"Brovelt Software 2019\"\r\n\"--------------------------\"\r\n";
+
+// A puzzle list of three rows: appel, Fiets and rode kool.
+inline const QByteArray threePuzzles = "Brovelt Software 2019\r\n----------\r\nappel,fruit,boom,rood,taart\r\n"
+                                       "Fiets,wiel,trappen,zadel,bel\r\nrode kool,groente,paars,stamppot,blad\r\n";
+
+// Shows the window and makes it the active one, as the window system would for a click on
+// it; false when it does not become active.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
 
 // Takes the oldest of the queue, or 'none' when it is empty.
 template <typename T>
@@ -24,12 +42,9 @@ T takeOldest(std::deque<T> &queue, T none)
     return oldest;
 }
 
-// What a dialog was asked to show, for the tests to compare.
+// What a dialog was asked to show (a window: its class), for the tests to compare.
 struct ShownDialog {
-    enum Kind { Message, Notice, Question, Input, Window } kind;
     QString text;
-    QString title;
-    Dialogs::Icon icon = Dialogs::Icon::None;
     // For a Yes/No question, the button Enter would press.
     Dialogs::Answer defaultAnswer = Dialogs::Answer::Yes;
 };
@@ -38,28 +53,28 @@ struct ShownDialog {
 class FakeDialogs final : public Dialogs
 {
 public:
-    void message(const QString &text, const QString &title, Icon icon) override
+    void message(const QString &text, const QString &, Icon) override
     {
-        shown.append({ShownDialog::Message, text, title, icon});
+        shown.append({text});
     }
-    void notify(const QString &text, const QString &title, const std::function<void()> &closed) override
+    void notify(const QString &text, const QString &, const std::function<void()> &closed) override
     {
-        shown.append({ShownDialog::Notice, text, title, Icon::None});
+        shown.append({text});
         openNotices.push_back(closed);
     }
-    bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override
+    bool ask(const QString &text, const QString &, Icon, Answer defaultAnswer) override
     {
-        shown.append({ShownDialog::Question, text, title, icon, defaultAnswer});
+        shown.append({text, defaultAnswer});
         return takeOldest(answers, false);
     }
-    Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override
+    Answer askYesNoCancel(const QString &text, const QString &, Icon) override
     {
-        shown.append({ShownDialog::Question, text, title, icon});
+        shown.append({text});
         return takeOldest(threeWayAnswers, Answer::Cancel);
     }
-    QString input(const QString &prompt, const QString &title, const QString &) override
+    QString input(const QString &prompt, const QString &, const QString &) override
     {
-        shown.append({ShownDialog::Input, prompt, title, Icon::None});
+        shown.append({prompt});
         return takeOldest(inputs, QString());
     }
     void showModal(QWidget *window) override;
@@ -72,6 +87,8 @@ public:
     bool closeNotice();
     // Answers the oldest question asked with askLater that is still open; false when none is.
     bool answerQuestion(bool yes);
+    // The texts shown, in order; a question with "Nee" as its default ends " [Nee]".
+    QStringList texts() const;
 
     // For ask(), an empty queue answering No; askLater() takes its answer from here at once
     // when one is queued, else its question stays open until answerQuestion().
