@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <fontconfig/fontconfig.h>
 
@@ -30,6 +31,9 @@ int main(int argc, char *argv[])
     // is up, the same core fills the toolkit's font list and finds the board's font and its
     // stand-ins, which all threads share. Only the answer box needs a font before the window
     // is shown (the labels' fonts wait for the first paint), and it finds them ready.
+    // The toolkit takes the first thread that uses its threading for its main thread: this
+    // one, before the session-bus thread below makes the first object of its own.
+    QThread::currentThread();
     std::latch toolkitStarted(1);
     std::jthread fontConfiguration([&toolkitStarted] {
         FcInit();

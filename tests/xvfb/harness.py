@@ -42,6 +42,14 @@ def wait_for_clean_exit(process):
     wait_for("the program to end", lambda: process.poll() is not None, seconds=15)
     if process.returncode != 0:
         raise Failure("the program ended with status %d" % process.returncode)
+    # A warning of the toolkit (a thread taken for the main one, a timer or a painter used
+    # wrongly) is a fault even when the game played well; what the machine's set-up says
+    # about its own folders is not the program's.
+    with open(process.error_output, encoding="utf-8", errors="replace") as f:
+        warnings = [line for line in f.read().splitlines()
+                    if line.strip() and not line.startswith(("QStandardPaths:", "qt.qpa."))]
+    if warnings:
+        raise Failure("the program wrote to its error output: " + " / ".join(warnings))
 
 
 class ProgramFolder:
@@ -65,7 +73,10 @@ class ProgramFolder:
 
     def start(self, **environment):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", **environment)
-        self.process = subprocess.Popen([self.program], cwd=self.path, env=env)
+        error_output = os.path.join(self.path, "error-output.txt")
+        with open(error_output, "wb") as f:
+            self.process = subprocess.Popen([self.program], cwd=self.path, env=env, stderr=f)
+        self.process.error_output = error_output
         return self.process
 
     def finish(self):
