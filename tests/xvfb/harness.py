@@ -73,6 +73,10 @@ class ProgramFolder:
 
     def start(self, **environment):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", **environment)
+        # Without a session bus, libdbus would fork a bus launcher from the program's bus
+        # thread while its other threads run (under AddressSanitizer the child can then hang
+        # in malloc) and leave a bus behind: a bus that is not there is refused at once.
+        env.setdefault("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + os.path.join(self.path, "no-session-bus"))
         error_output = os.path.join(self.path, "error-output.txt")
         with open(error_output, "wb") as f:
             self.process = subprocess.Popen([self.program], cwd=self.path, env=env, stderr=f)
