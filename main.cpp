@@ -25,15 +25,16 @@
 
 int main(int argc, char *argv[])
 {
+    // The toolkit takes the first thread that uses its threading for its main thread: this
+    // one, before the session-bus thread below makes the first object of its own.
+    QThread::currentThread();
+
     // Reading the system's font configuration is the largest single step before the first
     // window can be shown; the toolkit would do it at the first font. Started here, it runs
     // on a second core while the toolkit starts and the window is built. Once the toolkit
     // is up, the same core fills the toolkit's font list and finds the board's font and its
     // stand-ins, which all threads share. Only the answer box needs a font before the window
     // is shown (the labels' fonts wait for the first paint), and it finds them ready.
-    // The toolkit takes the first thread that uses its threading for its main thread: this
-    // one, before the session-bus thread below makes the first object of its own.
-    QThread::currentThread();
     std::latch toolkitStarted(1);
     std::jthread fontConfiguration([&toolkitStarted] {
         FcInit();
