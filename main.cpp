@@ -68,6 +68,8 @@ int main(int argc, char *argv[])
             qCritical("%s", qPrintable(text));
         else
             QMessageBox::information(nullptr, QStringLiteral("Raadkwartet"), text);
+        // The font thread may still be looking fonts up; it must end before the toolkit does.
+        fontConfiguration.join();
         return 0;
     }
     folders.preparePlayerFolder();

@@ -107,6 +107,8 @@ private slots:
         const QByteArray before = everyFile();
         second.start(program, {});
         QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
         QVERIFY(second.readAllStandardError().contains("Raadkwartet is al gestart."));
         QCOMPARE(everyFile(), before);
         QCOMPARE(first.state(), QProcess::Running);
