@@ -68,8 +68,9 @@ int main(int argc, char *argv[])
             qCritical("%s", qPrintable(text));
         else
             QMessageBox::information(nullptr, QStringLiteral("Raadkwartet"), text);
-        // The font thread may still be looking fonts up; it must end before the toolkit does.
+        // The font and bus threads may still be at work; they must end before the toolkit does.
         fontConfiguration.join();
+        sessionBus.join();
         return 0;
     }
     folders.preparePlayerFolder();
