@@ -1,5 +1,7 @@
 #include "game/folders.h"
 
+#include "game/textwriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +56,7 @@ bool Folders::preparePlayerFolder() const
     if (!QDir().mkpath(m_playerFolder + QStringLiteral("/Data")))
         return false;
     const QString puzzles = dataFile(QStringLiteral("Puzzel.lib"));
-    if (!QFileInfo::exists(puzzles) && QFile::copy(shippedFile(QStringLiteral("Puzzel.lib")), puzzles))
+    if (!QFileInfo::exists(puzzles) && copyWholeFile(shippedFile(QStringLiteral("Puzzel.lib")), puzzles).isEmpty())
         QFile::setPermissions(puzzles, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }

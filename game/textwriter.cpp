@@ -1,6 +1,7 @@
 #include "game/textwriter.h"
 
 #include "common/cp1252.h"
+#include "common/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,7 +89,7 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
 std::optional<QByteArray> readWholeFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

@@ -1,16 +1,61 @@
 #include "game/scorefile.h"
 #include "game/scorelist.h"
+#include "game/textwriter.h"
 #include "support/fakes.h"
+#include "tools/proverblist.h"
+#include "tools/wordcountfile.h"
+#include "tools/wordsearch.h"
+#include "ui/pictureview.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QByteArray s_scores = fileHeader + "\"0080 - Bram\"\r\n\"0120 - Anna\"\r\n";
 
+// Each way the program opens a file it reads, given a path; true when it refused the file.
+using Reader = std::function<bool(const QString &path)>;
+
+// Runs 'read' on a named pipe. A reader that waits for the pipe's writer would hang the
+// test: after ten seconds the pipe is given a writer that writes nothing, which lets the
+// reader go, and the wait is reported.
+bool waitedForWriter(const QString &pipe, const Reader &read, bool *refused)
+{
+    std::atomic<bool> done = false;
+    std::atomic<bool> waited = false;
+    std::thread guard([&] {
+        const QDeadlineTimer deadline(10000);
+        while (!done && !deadline.hasExpired())
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (done)
+            return;
+        // Succeeds only while a reader holds the pipe open.
+        const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) {
+            waited = true;
+            ::close(writer);
+        }
+    });
+    *refused = read(pipe);
+    done = true;
+    guard.join();
+    return waited;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Reader)
 
 class TestFaults : public QObject
 {
@@ -33,6 +78,32 @@ private slots:
         QVERIFY(!ScoreFile::add(test.dataPath("Scorelijst.lib"), scores, {200, QStringLiteral("Cor")}).isEmpty());
         QCOMPARE(scores.texts(), QStringList({"0080 - Bram", "0120 - Anna", "0200 - Cor"}));
         QCOMPARE(test.readData("Scorelijst.lib"), s_scores);
+    }
+
+    // A named pipe where a data file belongs is refused at once, as an unreadable file is.
+    void pipeInsteadOfAFileIsRefused_data()
+    {
+        QTest::addColumn<Reader>("read");
+        // The puzzle list, the score list, the settings, the backup's copy and a player's
+        // first copy of the puzzle list all read through this one.
+        QTest::newRow("whole file") << Reader([](const QString &path) { return !readWholeFile(path); });
+        QTest::newRow("background drawing")
+            << Reader([](const QString &path) { return PictureView::read(path).bytes.isEmpty(); });
+        QTest::newRow("word list") << Reader([](const QString &path) {
+            return !WordSearch(QStringLiteral("ver"), WordSearch::BeginsWith).search(path, [](const QStringList &) {});
+        });
+        QTest::newRow("proverbs") << Reader([](const QString &path) { return !ProverbList().load(path); });
+        QTest::newRow("word count") << Reader([](const QString &path) { return !WordCountFile::read(path, path); });
+    }
+    void pipeInsteadOfAFileIsRefused()
+    {
+        QFETCH(Reader, read);
+        TestContext test;
+        const QString pipe = test.dataPath("Puzzel.lib");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        bool refused = false;
+        QVERIFY(!waitedForWriter(pipe, read, &refused));
+        QVERIFY(refused);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "tools/proverblist.h"
 
 #include "common/cp1252.h"
+#include "common/regularfile.h"
 #include "tools/linereader.h"
 
 #include <QFile>
@@ -45,7 +46,7 @@ bool ProverbList::load(QIODevice &device)
 bool ProverbList::load(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return false;
     return load(file);
 }

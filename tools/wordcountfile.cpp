@@ -1,5 +1,7 @@
 #include "tools/wordcountfile.h"
 
+#include "common/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -30,7 +32,7 @@ QByteArray text(qint64 words, qint64 listBytes)
 std::optional<qint64> read(const QString &countFile, const QString &listFile)
 {
     QFile file(countFile);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return std::nullopt;
     // Far more than the line needs; a larger file is not a count file.
     const QByteArray bytes = file.read(64);

@@ -1,6 +1,7 @@
 #include "tools/wordsearch.h"
 
 #include "common/cp1252.h"
+#include "common/regularfile.h"
 
 #include <QFile>
 
@@ -221,7 +222,7 @@ bool WordSearch::search(QIODevice &device, const std::function<void(const QStrin
 bool WordSearch::search(const QString &path, const std::function<void(const QStringList &)> &found) const
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return false;
     return search(file, found);
 }

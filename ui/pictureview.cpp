@@ -1,5 +1,7 @@
 #include "ui/pictureview.h"
 
+#include "common/regularfile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -33,7 +35,7 @@ PictureView::Source PictureView::read(const QString &path)
 {
     Source source;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
+    if (openRegularFile(file))
         source.bytes = file.readAll();
     source.isDrawing = isDrawing(source.bytes);
     if (source.isDrawing) {
