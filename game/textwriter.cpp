@@ -70,7 +70,14 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
     // Written beside the old file and then put in its place: a disk that is full or a
     // folder that is read-only leaves the previous file whole. A missing folder (a
     // deleted Data folder) is made again, so scores and puzzles still reach the disk.
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QFileInfo existing(path);
+    // The save follows a link and puts the new file in the place of what it leads to: not
+    // a device or a pipe, which may lie in a system folder.
+    if (existing.isSymLink() && existing.exists() && !existing.isFile())
+        return QStringLiteral("%1 is een koppeling naar %2, en dat is geen gewoon bestand")
+            .arg(QDir::toNativeSeparators(existing.absoluteFilePath()),
+                 QDir::toNativeSeparators(existing.canonicalFilePath()));
+    QDir().mkpath(existing.absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailureText(path, file.error() == QFileDevice::ResourceError);

@@ -105,6 +105,18 @@ private slots:
         QVERIFY(!waitedForWriter(pipe, read, &refused));
         QVERIFY(refused);
     }
+
+    // A save follows a link to put the file in place of its target; a target that is not a
+    // file (here a pipe, elsewhere a device) is refused and stays.
+    void linkToAPipeIsNotWrittenThrough()
+    {
+        TestContext test;
+        const QString pipe = test.folder() + "/pipe";
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, test.dataPath("Scorelijst.lib")));
+        QVERIFY(writeWholeFile(test.dataPath("Scorelijst.lib"), s_scores).contains("geen gewoon bestand"));
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+    }
 };
 
 QTEST_MAIN(TestFaults)
