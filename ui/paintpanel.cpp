@@ -19,14 +19,6 @@ void PaintPanel::setBackColor(const QColor &colour)
 {
     m_back = colour;
     m_drawings.clear();
-    invalidate();
-}
-
-void PaintPanel::invalidate()
-{
-    // Painted again from the drawings when next shown or read, once, however many
-    // changes of colour, scale and size come before (laying out a window makes several).
-    m_canvas = QImage();
     update();
 }
 
@@ -37,7 +29,7 @@ void PaintPanel::setScale(double scale)
     if (m_designSize.isEmpty())
         m_designSize = QSizeF(size()) / m_scale;
     m_scale = scale;
-    invalidate();
+    update();
 }
 
 QPointF PaintPanel::drawingScale() const
@@ -66,11 +58,6 @@ void PaintPanel::add(Drawing drawing, const QRect &area)
         });
     }
     const QPointF scale = drawingScale();
-    if (canvasIsCurrent()) {
-        QPainter painter(&m_canvas);
-        painter.scale(scale.x(), scale.y());
-        paintDrawing(painter, drawing);
-    }
     m_drawings.push_back(std::move(drawing));
     const QRectF shown(area.x() * scale.x(), area.y() * scale.y(), area.width() * scale.x(), area.height() * scale.y());
     update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
@@ -126,46 +113,32 @@ void PaintPanel::paintDrawing(QPainter &painter, const Drawing &drawing) const
     }
 }
 
-bool PaintPanel::canvasIsCurrent() const
+void PaintPanel::paintAll(QPainter &painter, const QRect &area) const
 {
-    const double ratio = pixelRatio();
-    return !m_canvas.isNull() && m_canvas.devicePixelRatio() == ratio
-        && m_canvas.size() == (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
-}
-
-const QImage &PaintPanel::canvas() const
-{
-    if (!canvasIsCurrent())
-        render();
-    return m_canvas;
-}
-
-void PaintPanel::render() const
-{
-    const double ratio = pixelRatio();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
-    m_canvas = QImage(pixels, QImage::Format_RGB32);
-    m_canvas.setDevicePixelRatio(ratio);
-    m_canvas.fill(m_back);
-    QPainter painter(&m_canvas);
+    painter.fillRect(area, m_back);
     const QPointF scale = drawingScale();
     painter.scale(scale.x(), scale.y());
     for (const Drawing &drawing : m_drawings)
         paintDrawing(painter, drawing);
 }
 
-void PaintPanel::paintEvent(QPaintEvent *event)
+QImage PaintPanel::canvas() const
 {
-    if (!canvasIsCurrent())
-        render();
-    QPainter p(this);
-    p.drawImage(event->rect(), m_canvas, QRectF(QPointF(event->rect().topLeft()) * m_canvas.devicePixelRatio(),
-                                                QSizeF(event->rect().size()) * m_canvas.devicePixelRatio()));
+    const double ratio = pixelRatio();
+    QImage canvas((QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
+    QPainter painter(&canvas);
+    paintAll(painter, rect());
+    return canvas;
 }
 
-void PaintPanel::resizeEvent(QResizeEvent *)
+void PaintPanel::paintEvent(QPaintEvent *event)
 {
-    invalidate();
+    // Drawn straight from the drawings: a copy of the panel kept as a picture would cost
+    // the board's first paint several megabytes to fill and copy, and the lists are short
+    // (an opaque fill drops what it covers).
+    QPainter painter(this);
+    paintAll(painter, event->rect());
 }
 
 void PaintPanel::mouseMoveEvent(QMouseEvent *event)

@@ -7,8 +7,8 @@
 #include <vector>
 
 // A picture panel that keeps what is drawn on it. Drawing is given in the panel's design
-// pixels; the panel remembers it and paints it into a persistent image at the device's
-// own pixels for its current scale, so covering, uncovering and scaling lose nothing and
+// pixels; the panel remembers it and paints it again at the device's own pixels for its
+// current scale whenever it is shown, so covering, uncovering and scaling lose nothing and
 // lines and rings stay sharp at any size.
 class PaintPanel : public QWidget
 {
@@ -35,7 +35,7 @@ public:
     double scale() const { return m_scale; }
 
     // What the panel shows, at the device's pixels.
-    const QImage &canvas() const;
+    QImage canvas() const;
 
 signals:
     // The pointer's position in design pixels.
@@ -43,7 +43,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
@@ -55,16 +54,13 @@ private:
 
     void add(Drawing drawing, const QRect &area);
     void paintDrawing(QPainter &painter, const Drawing &drawing) const;
-    void invalidate();
-    void render() const;
-    bool canvasIsCurrent() const;
+    // The back colour over 'area', then every drawing, in the panel's own coordinates.
+    void paintAll(QPainter &painter, const QRect &area) const;
     double pixelRatio() const;
     // The painter's scale across and down: the design size stretched to the panel's.
     QPointF drawingScale() const;
 
     std::vector<Drawing> m_drawings;
-    // Painted again from the drawings whenever size, scale or pixel ratio has changed.
-    mutable QImage m_canvas;
     QColor m_back = Qt::white;
     double m_scale = 1.0;
     QSizeF m_designSize; // the size at scale 1, known once the panel is scaled
