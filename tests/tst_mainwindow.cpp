@@ -95,6 +95,10 @@ private slots:
         QCOMPARE(part, whole.copy(rows));
         QCOMPARE(part.pixelColor(235 - 77, 638 - 503), QColor(30, 30, 40));
         QVERIFY(part.pixelColor(255 - 77, 638 - 503) != QColor(30, 30, 40));
+        // The row marker stands on its design pixels, 80 to 139, its edge columns drawn as the picture has them.
+        const int y = RoundView::rowY[0] + 18;
+        QCOMPARE((QList<QColor>{whole.pixelColor(79, y), whole.pixelColor(80, y), whole.pixelColor(139, y), whole.pixelColor(140, y)}),
+                 (QList<QColor>{QColor(30, 30, 40), QColor(150, 150, 195), QColor(150, 150, 195), QColor(30, 30, 40)}));
     }
 
     // An emoji or a quote in the name is refused with the editor's message and the name is

@@ -131,6 +131,11 @@ private:
             for (int x = 0; x < frame; ++x)
                 QVERIFY2(rings.contains(shown.pixel(x, h / 2)), qPrintable(QString::number(x)));
         }
+        // So does a part of the board cut through the row markers (x 80 to 140).
+        const QImage board = window.board->grab().toImage();
+        const QRect part(qRound(115 * window.scale()), 0, window.board->width() / 2, window.board->height());
+        QCOMPARE(window.board->grab(part).toImage(),
+                 board.copy(QRect(part.topLeft() * board.devicePixelRatio(), part.size() * board.devicePixelRatio())));
     }
 
     // A round with the longest texts, a found keyword and a long name on the board: every

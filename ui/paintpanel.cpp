@@ -97,15 +97,23 @@ void PaintPanel::paintDrawing(QPainter &painter, const Drawing &drawing) const
         painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), line->colour);
         painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), line->colour);
     } else if (const auto *picture = std::get_if<Picture>(&drawing)) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        // A large picture is first shrunk to the device pixels it covers, averaging
-        // every pixel, which keeps it sharper than stretching while drawing.
-        const QRect device = painter.combinedTransform().mapRect(QRectF(picture->target)).toAlignedRect();
-        if (picture->image.width() > device.width() && !device.isEmpty())
-            painter.drawImage(picture->target, picture->image.scaled(device.size(), Qt::IgnoreAspectRatio,
-                                                                     Qt::SmoothTransformation));
-        else
-            painter.drawImage(picture->target, picture->image);
+        // Made the size of the device pixels it covers, averaging every pixel when it
+        // shrinks, which keeps it sharper than stretching while drawing, and then set on
+        // those pixels unstretched, so a part of the panel repainted alone shows the same
+        // pixels as the whole.
+        const qreal ratio = painter.device()->devicePixelRatio();
+        const QTransform toDevice = painter.combinedTransform() * QTransform::fromScale(ratio, ratio);
+        const QRect device = toDevice.mapRect(QRectF(picture->target)).toAlignedRect();
+        if (device.isEmpty())
+            return;
+        QImage shown = picture->image.size() == device.size()
+            ? picture->image
+            : picture->image.scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(ratio);
+        painter.save();
+        painter.resetTransform();
+        painter.drawImage(QPointF(device.topLeft()) / ratio, shown);
+        painter.restore();
     } else if (const auto *text = std::get_if<Text>(&drawing)) {
         painter.setFont(text->font);
         painter.setPen(text->colour);
@@ -118,8 +126,23 @@ void PaintPanel::paintAll(QPainter &painter, const QRect &area) const
     painter.fillRect(area, m_back);
     const QPointF scale = drawingScale();
     painter.scale(scale.x(), scale.y());
-    for (const Drawing &drawing : m_drawings)
-        paintDrawing(painter, drawing);
+    // A label that changes every second repaints a small piece of the panel: drawings
+    // elsewhere are left out (a scaled picture would otherwise be shrunk again each time).
+    // The margin covers what smoothing and rounding add round a drawing's edges.
+    const QRectF designArea = QRectF(area.x() / scale.x(), area.y() / scale.y(), area.width() / scale.x(),
+                                     area.height() / scale.y())
+                                  .adjusted(-2, -2, 2, 2);
+    for (const Drawing &drawing : m_drawings) {
+        QRect bounds;
+        if (const auto *fill = std::get_if<Fill>(&drawing))
+            bounds = fill->rect;
+        else if (const auto *line = std::get_if<Outline>(&drawing))
+            bounds = line->rect;
+        else if (const auto *picture = std::get_if<Picture>(&drawing))
+            bounds = picture->target;
+        if (bounds.isNull() || designArea.intersects(QRectF(bounds)))
+            paintDrawing(painter, drawing);
+    }
 }
 
 QImage PaintPanel::canvas() const
