@@ -4,6 +4,7 @@
 #include "game/randomsource.h"
 #include "shell/mainwindow.h"
 #include "shell/singlecopylock.h"
+#include "ui/announcedsessionbus.h"
 #include "ui/focusringstyle.h"
 #include "ui/printerchoice.h"
 #include "ui/translations.h"
@@ -28,6 +29,11 @@ int main(int argc, char *argv[])
     // The toolkit takes the first thread that uses its threading for its main thread: this
     // one, before the session-bus thread below makes the first object of its own.
     QThread::currentThread();
+
+    // Where no session bus is named, the one announced on the display is named here,
+    // before any thread reads the environment; otherwise the D-Bus library would start a
+    // helper program for it on the bus thread, beside the toolkit's own start.
+    AnnouncedSessionBus::adoptIntoEnvironment();
 
     // Reading the system's font configuration is the largest single step before the first
     // window can be shown; the toolkit would do it at the first font. Started here, it runs
@@ -84,6 +90,6 @@ int main(int argc, char *argv[])
     QScreen *screen = QGuiApplication::primaryScreen();
     window.layOut(screen->size(), [&fontConfiguration] { fontConfiguration.join(); });
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
-    window.showFullScreen();
+    window.showBoard();
     return app.exec();
 }

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 build=${BUILD_DIR:-build}
-packages=(g++ cmake ninja-build qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-liberation wdutch xvfb xauth)
+packages=(g++ cmake ninja-build pkgconf qt6-base-dev libfontconfig-dev libxcb1-dev qt6-translations-l10n fonts-liberation wdutch xvfb xauth)
 if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev)
   # The Debian package test (Package-deb): dependencies, checks, and a game driven by xdotool.
