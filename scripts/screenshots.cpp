@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     MainWindow window(context);
     QScreen *screen = QGuiApplication::primaryScreen();
     window.layOut(screen->size());
-    window.showFullScreen();
+    window.showBoard();
     (void)QTest::qWaitForWindowExposed(&window);
     std::printf("idle board shown after %lld ms\n", started.elapsed());
     const QImage idle = save(folder, QStringLiteral("idle.png"));

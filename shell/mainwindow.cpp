@@ -279,9 +279,6 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     const QSize scaledDesign = (QSizeF(design) * m_scale).toSize();
     WindowScaler::scaleChildren(this, m_scale, QPoint((screen.width() - scaledDesign.width()) / 2,
                                                       (screen.height() - scaledDesign.height()) / 2));
-    // Drawn beside the rest of the start, ready for the first paint.
-    backgroundImage->renderAhead();
-
     makeAnswerBox(beforeFirstFont);
     connectController();
 
@@ -291,6 +288,12 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
         setBorderColour(m_controller.settings().borderColour());
     showWallClock();
     new BoardAccessibility(*this);
+}
+
+void MainWindow::showBoard()
+{
+    showFullScreen();
+    backgroundImage->renderAhead();
 }
 
 void MainWindow::makeAnswerBox(const std::function<void()> &beforeFirstFont)

@@ -36,6 +36,10 @@ public:
     // 'beforeFirstFont' runs just before the first control that cannot be made without
     // its font (the answer box); the labels' fonts wait for the first paint.
     void layOut(const QSize &screen, const std::function<void()> &beforeFirstFont = {});
+    // Shows the laid-out board on the whole screen. The background drawing, which only the
+    // first paint needs, is made on another core while the display maps the window, not
+    // while the controls are made beside it.
+    void showBoard();
     // Design pixels to screen pixels.
     double scale() const { return m_scale; }
     // The factor side windows, message boxes and menus grow by: the board's, never below 1.
