@@ -4,7 +4,46 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// A drawing of 'size' with shapes across it, smoothed, so cut edges show.
+bool savedDrawing(const QString &path, const QSize &size)
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::darkGreen, 3));
+    painter.setBrush(QColor(200, 120, 40));
+    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+    painter.drawEllipse(QRect(QPoint(0, 0), size).adjusted(size.width() / 7, size.height() / 5, 0, 0));
+    painter.drawLine(QPoint(0, size.height() - 1), QPoint(size.width() - 1, 0));
+    painter.end();
+    return picture.save(path);
+}
+
+QColor tileColour(int column, int row)
+{
+    return QColor(40 + 90 * column, 200 - 70 * row, 120);
+}
+
+// A picture in pixels of 'size', in square tiles of 'tile' pixels coloured by their place,
+// with a smooth run across each so sizing shows.
+bool savedPixels(const QString &path, const QSize &size, int tile)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QColor base = tileColour(x / tile % 3, y / tile % 3);
+            image.setPixelColor(x, y, tile > 1 ? base : base.lighter(100 + (x * 7 + y * 3) % 60));
+        }
+    }
+    return image.save(path, "PNG");
+}
+
+} // namespace
 
 class TestAssets : public QObject
 {
@@ -49,6 +88,92 @@ private slots:
             expected = QImage(path).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
         QCOMPARE(view.shown().convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // A picture that reaches past the window it lies in is drawn only where it shows, pixel
+    // for pixel as that part of the whole: a large one drawn whole would take gigabytes and
+    // seconds before the first paint.
+    void picturesAreDrawnOnlyWhereTheyShow_data()
+    {
+        QTest::addColumn<bool>("drawing"); // else a picture in pixels
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QPoint>("place"); // in a window of 400 x 300
+        QTest::addColumn<QRect>("shown");  // in the view's own pixels
+        QTest::newRow("drawing past the right and bottom")
+            << true << QSize(1000, 800) << 1.0 << QPoint(100, 50) << QRect(0, 0, 300, 250);
+        QTest::newRow("drawing at twice its size past all four sides")
+            << true << QSize(1000, 800) << 2.0 << QPoint(-150, -100) << QRect(150, 100, 400, 300);
+        QTest::newRow("picture in pixels past the right and bottom")
+            << false << QSize(120, 90) << 3.0 << QPoint(220, 160) << QRect(0, 0, 180, 140);
+        QTest::newRow("drawing wholly outside") << true << QSize(100, 100) << 1.0 << QPoint(400, 0) << QRect();
+    }
+    void picturesAreDrawnOnlyWhereTheyShow()
+    {
+        QFETCH(bool, drawing);
+        QFETCH(QSize, design);
+        QFETCH(double, scale);
+        QFETCH(QPoint, place);
+        QFETCH(QRect, shown);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("picture");
+        QVERIFY(drawing ? savedDrawing(path, design) : savedPixels(path, design, 1));
+        QWidget window;
+        window.resize(400, 300);
+        auto *view = new PictureView(&window);
+        QVERIFY(view->load(path));
+        view->setScale(scale);
+        view->resize(view->sizeHint());
+        view->move(place);
+        view->renderAhead();
+        QImage whole;
+        if (shown.isValid()) {
+            PictureView alone;
+            QVERIFY(alone.load(path));
+            alone.setScale(scale);
+            alone.resize(alone.sizeHint());
+            whole = alone.shown().copy(shown);
+        }
+        QCOMPARE(view->shown().convertToFormat(QImage::Format_ARGB32), whole.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // Beyond what any screen holds a picture is not shown at all; a picture in pixels that
+    // would grow past 64 MB is cut to the part that shows before it is sized.
+    void hugePicturesStayWithinTheScreen_data()
+    {
+        QTest::addColumn<bool>("drawing");
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("shown"); // none: not shown
+        QTest::newRow("drawing wider than 16384") << true << QSize(16385, 100) << 1.0 << QSize();
+        QTest::newRow("drawing almost 16384 square, in its window") << true << QSize(16370, 16370) << 1.0 << QSize(400, 300);
+        QTest::newRow("picture in pixels taller than 16384") << false << QSize(10, 16385) << 1.0 << QSize();
+        QTest::newRow("picture in pixels grown to 9000 square") << false << QSize(3000, 3000) << 3.0 << QSize(400, 300);
+    }
+    void hugePicturesStayWithinTheScreen()
+    {
+        QFETCH(bool, drawing);
+        QFETCH(QSize, design);
+        QFETCH(double, scale);
+        QFETCH(QSize, shown);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("picture");
+        QVERIFY(drawing ? savedDrawing(path, design) : savedPixels(path, design, 100));
+        QWidget window;
+        window.resize(400, 300);
+        auto *view = new PictureView(&window);
+        QCOMPARE(view->load(path), shown.isValid());
+        if (!shown.isValid())
+            return;
+        view->setScale(scale);
+        view->resize(view->sizeHint());
+        const QImage image = view->shown();
+        QCOMPARE(image.size(), shown);
+        if (!drawing) {
+            // The picture's top-left tile, grown three times, fills the part that shows.
+            QCOMPARE(image.pixelColor(150, 150), tileColour(0, 0));
+            QCOMPARE(image.pixelColor(350, 150), tileColour(1, 0));
+        }
     }
 
     void converterKeepsOnlyWhatTheSearchCanFind_data()

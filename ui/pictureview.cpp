@@ -10,6 +10,10 @@
 
 namespace {
 
+// A picture in pixels is sized whole up to this many pixels (64 MB), so its edges come out
+// as in the whole picture; beyond it only the part that shows is sized.
+constexpr qint64 s_largestWholeScaling = 4096 * 4096;
+
 // The first bytes of a file that QPicture wrote.
 bool isDrawing(const QByteArray &bytes)
 {
@@ -52,7 +56,8 @@ PictureView::Source PictureView::read(const QString &path)
         if (!source.designSize.isValid())
             source.designSize = QImage::fromData(source.bytes).size();
     }
-    if (source.designSize.isEmpty())
+    if (source.designSize.isEmpty() || source.designSize.width() > largestSide
+        || source.designSize.height() > largestSide)
         source = Source();
     return source;
 }
@@ -83,13 +88,22 @@ QSize PictureView::sizeHint() const
 PictureView::Target PictureView::currentTarget() const
 {
     const double ratio = devicePixelRatioF();
-    return {(QSizeF(size()) * ratio).toSize(), ratio};
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    // A picture larger than the window it lies in is drawn only where it shows: drawn
+    // whole, a large one would take gigabytes and seconds before the first paint.
+    QRect shownPart = rect();
+    if (const QWidget *parent = parentWidget())
+        shownPart &= QRect(mapFromParent(QPoint(0, 0)), parent->size());
+    const QRect area = QRectF(QPointF(shownPart.topLeft()) * ratio, QSizeF(shownPart.size()) * ratio)
+                           .toAlignedRect()
+                           .intersected(QRect(QPoint(0, 0), pixels));
+    return {pixels, area, ratio};
 }
 
 void PictureView::renderAhead()
 {
     const Target target = currentTarget();
-    if (m_source.bytes.isEmpty() || target.pixels.isEmpty() || (m_ahead.valid() && m_aheadTarget == target))
+    if (m_source.bytes.isEmpty() || target.area.isEmpty() || (m_ahead.valid() && m_aheadTarget == target))
         return;
     if (m_ahead.valid())
         m_ahead.wait();
@@ -101,19 +115,34 @@ void PictureView::renderAhead()
 QImage PictureView::render(const Source &source, Target target)
 {
     QImage image;
+    const double scaleX = double(target.pixels.width()) / source.designSize.width();
+    const double scaleY = double(target.pixels.height()) / source.designSize.height();
     if (source.isDrawing) {
         QPicture picture;
         picture.setData(source.bytes.constData(), uint(source.bytes.size()));
-        image = QImage(target.pixels, QImage::Format_ARGB32_Premultiplied);
+        image = QImage(target.area.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        painter.scale(double(target.pixels.width()) / source.designSize.width(),
-                      double(target.pixels.height()) / source.designSize.height());
+        painter.translate(-target.area.topLeft());
+        painter.scale(scaleX, scaleY);
         painter.drawPicture(-picture.boundingRect().topLeft(), picture);
     } else {
         image = QImage::fromData(source.bytes);
-        if (!image.isNull() && image.size() != target.pixels)
-            image = image.scaled(target.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (image.isNull())
+            return image;
+        if (qint64(target.pixels.width()) * target.pixels.height() > s_largestWholeScaling) {
+            // Sized whole, the picture would take more memory than any screen shows: the
+            // part that shows is cut out first, then sized alone.
+            const QRectF part(target.area.x() / scaleX, target.area.y() / scaleY, target.area.width() / scaleX,
+                              target.area.height() / scaleY);
+            image = image.copy(part.toAlignedRect().intersected(image.rect()))
+                        .scaled(target.area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        } else {
+            if (image.size() != target.pixels)
+                image = image.scaled(target.pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (target.area.size() != target.pixels)
+                image = image.copy(target.area);
+        }
     }
     image.setDevicePixelRatio(target.ratio);
     return image;
@@ -129,9 +158,7 @@ const QImage &PictureView::shown()
     } else {
         if (m_ahead.valid())
             m_ahead.wait();
-        m_shown = m_source.bytes.isEmpty() || target.pixels.isEmpty()
-            ? QImage()
-            : render(m_source, target);
+        m_shown = m_source.bytes.isEmpty() || target.area.isEmpty() ? QImage() : render(m_source, target);
     }
     m_shownTarget = target;
     return m_shown;
@@ -143,5 +170,5 @@ void PictureView::paintEvent(QPaintEvent *)
     if (image.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), image);
+    painter.drawImage(QPointF(m_shownTarget.area.topLeft()) / m_shownTarget.ratio, image);
 }

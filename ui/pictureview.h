@@ -43,15 +43,21 @@ public:
 
     // Starts drawing the picture for the view's present size on another thread.
     void renderAhead();
-    // What the view shows, at the device's pixels.
+    // What the view shows, at the device's pixels: the part of the picture inside its
+    // parent, from the top left of that part.
     const QImage &shown();
+
+    // A picture wider or taller than this, in its own pixels, is not shown: no screen
+    // holds it, and its size at a scale would not fit a widget's coordinates.
+    static constexpr int largestSide = 16384;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     struct Target {
-        QSize pixels;
+        QSize pixels;   // the whole picture at the device's pixels
+        QRect area;     // the part of it that shows, in the same pixels
         double ratio = 1.0;
         bool operator==(const Target &) const = default;
     };
