@@ -43,6 +43,23 @@ bool savedPixels(const QString &path, const QSize &size, int tile)
     return image.save(path, "PNG");
 }
 
+// A drawing or a picture in pixels saved in a folder of its own, and a view in a window of
+// 400 x 300 that has not read it yet.
+struct SavedPictureInWindow {
+    SavedPictureInWindow(bool drawing, const QSize &design, int tile)
+        : path(folder.filePath("picture"))
+        , saved(drawing ? savedDrawing(path, design) : savedPixels(path, design, tile))
+        , view(new PictureView(&window))
+    {
+        window.resize(400, 300);
+    }
+    QTemporaryDir folder;
+    QString path;
+    bool saved;
+    QWidget window;
+    PictureView *view;
+};
+
 } // namespace
 
 class TestAssets : public QObject
@@ -115,12 +132,10 @@ private slots:
         QFETCH(double, scale);
         QFETCH(QPoint, place);
         QFETCH(QRect, shown);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("picture");
-        QVERIFY(drawing ? savedDrawing(path, design) : savedPixels(path, design, 1));
-        QWidget window;
-        window.resize(400, 300);
-        auto *view = new PictureView(&window);
+        SavedPictureInWindow saved(drawing, design, 1);
+        QVERIFY(saved.saved);
+        const QString &path = saved.path;
+        PictureView *view = saved.view;
         QVERIFY(view->load(path));
         view->setScale(scale);
         view->resize(view->sizeHint());
@@ -156,13 +171,10 @@ private slots:
         QFETCH(QSize, design);
         QFETCH(double, scale);
         QFETCH(QSize, shown);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("picture");
-        QVERIFY(drawing ? savedDrawing(path, design) : savedPixels(path, design, 100));
-        QWidget window;
-        window.resize(400, 300);
-        auto *view = new PictureView(&window);
-        QCOMPARE(view->load(path), shown.isValid());
+        SavedPictureInWindow saved(drawing, design, 100);
+        QVERIFY(saved.saved);
+        PictureView *view = saved.view;
+        QCOMPARE(view->load(saved.path), shown.isValid());
         if (!shown.isValid())
             return;
         view->setScale(scale);
