@@ -11,7 +11,9 @@
 #include "game/gamesettings.h"
 #include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
+#include "game/shownfield.h"
 #include "ui/dialogs.h"
+#include "ui/typedtext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -97,9 +99,9 @@ void EditForm::blankDescriptionsToHyphen()
 PuzzleEntry EditForm::boxesEntry() const
 {
     PuzzleEntry entry;
-    entry.keyword = trimBlanks(m_keywordBox->text());
+    entry.keyword = trimBlanks(TypedText::composed(m_keywordBox->text()));
     for (int k = 0; k < 4; ++k)
-        entry.descriptions[k] = trimBlanks(m_descriptionBoxes[k]->text());
+        entry.descriptions[k] = trimBlanks(TypedText::composed(m_descriptionBoxes[k]->text()));
     return entry;
 }
 
@@ -112,8 +114,9 @@ bool EditForm::boxesHoldUnappliedText() const
             continue;
         if (m_boxesRow < 0 || m_boxesRow >= m_list.count())
             return true;
+        // Text that applying again would not change is in the list already.
         const PuzzleEntry &row = m_list.entry(m_boxesRow);
-        if (typed != (k == 0 ? row.keyword : row.descriptions[k - 1]))
+        if (trimBlanks(TypedText::composed(typed)) != (k == 0 ? row.keyword : row.descriptions[k - 1]))
             return true;
     }
     return false;
@@ -262,7 +265,7 @@ void EditForm::deleteItem()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString question = QStringLiteral("Wil je (") + m_list.entry(row).keyword
+    const QString question = QStringLiteral("Wil je (") + ShownField::shortened(m_list.entry(row).keyword, ShownField::inMessage)
         + QStringLiteral(") verwijderen uit de lijst?");
     if (!m_context.dialogs.ask(question, QStringLiteral(" Delete")))
         return;

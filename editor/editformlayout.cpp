@@ -9,6 +9,7 @@
 #include "editor/saveprogress.h"
 #include "game/folders.h"
 #include "game/puzzlefile.h"
+#include "ui/typedtext.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -191,6 +192,7 @@ void EditForm::buildBoxes(QWidget *client)
     m_keywordBox->setFont(Look::arial(9));
     setColours(m_keywordBox, QColor(30, 0, 0), QColor(230, 230, 230));
     m_keywordBox->installEventFilter(this);
+    TypedText::keepWhole(m_keywordBox);
     addLabel(client, QStringLiteral("Trefwoord (Oplossing)"), 1260);
 
     for (int k = 0; k < 4; ++k) {
@@ -199,6 +201,7 @@ void EditForm::buildBoxes(QWidget *client)
         box->setFont(Look::arial(9));
         setColours(box, QColor(0, 30, 30), QColor(230, 230, 230));
         box->installEventFilter(this);
+        TypedText::keepWhole(box);
         m_descriptionBoxes[k] = box;
     }
     addLabel(client, QStringLiteral("De 4 omschrijvingen"), 3180);

@@ -35,8 +35,6 @@ FieldCheck::FieldCheck(const QString &text, Form form)
 QString FieldCheck::message(const QString &fieldName, const QString &fileName, const QString &records) const
 {
     const QString advice = QStringLiteral("Laat het weg of kies een ander teken.");
-    // A double quote between double quotes would be hard to read.
-    const QString shown = m_character == u"\"" ? QStringLiteral("'\"'") : u'"' + m_character + u'"';
     switch (m_problem) {
     case Problem::None:
         return QString();
@@ -48,7 +46,7 @@ QString FieldCheck::message(const QString &fieldName, const QString &fileName, c
     case Problem::Separator:
         return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard: %3 gebruikt dit teken om de velden van "
                               "elkaar te scheiden. ")
-                   .arg(shown, fieldName, fileName)
+                   .arg(shownCharacter(), fieldName, fileName)
             + advice;
     case Problem::EdgeBlank:
         return QStringLiteral("Een spatie aan het begin of einde van %1 kan niet worden bewaard: %2 laat spaties "
@@ -57,5 +55,35 @@ QString FieldCheck::message(const QString &fieldName, const QString &fileName, c
     case Problem::Unencodable:
         break;
     }
-    return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard. ").arg(shown, fieldName) + advice;
+    return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard. ").arg(shownCharacter(), fieldName) + advice;
+}
+
+QString FieldCheck::shownCharacter() const
+{
+    // A double quote between double quotes would be hard to read.
+    if (m_character == u"\"")
+        return QStringLiteral("'\"'");
+    const char32_t code = m_character.size() == 2 ? QChar::surrogateToUcs4(m_character.at(0), m_character.at(1))
+                                                  : m_character.at(0).unicode();
+    const QString codePoint = QStringLiteral("U+") + QString::number(code, 16).toUpper().rightJustified(4, u'0');
+    switch (QChar::category(code)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        // A mark alone would sit on the quote; on a dotted circle it can be read.
+        return u'"' + QChar(0x25CC) + m_character + QStringLiteral("\" (") + codePoint + u')';
+    case QChar::Separator_Space:
+        return u'"' + m_character + QStringLiteral("\" (") + codePoint + u')';
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        // Nothing to see between quotes: only its number names it.
+        return codePoint + QStringLiteral(" (onzichtbaar)");
+    default:
+        return u'"' + m_character + u'"';
+    }
 }

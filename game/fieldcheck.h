@@ -25,6 +25,10 @@ public:
     QString message(const QString &fieldName, const QString &fileName, const QString &records) const;
 
 private:
+    // The character as a message names it: between quotes where it can be seen, with its
+    // number where it cannot (a zero-width space) or would sit on the quote (an accent).
+    QString shownCharacter() const;
+
     Problem m_problem = Problem::None;
     QString m_character;
 };

@@ -4,6 +4,7 @@
 #include "game/blanks.h"
 #include "game/fieldreader.h"
 #include "game/puzzleentrycheck.h"
+#include "game/shownfield.h"
 #include "game/textwriter.h"
 
 #include <QFileInfo>
@@ -74,7 +75,7 @@ QString refusedRowsText(const QList<PuzzleEntry> &rows)
         return QString();
     QString text = QStringLiteral("Rij %1 (%2) kan niet worden bewaard zoals hij nu is. ")
                        .arg(first + 1)
-                       .arg(rows.at(first).keyword)
+                       .arg(ShownField::shortened(rows.at(first).keyword, ShownField::inMessage))
         + PuzzleEntryCheck(rows.at(first)).message();
     QStringList further;
     for (int row = first + 1; row < rows.size(); ++row) {

@@ -1,5 +1,7 @@
 #include "game/puzzlelist.h"
 
+#include "game/shownfield.h"
+
 PuzzleList::PuzzleList(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -68,7 +70,10 @@ QVariant PuzzleList::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const PuzzleEntry &row = m_rows.at(index.row());
-    return index.column() == 0 ? row.keyword : row.descriptions[index.column() - 1];
+    const QString &field = index.column() == 0 ? row.keyword : row.descriptions[index.column() - 1];
+    // A field of a megabyte, or one with line breaks, would take seconds to paint and
+    // many lines of the list; the boxes show it whole.
+    return role == Qt::DisplayRole ? ShownField::shortened(field, ShownField::inList) : field;
 }
 
 QVariant PuzzleList::headerData(int section, Qt::Orientation orientation, int role) const

@@ -9,6 +9,7 @@
 #include "game/blanks.h"
 #include "shell/playingtimetext.h"
 #include "ui/dialogs.h"
+#include "ui/typedtext.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -55,6 +56,7 @@ void ConfigForm::createControls()
     const double dpi = logicalDpiY();
 
     m_footerBox = new QLineEdit(m_settings.printFooter, this);
+    TypedText::keepWhole(m_footerBox);
     m_footerBox->setGeometry(Twips::rect(180, 240, 6720, 300, dpi));
     Look::setColour(m_footerBox, QPalette::Base, QColor(230, 230, 230));
     Look::setColour(m_footerBox, QPalette::Text, QColor(60, 60, 60));
@@ -213,7 +215,7 @@ void ConfigForm::store()
 {
     // What the settings file cannot hold, or the game would not play as shown, is
     // refused here; the window stays open with the box to correct.
-    const QString footer = trimBlanks(m_footerBox->text());
+    const QString footer = trimBlanks(TypedText::composed(m_footerBox->text()));
     const QString footerRefusal = printFooterRefusal(footer, QStringLiteral("de tekst bij het afdrukken"));
     if (!footerRefusal.isEmpty()) {
         m_dialogs.message(footerRefusal, windowTitle(), Dialogs::Icon::Exclamation);

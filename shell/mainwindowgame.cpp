@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/paintpanel.h"
 #include "shell/scoreform.h"
+#include "ui/typedtext.h"
 #include "ui/windowscaler.h"
 #include "tools/proverbswindow.h"
 #include "tools/wordsearchwindow.h"
@@ -117,8 +118,8 @@ void MainWindow::startGame()
     // was typed, so the score line never comes back changed.
     QString name = m_controller.playerName();
     for (;;) {
-        name = m_context.dialogs.input(QStringLiteral("Typ hieronder jouw naam in..."), QStringLiteral("Naam Speler"),
-                                       name);
+        name = TypedText::composed(m_context.dialogs.input(QStringLiteral("Typ hieronder jouw naam in..."),
+                                                           QStringLiteral("Naam Speler"), name));
         const QString refusal = ScoreFile::nameRefusal(name);
         if (refusal.isEmpty())
             break;

@@ -6,6 +6,7 @@
 #include "game/folders.h"
 #include "game/scorefile.h"
 #include "game/scorelist.h"
+#include "game/shownfield.h"
 #include "ui/dialogs.h"
 
 #include <QFrame>
@@ -84,7 +85,7 @@ void ScoreForm::deleteSelected()
     QString name = selected ? selected->text().mid(7) : QString();
     if (name.isEmpty())
         name = QStringLiteral("...");
-    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + name + QStringLiteral("' verwijderen uit de lijst?"),
+    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + ShownField::shortened(name, ShownField::inMessage) + QStringLiteral("' verwijderen uit de lijst?"),
                                QStringLiteral(" Delete")))
         return;
     if (!selected) {

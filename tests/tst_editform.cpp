@@ -98,6 +98,18 @@ private slots:
         QTest::newRow("Wijzigen, emoji") << "row 1; boxes k|a|lach 😀|c|d; Wijzigen" << ""
             << QStringList{"Het teken \"😀\" in Omschrijving 2 kan niet worden bewaard. Laat het weg of kies een ander teken."}
             << 1 << "k|a|lach 😀|c|d" << f << true;
+        // A character with nothing to see is named by its number, an accent on its own on a
+        // dotted circle; an accent typed apart from its letter is the letter that has it.
+        QTest::newRow("Wijzigen, zero-width space") << "row 1; boxes k|a|b\u200bc|c|d; Wijzigen" << ""
+            << QStringList{"Het teken U+200B (onzichtbaar) in Omschrijving 2 kan niet worden bewaard. Laat het weg of kies "
+                           "een ander teken."}
+            << 1 << "k|a|b\u200bc|c|d" << f << true;
+        QTest::newRow("Wijzigen, accent with no letter of its own") << "row 1; boxes q\u0301|a|b|c|d; Wijzigen" << ""
+            << QStringList{"Het teken \"\u25cc\u0301\" (U+0301) in Trefwoord kan niet worden bewaard. Laat het weg of kies "
+                           "een ander teken."}
+            << 1 << "q\u0301|a|b|c|d" << f << true;
+        QTest::newRow("Wijzigen, accent typed apart") << "row 1; boxes cafe\u0301|a|b|c|d; Wijzigen" << ""
+            << QStringList{} << 1 << "café|a|b|c|d" << QStringList{f[0], "café|a|b|c|d", f[2]} << true;
         QTest::newRow("Toevoegen, comma") << "row 1; boxes k|a|b|c|zoet, sappig; Toevoegen" << ""
             << QStringList{"Het teken \",\" in Omschrijving 4 kan niet worden bewaard: het puzzelbestand gebruikt dit "
                            "teken om de velden van elkaar te scheiden. Laat het weg of kies een ander teken."}
@@ -229,6 +241,31 @@ private slots:
         QCOMPARE(m_form->hasUnsavedChanges(), !saveAnyway);
         const QImage strip = m_form->progressStrip()->image();
         QCOMPARE(strip.pixelColor(strip.width() - 1, strip.height() - 1), saveAnyway ? saveBarColour() : saveBarBackground());
+    }
+    // A field longer than a line edit holds by default (32,767 characters), read from the
+    // file or pasted, is shown, changed and saved whole: the row is not taken for one with
+    // text typed into it, and nothing is cut.
+    void longFieldsStayWhole_data()
+    {
+        QTest::addColumn<QByteArray>("row"); // the file's fourth row
+        QTest::addColumn<QString>("typed");  // into Omschrijving 4 once that row is clicked
+        const QByteArray x(40000, 'x');
+        QTest::newRow("read") << "koe," + x + "Z,b,c,d" << "nieuw";
+        QTest::newRow("pasted") << QByteArray("koe,a,b,c,d") << QString(40000, u'y') + u'Z';
+    }
+    void longFieldsStayWhole()
+    {
+        QFETCH(QByteArray, row);
+        QFETCH(QString, typed);
+        m_t->writeData(lib, puzzleFile(3) + row + "\r\n");
+        QVERIFY(open());
+        clickRow(*m_form, 3);
+        QCOMPARE(boxes(*m_form), QString::fromLatin1(row).replace(u',', u'|'));
+        m_form->descriptionBox(3)->setText(typed);
+        click(*m_form, EditForm::ChangeButton);
+        click(*m_form, EditForm::SaveButton);
+        QCOMPARE(m_t->dialogs.texts(), QStringList());
+        QCOMPARE(m_t->readData(lib), puzzleFile(3) + row.left(row.lastIndexOf(',') + 1) + typed.toLatin1() + "\r\n");
     }
     // The list holds at most 999 rows; the limit is said before any other refusal.
     void addsNoThousandthRow()

@@ -1,5 +1,6 @@
 #include "game/puzzlefile.h"
 #include "game/puzzlelist.h"
+#include "game/shownfield.h"
 #include "support/fakes.h"
 #include "support/generatedvalues.h"
 #include "support/roundtrip.h"
@@ -27,6 +28,36 @@ private slots:
         PuzzleFile::load(t.dataPath("Puzzel.lib"), list);
         QCOMPARE(RoundTrip::rowTexts(list.entries()),
                  QStringList({"appel|a|b|c|d", "appel, rood|a|b|c|d", "extra|peer|e|f|g", "h|appel|a|b|c", "d|" + QString(mb10, u'x') + "|||"}));
+    }
+    // The list and the messages show a field on one line and at most so long; the list's
+    // edit role, which the boxes and the save read, keeps it whole.
+    void fieldsAreShownShort_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("inList");
+        QTest::addColumn<QString>("refusal"); // how the save's refusal names the row, with the field as its keyword
+        const QString tail = QStringLiteral(") kan niet worden bewaard zoals hij nu is.");
+        QTest::newRow("short") << "appel" << "appel" << "Rij 1 (appel" + tail;
+        QTest::newRow("tab and line ends") << "a\tb\r\nc\x7f" << "a\u2409b\u240d\u240ac\u2421"
+                                           << "Rij 1 (a\u2409b\u240d\u240ac\u2421" + tail;
+        QTest::newRow("500 characters") << QString(500, u'x') << QString(500, u'x') << "Rij 1 (" + QString(60, u'x') + "…" + tail;
+        QTest::newRow("501 characters") << QString(501, u'x') << QString(500, u'x') + "…" << "Rij 1 (" + QString(60, u'x') + "…" + tail;
+        // An emoji that the cut would halve goes whole.
+        QTest::newRow("emoji at the cut") << QString(59, u'x') + "😀😀" << QString(59, u'x') + "😀😀"
+                                          << "Rij 1 (" + QString(59, u'x') + "…" + tail;
+    }
+    void fieldsAreShownShort()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, inList);
+        QFETCH(QString, refusal);
+        // A double quote: refused in every field, so the row is named.
+        const PuzzleEntry entry{field, {"a", "b", "c", "d\""}};
+        PuzzleList list;
+        list.append(entry);
+        QCOMPARE(list.data(list.index(0, 0), Qt::DisplayRole).toString(), inList);
+        QCOMPARE(list.data(list.index(0, 0), Qt::EditRole).toString(), field);
+        QCOMPARE(PuzzleFile::refusedRowsText({entry}).left(refusal.size()), refusal);
     }
     // Each value either comes back identical after a save and a load, or the save refuses
     // it, naming the row, the field and the character, and writes nothing.

@@ -1,7 +1,9 @@
 #include "ui/widgetdialogs.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -85,6 +87,24 @@ private slots:
         QCOMPARE(answer, std::optional<bool>(!gameEnds));
         QCOMPARE(noticeClosed, !gameEnds);
         QTRY_VERIFY(openBoxes().isEmpty());
+    }
+    // The text box of a question hands back what it was given and what is typed into it,
+    // however long: a name of 40,000 characters is not cut to the line edit's usual 32,767.
+    void textBoxKeepsLongTextWhole()
+    {
+        WidgetDialogs dialogs;
+        const QString proposed(40000, u'a');
+        QString shown;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QLineEdit *line = box->findChild<QLineEdit *>();
+            shown = line->text();
+            line->end(false);
+            line->insert(QString(40000, u'b'));
+            box->accept();
+        });
+        QCOMPARE(dialogs.input(QStringLiteral("Naam?"), QString(), proposed), proposed + QString(40000, u'b'));
+        QCOMPARE(shown, proposed);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "ui/widgetdialogs.h"
+#include "ui/typedtext.h"
 
 #include "ui/windowscaler.h"
 
@@ -100,6 +101,10 @@ QString WidgetDialogs::input(const QString &prompt, const QString &title, const 
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(titleOrDefault(title));
     box.setLabelText(prompt);
+    // The box is made by the first text given to it, and would cut a longer one.
+    box.setTextValue(QString());
+    if (auto *line = box.findChild<QLineEdit *>())
+        TypedText::keepWhole(line);
     box.setTextValue(proposed);
     track(&box);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
