@@ -51,10 +51,17 @@ bool GameController::loadData()
     return takeData(readData(m_folders));
 }
 
-void GameController::saveData()
+QString GameController::saveData()
 {
-    ScoreFile::save(m_folders.dataFile(scoreFileName), m_scoreList);
-    saveSettings(m_folders.settingsFile(), m_settings);
+    QStringList problems;
+    const auto said = [&problems](const QString &what, const QString &reason) {
+        if (!reason.isEmpty())
+            problems << what + reason + (reason.endsWith(u'.') ? QString() : QStringLiteral("."));
+    };
+    said(QStringLiteral("De scorelijst kon niet worden bewaard: "),
+         ScoreFile::save(m_folders.dataFile(scoreFileName), m_scoreList));
+    said(QStringLiteral("De instellingen konden niet worden bewaard: "), saveSettings(m_folders.settingsFile(), m_settings));
+    return problems.join(QStringLiteral("\n\n"));
 }
 
 bool GameController::canStart() const
@@ -164,7 +171,10 @@ void GameController::updateClock()
 void GameController::endGame()
 {
     m_phase = Phase::Ended;
-    ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, ScoreEntry::ofGame(m_score, m_playerName));
+    const QString reason =
+        ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, ScoreEntry::ofGame(m_score, m_playerName));
+    if (!reason.isEmpty())
+        emit scoreNotSaved(QStringLiteral("De score van dit spel kon niet worden bewaard: ") + reason + u'.');
     emit gameEnded(m_score);
 }
 

@@ -40,7 +40,8 @@ public:
     // Reads and takes the data at once.
     bool loadData();
     // Writes the score list and the settings, as the program does when the player leaves.
-    void saveData();
+    // What could not be written, said in Dutch for the player; empty when all was written.
+    QString saveData();
 
     // Whether the puzzle list holds enough items for a round.
     bool canStart() const;
@@ -90,8 +91,10 @@ signals:
     void scoreChanged(qint32 score);
     // The game clock's text, "mm:ss ".
     void clockChanged(const QString &text);
-    // The time is up; the score is already in the score list and its file.
+    // The time is up; the score is already in the score list, and in its file unless
+    // scoreNotSaved came just before, saying why not.
     void gameEnded(qint32 score);
+    void scoreNotSaved(const QString &message);
 
 private:
     void showNewRound(bool firstOfGame);

@@ -78,7 +78,7 @@ bool loadSettings(const QString &path, GameSettings &settings)
     return complete;
 }
 
-bool saveSettings(const QString &path, const GameSettings &settings)
+QString saveSettings(const QString &path, const GameSettings &settings)
 {
     TextWriter writer;
     writer.quoted(QStringLiteral("Brovelt Software 2019"));
@@ -89,12 +89,13 @@ bool saveSettings(const QString &path, const GameSettings &settings)
     if (!settings.printFooterStored.isEmpty()
         && FieldReader(settings.printFooterStored).field() == settings.printFooter) {
         writer.verbatim(settings.printFooterStored);
-    } else if (printFooterRefusal(settings.printFooter, QString()).isEmpty()) {
+    } else if (const QString refusal = printFooterRefusal(settings.printFooter, QStringLiteral("de tekst bij het afdrukken"));
+               refusal.isEmpty()) {
         writer.quoted(settings.printFooter);
     } else {
-        return false;
+        return refusal;
     }
-    return writeWholeFile(path, writer.bytes()).isEmpty();
+    return writeWholeFile(path, writer.bytes());
 }
 
 QString printFooterRefusal(const QString &footer, const QString &fieldName)

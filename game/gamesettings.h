@@ -23,10 +23,10 @@ struct GameSettings {
 // anew from what the record then holds, and false is returned: the caller must then
 // not apply the border colour.
 bool loadSettings(const QString &path, GameSettings &settings);
-// Writes the five lines of the file; false when it cannot be written, in which case an
+// Writes the five lines of the file; when it cannot be written, the reason in Dutch, and an
 // existing file is left as it was. A footer the file cannot hold is not written: the
-// file is then left as it was too.
-bool saveSettings(const QString &path, const GameSettings &settings);
+// file is then left as it was too, and the refusal is the reason.
+QString saveSettings(const QString &path, const GameSettings &settings);
 // Why the settings file cannot hold 'footer', in Dutch, naming the field as
 // 'fieldName'; empty when it can.
 QString printFooterRefusal(const QString &footer, const QString &fieldName);

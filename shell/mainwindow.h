@@ -137,6 +137,8 @@ private:
     bool m_closing = false;
     bool m_quitQuestionOpen = false;
     bool m_roundMessagePending = false;
+    // Why the last game's score could not be written, until the end of the game says so.
+    QString m_scoreNotSaved;
     QList<QVariantAnimation *> m_wipes;
     QImage m_rowMarker;
     QImage m_letterTile;

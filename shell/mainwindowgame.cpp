@@ -88,6 +88,8 @@ void MainWindow::connectController()
             [this](qint32 score) { setLabelText(scoreLabel, QString::number(score)); });
     connect(&m_controller, &GameController::clockChanged, this,
             [this](const QString &text) { setLabelText(clockLabel, text); });
+    connect(&m_controller, &GameController::scoreNotSaved, this,
+            [this](const QString &message) { m_scoreNotSaved = message; });
     connect(&m_controller, &GameController::gameEnded, this, &MainWindow::onGameEnded);
 }
 
@@ -261,8 +263,13 @@ void MainWindow::onGameEnded()
     // quit question would come back after the scores): the end message and then the
     // scores follow one after the other, never over another box.
     m_context.dialogs.closeOpen();
-    m_context.dialogs.notify(QStringLiteral("Einde van het Spel, de tijd is om."), s_gameTitle,
-                             [this] { showScores(); });
+    m_context.dialogs.notify(QStringLiteral("Einde van het Spel, de tijd is om."), s_gameTitle, [this] {
+        // A score the file could not take is still in the list shown; the player is told
+        // it will not be there next time.
+        if (const QString problem = std::exchange(m_scoreNotSaved, QString()); !problem.isEmpty())
+            m_context.dialogs.message(problem, s_gameTitle, Dialogs::Icon::Critical);
+        showScores();
+    });
 }
 
 void MainWindow::showPlayerName(const QString &name)
@@ -382,7 +389,8 @@ void MainWindow::leave()
         gameClockTimer->stop();
         wallClockTimer->stop();
     }
-    m_controller.saveData();
+    if (const QString problems = m_controller.saveData(); !problems.isEmpty())
+        m_context.dialogs.message(problems, Dialogs::applicationTitle(), Dialogs::Icon::Critical);
     close(); // within closeEvent (an answer given at once) this does nothing; the event accepts
     emit closed();
 }

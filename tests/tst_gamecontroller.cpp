@@ -1,6 +1,7 @@
 #include "game/gamecontroller.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -81,6 +82,42 @@ private slots:
         // A round drawn, a score changed or stored again would each be reported.
         for (const auto &spy : spies)
             QVERIFY2(spy->isEmpty(), spy->signal().constData());
+    }
+
+    // A file that cannot be written is said, never passed over: at the end of a game the
+    // score (which stays in the list shown), when leaving the score list and the settings.
+    void unwritableFilesAreSaid_data()
+    {
+        QTest::addColumn<QString>("blocked"); // a folder takes this file's place
+        QTest::addColumn<QString>("atEnd");   // how the message at the game's end starts
+        QTest::addColumn<QString>("atLeave"); // how the message when leaving starts
+        QTest::newRow("score list") << "Data/Scorelijst.lib" << "De score van dit spel kon niet worden bewaard: "
+                                    << "De scorelijst kon niet worden bewaard: ";
+        QTest::newRow("settings") << "Raadkwartet.ini" << "" << "De instellingen konden niet worden bewaard: ";
+        QTest::newRow("neither") << "" << "" << "";
+    }
+    void unwritableFilesAreSaid()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QString, atEnd);
+        QFETCH(QString, atLeave);
+        if (!blocked.isEmpty()) {
+            QFile::remove(m_test->folders.playerFolder() + u'/' + blocked);
+            QVERIFY(QDir().mkpath(m_test->folders.playerFolder() + u'/' + blocked + "/oud"));
+        }
+        QSignalSpy notSaved(m_game.get(), &GameController::scoreNotSaved);
+        m_game->settings().speeltijd = 60;
+        startGame();
+        m_game->submitAnswer(QStringLiteral("appel"));
+        m_test->clock.advance(60000);
+        m_game->updateClock();
+        QVERIFY(!m_game->isRunning());
+        QCOMPARE(notSaved.size(), atEnd.isEmpty() ? 0 : 1);
+        if (!atEnd.isEmpty())
+            QVERIFY2(notSaved.at(0).at(0).toString().startsWith(atEnd), qPrintable(notSaved.at(0).at(0).toString()));
+        QCOMPARE(m_game->scoreList().entries().size(), 1);
+        const QString problems = m_game->saveData();
+        QVERIFY2(atLeave.isEmpty() ? problems.isEmpty() : problems.startsWith(atLeave), qPrintable(problems));
     }
 
 private:

@@ -80,10 +80,10 @@ inline QString settings(const QString &path, const QList<GameSettings> &records,
         GameSettings read;
         if (!refusal.isEmpty()) {
             ++refusals;
-            if (!refusal.contains(" in Afdruktekst kan niet worden bewaard") || saveSettings(path, record)
+            if (!refusal.contains(" in Afdruktekst kan niet worden bewaard") || saveSettings(path, record).isEmpty()
                 || readWholeFile(path) != kept)
                 return "refused footer " + record.printFooter + ": " + refusal;
-        } else if (!saveSettings(path, record) || !loadSettings(path, read) || read.printFooter != record.printFooter
+        } else if (!saveSettings(path, record).isEmpty() || !loadSettings(path, read) || read.printFooter != record.printFooter
                    || read.speeltijd != record.speeltijd || read.borderRed != record.borderRed
                    || read.borderGreen != record.borderGreen || read.borderBlue != record.borderBlue) {
             return "record changed: " + record.printFooter;
