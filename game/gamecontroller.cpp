@@ -108,7 +108,7 @@ void GameController::submitAnswer(const QString &text)
     // Two keywords with the same text are both found by one answer.
     const QString typed = text.toLower();
     for (int row = 0; row < 3; ++row) {
-        if (m_found[row] || typed != m_round.keywords[row].toUpper().toLower())
+        if (m_found[row] || typed != keywordInCapitals(m_round.keywords[row]).toLower())
             continue;
         m_found[row] = true;
         setScore(m_score + pointsForFind);
@@ -134,7 +134,7 @@ void GameController::revealNext()
         return;
     for (int row = 0; row < 3; ++row) {
         if (!m_found[row]) {
-            emit keywordRevealed(m_round.keywords[row].toUpper());
+            emit keywordRevealed(keywordInCapitals(m_round.keywords[row]));
             setScore(m_score - priceOfNext);
             return;
         }

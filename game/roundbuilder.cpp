@@ -1,5 +1,6 @@
 #include "game/roundbuilder.h"
 
+#include "common/cp1252.h"
 #include "game/randomsource.h"
 #include "game/puzzlelist.h"
 
@@ -81,12 +82,23 @@ QString RoundBuilder::drawOrder(Round &round) const
     return matrixOrders().at(round.orderNumber - 1);
 }
 
+QString keywordInCapitals(const QString &keyword)
+{
+    QString capitals = keyword;
+    for (QChar &letter : capitals) {
+        const QString capital = QString(letter).toUpper();
+        if (capital.size() == 1 && Cp1252::canEncode(capital))
+            letter = capital.front();
+    }
+    return capitals;
+}
+
 RoundView RoundBuilder::layOut(Round &round) const
 {
     RoundView view;
     for (int n = 0; n < 3; ++n) {
         const QString &keyword = round.keywords[n];
-        view.keywordCaptions[n] = keyword.toUpper();
+        view.keywordCaptions[n] = keywordInCapitals(keyword);
         for (int i = 0; i < keyword.size(); ++i) {
             if (keyword.at(i) != u' ')
                 view.tileX[n].append(150 + 20 * i);

@@ -20,6 +20,11 @@ struct Round {
     QString description(int j) const { return descriptions[(j - 1) / 4][(j - 1) % 4]; }
 };
 
+// A keyword in capitals as its tiles show it: letter for letter, one tile each. A letter
+// whose capital is more than one letter ("ß", which would become "SS") or no letter of the
+// data files' code page ("µ", whose capital is Greek) stays as it is.
+QString keywordInCapitals(const QString &keyword);
+
 // The 26 fixed orders; order number i (1..26) at index i - 1.
 const std::array<QString, 26> &matrixOrders();
 

@@ -91,7 +91,7 @@ void BoardAccessibility::connectGame()
                              : QStringLiteral("Nieuwe ronde: zoek 3 trefwoorden."));
     });
     connect(&game, &GameController::keywordFound, this, [this](int row) {
-        const QString keyword = m_window.controller().round().keywords[row].toUpper();
+        const QString keyword = keywordInCapitals(m_window.controller().round().keywords[row]);
         nameKeywordRow(row, keyword);
         announce(QStringLiteral("Gevonden: %1. Score %2.").arg(keyword).arg(m_window.controller().score()));
     });

@@ -84,6 +84,41 @@ private slots:
             QVERIFY2(spy->isEmpty(), spy->signal().constData());
     }
 
+    // An answer counts when it is the keyword as its tiles show it, letter case aside: "ß"
+    // and "µ" keep one tile each, so the keyword typed as stored is found.
+    void answersMatchTheTilesLetterForLetter_data()
+    {
+        QTest::addColumn<QByteArray>("keyword"); // as the file holds it
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("ß as stored") << QByteArray("stra\xdf" "e") << "straße" << "STRAßE" << true;
+        QTest::newRow("ß in capitals") << QByteArray("stra\xdf" "e") << "STRAßE" << "STRAßE" << true;
+        QTest::newRow("ß as ss") << QByteArray("stra\xdf" "e") << "STRASSE" << "STRAßE" << false;
+        QTest::newRow("µ") << QByteArray("\xb5m") << "µM" << "µM" << true;
+        QTest::newRow("accents") << QByteArray("\xe9" "clair \xff") << "Éclair ÿ" << "ÉCLAIR Ÿ" << true;
+    }
+    void answersMatchTheTilesLetterForLetter()
+    {
+        QFETCH(QByteArray, keyword);
+        QFETCH(QString, typed);
+        QFETCH(QString, caption);
+        QFETCH(bool, found);
+        m_test->writeData("Puzzel.lib", fileHeader + keyword + ",a,b,c,d\r\npeer,e,f,g,h\r\nkers,i,j,k,l\r\n");
+        m_game->loadData();
+        startGame();
+        QCOMPARE(keywordInCapitals(m_game->round().keywords[0]), caption);
+        QSignalSpy finds(m_game.get(), &GameController::keywordFound);
+        m_game->submitAnswer(typed);
+        QCOMPARE(finds.size(), found ? 1 : 0);
+        QSignalSpy revealed(m_game.get(), &GameController::keywordRevealed);
+        m_game->revealNext();
+        if (!found) {
+            QCOMPARE(revealed.value(0).value(0).toString(), caption);
+            m_game->submitAnswer(caption);
+            QCOMPARE(finds.size(), 1);
+        }
+    }
     // A file that cannot be written is said, never passed over: at the end of a game the
     // score (which stays in the list shown), when leaving the score list and the settings.
     void unwritableFilesAreSaid_data()
