@@ -60,7 +60,7 @@ QString scoreText(qint32 score)
 
 QString ScoreEntry::text() const
 {
-    return scoreText(score) + s_separator + name;
+    return wholeLine ? name : scoreText(score) + s_separator + name;
 }
 
 ScoreEntry ScoreEntry::fromText(const QString &line)
@@ -68,7 +68,7 @@ ScoreEntry ScoreEntry::fromText(const QString &line)
     const std::optional<qint32> score = scoreOfText(QStringView(line).left(4));
     if (score && QStringView(line).mid(4, 3) == s_separator)
         return {*score, line.mid(7), {}};
-    return {0, line, {}};
+    return {0, line, {}, true};
 }
 
 QStringList ScoreList::texts() const

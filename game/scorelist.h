@@ -11,13 +11,15 @@ struct ScoreEntry {
     // give it back from the text (a quote inside, text after the closing quote); it is
     // then written back unchanged. Empty for every entry the program made.
     QByteArray stored;
+    // A line that does not start with a score text ("hello", "12340 - Groot") is kept as it
+    // stands: its text is the name alone, sorted as the line it is, its score 0.
+    bool wholeLine = false;
 
     bool operator==(const ScoreEntry &) const = default;
 
     // "0120 - Anna", as the file and the score window show it.
     QString text() const;
-    // Reads such a line. A line that does not start with a score text is kept whole as
-    // the name of a score of 0, so nothing a file holds is lost.
+    // Reads such a line; one that does not start with a score text is a whole line.
     static ScoreEntry fromText(const QString &line);
     // A finished game's entry: the score kept within what its four characters show
     // (-999 to 9999), so the entry reads back from the file as it was made.

@@ -11,26 +11,29 @@ class TestScoreList : public QObject
     Q_OBJECT
 private slots:
     // Header lines not checked, empty lines skipped; commas in quotes kept; a line without a
-    // score kept whole as a name; a last line cut off inside its quote read as far as it goes. Lines sorted case-blind, negatives by number, highest last,
-    // equal lines and case variants in arrival order, whether read at once or added one by
-    // one. Lines the quoted form cannot give back read as the game shows them and written
-    // back as the file held them.
+    // score text (the original's "0-40" for -40, a score of five digits) kept as it stands and
+    // sorted as the line it is; a last line cut off inside its quote read as far as it goes.
+    // Lines sorted case-blind, negatives by number, highest last, equal lines and case
+    // variants in arrival order, whether read at once or added one by one. Lines the quoted
+    // form cannot give back read as the game shows them and written back as the file held them.
     void readsSortsAndRewritesTheFile()
     {
         TestContext test;
         const QString path = test.dataPath("Scorelijst.lib");
         ScoreList list;
         test.writeData("Scorelijst.lib", "a,b\r\n\"0100 - bea\"\r\n\r\n\"\"\r\n\"1240 - z\"\r\n\"-005 - e\"\r\n\"Bea 30\"\r\n"
-                                         "\"0100 - quote\"inside\"\r\n\"0100 - Bea\"\r\n0200 - Jan \"P\"\r\n"
-                                         "\"-040 - Jan, Piet\"\r\n\"0000 - Zo\xeb  \"\r\n\"0120 - An");
+                                         "\"0100 - quote\"inside\"\r\n\"0100 - Bea\"\r\n0200 - Jan \"P\"\r\n\"0-40 - Piet\"\r\n"
+                                         "\"12340 - Groot\"\r\n\"-040 - Jan, Piet\"\r\n\"0000 - Zo\xeb  \"\r\n\"0120 - An");
         QVERIFY(ScoreFile::load(path, list));
-        QCOMPARE(list.texts(), QStringList({"-040 - Jan, Piet", "-005 - e", "0000 - Bea 30", QString::fromUtf8("0000 - Zoë  "),
-                                            "0100 - bea", "0100 - Bea", "0100 - quote", "0120 - An", "0200 - Jan \"P\"", "1240 - z"}));
+        QCOMPARE(list.texts(), QStringList({"-040 - Jan, Piet", "-005 - e", "0-40 - Piet", QString::fromUtf8("0000 - Zoë  "),
+                                            "0100 - bea", "0100 - Bea", "0100 - quote", "0120 - An", "0200 - Jan \"P\"",
+                                            "12340 - Groot", "1240 - z", "Bea 30"}));
         QVERIFY(ScoreFile::add(path, list, {100, "BEA"}).isEmpty());
         QCOMPARE(test.readData("Scorelijst.lib"),
-                 fileHeader + "\"-040 - Jan, Piet\"\r\n\"-005 - e\"\r\n"
-                 "\"0000 - Bea 30\"\r\n\"0000 - Zo\xeb  \"\r\n\"0100 - bea\"\r\n\"0100 - Bea\"\r\n\"0100 - BEA\"\r\n"
-                 "\"0100 - quote\"inside\"\r\n\"0120 - An\"\r\n0200 - Jan \"P\"\r\n\"1240 - z\"\r\n");
+                 fileHeader + "\"-040 - Jan, Piet\"\r\n\"-005 - e\"\r\n\"0-40 - Piet\"\r\n"
+                 "\"0000 - Zo\xeb  \"\r\n\"0100 - bea\"\r\n\"0100 - Bea\"\r\n\"0100 - BEA\"\r\n"
+                 "\"0100 - quote\"inside\"\r\n\"0120 - An\"\r\n0200 - Jan \"P\"\r\n\"12340 - Groot\"\r\n\"1240 - z\"\r\n"
+                 "\"Bea 30\"\r\n");
     }
     // A name either comes back identical after a save and a load, or the score file refuses
     // it with the editor's message; the name question uses the same refusal. Scores beyond
