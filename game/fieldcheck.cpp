@@ -5,6 +5,7 @@
 FieldCheck::FieldCheck(const QString &text, Form form)
 {
     const bool bare = form == Form::Bare;
+    const bool oneLine = form != Form::Quoted;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // An emoji is two UTF-16 units; naming half of it would show nonsense.
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size()
@@ -13,7 +14,7 @@ FieldCheck::FieldCheck(const QString &text, Form form)
         Problem found = Problem::None;
         if (character == u"\"" || (bare && character == u","))
             found = Problem::Separator;
-        else if (bare && (character == u"\r" || character == u"\n"))
+        else if (oneLine && (character == u"\r" || character == u"\n"))
             found = Problem::LineEnd;
         else if (!Cp1252::canEncode(character))
             found = Problem::Unencodable;

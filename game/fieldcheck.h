@@ -5,11 +5,12 @@
 // Whether a text can go into one field of a data file and come back unchanged when the
 // file is read again. The files hold Windows-1252 text without any escaping, in one of
 // two forms: a bare field ends at a comma or a line end and loses blanks at both ends; a
-// quoted field ends at the next double quote. Finds the first thing the form cannot hold.
+// quoted field ends at the next double quote. A quoted line is a quoted field that must
+// also stay one line. Finds the first thing the form cannot hold.
 class FieldCheck
 {
 public:
-    enum class Form { Bare, Quoted };
+    enum class Form { Bare, Quoted, QuotedLine };
     enum class Problem { None, Unencodable, Separator, LineEnd, EdgeBlank };
 
     FieldCheck(const QString &text, Form form);

@@ -14,6 +14,11 @@ FieldCheck checkText(const QString &text)
     return FieldCheck(text, FieldCheck::Form::Quoted);
 }
 
+QString refusal(const FieldCheck &check)
+{
+    return check.message(QStringLiteral("de naam"), QStringLiteral("de scorelijst"), QStringLiteral("namen"));
+}
+
 } // namespace
 
 bool load(const QString &path, ScoreList &list)
@@ -52,9 +57,9 @@ QString save(const QString &path, const ScoreList &list)
             writer.verbatim(entry.stored);
             continue;
         }
-        const QString refusal = nameRefusal(entry.name);
-        if (!refusal.isEmpty())
-            return refusal;
+        // A line break read from the file stays: the file reads it back.
+        if (const QString refused = refusal(checkText(entry.name)); !refused.isEmpty())
+            return refused;
         writer.quoted(entry.text());
     }
     // Replaced whole, never deleted first: a failed write keeps the scores on disk.
@@ -75,8 +80,8 @@ QString add(const QString &path, ScoreList &list, const ScoreEntry &entry)
 
 QString nameRefusal(const QString &name)
 {
-    return checkText(name).message(QStringLiteral("de naam"), QStringLiteral("de scorelijst"),
-                                   QStringLiteral("namen"));
+    // A new name stays one line of the list and of the board.
+    return refusal(FieldCheck(name, FieldCheck::Form::QuotedLine));
 }
 
 } // namespace ScoreFile

@@ -101,17 +101,20 @@ private slots:
                  (QList<QColor>{QColor(30, 30, 40), QColor(150, 150, 195), QColor(150, 150, 195), QColor(30, 30, 40)}));
     }
 
-    // An emoji or a quote in the name is refused with the editor's message and the name is
-    // asked again; a comma is kept, and the score line comes back as typed.
+    // An emoji, a quote or a line break in the name is refused with the editor's message and
+    // the name is asked again; a comma is kept, and the score line comes back as typed.
     void nameTheScoreFileCannotHoldIsAskedAgain()
     {
         MainWindow *w = m_test->window.get();
         w->controller().settings().speeltijd = 60;
-        m_test->start({QString::fromUtf8("😀🎲"), QStringLiteral("Jan, \"Piet\""), QStringLiteral("Jan, Piet")});
+        m_test->start({QString::fromUtf8("😀🎲"), QStringLiteral("Jan, \"Piet\""), QStringLiteral("Jan\r\nPiet"),
+                       QStringLiteral("Jan, Piet")});
         const QString ask = "Typ hieronder jouw naam in...", advice = " Laat het weg of kies een ander teken.";
         QCOMPARE(m_test->dialogs.texts(), (QStringList{ask, QString::fromUtf8("Het teken \"😀\" in de naam kan niet worden bewaard.") + advice,
                                              ask, "Het teken '\"' in de naam kan niet worden bewaard: de scorelijst gebruikt "
-                                                  "dit teken om de velden van elkaar te scheiden." + advice, ask}));
+                                                  "dit teken om de velden van elkaar te scheiden." + advice,
+                                             ask, "Een regeleinde in de naam kan niet worden bewaard: de scorelijst gebruikt "
+                                                  "regeleinden om de namen van elkaar te scheiden." + advice, ask}));
         m_test->clock.advance(60000);
         w->controller().updateClock();
         QCOMPARE(m_test->readData("Scorelijst.lib"), fileHeader + "\"0000 - Jan, Piet\"\r\n");

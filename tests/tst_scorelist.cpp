@@ -36,7 +36,8 @@ private slots:
                  "\"Bea 30\"\r\n");
     }
     // A name either comes back identical after a save and a load, or the score file refuses
-    // it with the editor's message; the name question uses the same refusal. Scores beyond
+    // it with the editor's message, which the name question gives too (the question also
+    // refuses a line break, which the file holds, so a name stays one line). Scores beyond
     // what four characters show come back at their limits.
     void roundTripOrRefusal_data() { addGeneratedValueRows({1, 5, 0, 0, 0, 0, 5}); }
     void roundTripOrRefusal()

@@ -54,16 +54,17 @@ inline QString scores(const QString &path, const QList<ScoreEntry> &entries, int
 {
     ScoreList accepted, read;
     for (const ScoreEntry &entry : entries) {
-        const QString refusal = ScoreFile::nameRefusal(entry.name);
+        ScoreList one;
+        one.add(entry);
+        writeWholeFile(path, kept);
+        const QString refusal = ScoreFile::save(path, one);
         if (refusal.isEmpty()) {
             accepted.add(entry);
             continue;
         }
         ++refusals;
-        ScoreList one;
-        one.add(entry);
-        writeWholeFile(path, kept);
-        if (!refusal.contains(" in de naam kan niet worden bewaard") || ScoreFile::save(path, one) != refusal
+        // The name question refuses at least what the file cannot hold, in the same words.
+        if (!refusal.contains(" in de naam kan niet worden bewaard") || ScoreFile::nameRefusal(entry.name) != refusal
             || readWholeFile(path) != kept)
             return "refused name " + entry.name + ": " + refusal;
     }
