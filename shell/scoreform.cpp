@@ -37,7 +37,8 @@ void ScoreForm::createControls()
     Look::setColour(m_scoreListBox, QPalette::Base, QColor(150, 230, 180));
     Look::setColour(m_scoreListBox, QPalette::Text, QColor(0, 0, 64));
     for (int k = m_scores.count() - 1; k >= 0; --k)
-        m_scoreListBox->addItem(m_scores.at(k).text());
+        // A line of megabytes would take seconds to draw at each touch of the list.
+        m_scoreListBox->addItem(ShownField::shortened(m_scores.at(k).text(), ShownField::inList));
     selectNothing();
 
     m_countLabel = new QLabel(QString::number(m_scoreListBox->count()) + QStringLiteral(" namen in de lijst"), m_panel);
@@ -81,20 +82,20 @@ void ScoreForm::deleteSelected()
     QListWidgetItem *selected = m_scoreListBox->currentItem();
     if (selected && !selected->isSelected())
         selected = nullptr;
-    // The name follows the four-character score and " - ".
-    QString name = selected ? selected->text().mid(7) : QString();
+    // The window shows the list highest first, so its row k is the list's count-1-k: the
+    // very line picked goes, also where equal texts differ in how the file holds them.
+    const int row = selected ? m_scoreListBox->row(selected) : -1;
+    QString name = selected ? m_scores.at(m_scores.count() - 1 - row).name : QString();
     if (name.isEmpty())
         name = QStringLiteral("...");
-    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + ShownField::shortened(name, ShownField::inMessage) + QStringLiteral("' verwijderen uit de lijst?"),
+    if (!m_context.dialogs.ask(QStringLiteral("Wilt u '") + ShownField::shortened(name, ShownField::inMessage)
+                                   + QStringLiteral("' verwijderen uit de lijst?"),
                                QStringLiteral(" Delete")))
         return;
     if (!selected) {
         m_context.dialogs.message(QStringLiteral("Eerst een naam selecteren..."), QStringLiteral(" Foutje"));
         return;
     }
-    // The window shows the list highest first, so its row k is the list's count-1-k: the
-    // very line picked goes, also where equal texts differ in how the file holds them.
-    const int row = m_scoreListBox->row(selected);
     delete m_scoreListBox->takeItem(row);
     selectNothing();
     m_scores.removeAt(m_scores.count() - 1 - row);
