@@ -213,26 +213,38 @@ void ConfigForm::resetToDefaults()
 
 void ConfigForm::store()
 {
-    // What the settings file cannot hold, or the game would not play as shown, is
-    // refused here; the window stays open with the box to correct.
-    const QString footer = trimBlanks(TypedText::composed(m_footerBox->text()));
-    const QString footerRefusal = printFooterRefusal(footer, QStringLiteral("de tekst bij het afdrukken"));
+    // A value left as the window showed it stays as the record holds it, also where the
+    // window could not show it exactly (a red of 300, a playing time of 0, blanks round the
+    // footer): opening the window and pressing OK changes nothing. What the player changed
+    // and the settings file cannot hold, or the game would not play as shown, is refused
+    // here; the window stays open with the box to correct.
+    const bool footerKept = m_footerBox->text() == m_settings.printFooter;
+    const QString footer = footerKept ? m_settings.printFooter : trimBlanks(TypedText::composed(m_footerBox->text()));
+    const QString footerRefusal =
+        footerKept ? QString() : printFooterRefusal(footer, QStringLiteral("de tekst bij het afdrukken"));
     if (!footerRefusal.isEmpty()) {
         m_dialogs.message(footerRefusal, windowTitle(), Dialogs::Icon::Exclamation);
         m_footerBox->setFocus();
         return;
     }
-    const std::optional<qint32> speeltijd = PlayingTimeText::playable(m_playingTimeBox->currentText());
+    const QString playingTime = m_playingTimeBox->currentText();
+    const std::optional<qint32> speeltijd = playingTime == QString::number(m_settings.speeltijd)
+        ? std::optional<qint32>(m_settings.speeltijd)
+        : PlayingTimeText::playable(playingTime);
     if (!speeltijd) {
-        m_dialogs.message(PlayingTimeText::refusal(m_playingTimeBox->currentText()), windowTitle(),
-                          Dialogs::Icon::Exclamation);
+        m_dialogs.message(PlayingTimeText::refusal(playingTime), windowTitle(), Dialogs::Icon::Exclamation);
         m_playingTimeBox->setFocus();
         return;
     }
+    const QColor shown = m_settings.borderColour();
+    const auto part = [this](int k, int shownValue, auto stored) {
+        const int value = m_colourSliders[k]->value();
+        return value == shownValue ? stored : decltype(stored)(value);
+    };
     m_settings.printFooter = footer;
-    m_settings.borderRed = m_colourSliders[0]->value();
-    m_settings.borderGreen = m_colourSliders[1]->value();
-    m_settings.borderBlue = quint8(m_colourSliders[2]->value());
+    m_settings.borderRed = part(0, shown.red(), m_settings.borderRed);
+    m_settings.borderGreen = part(1, shown.green(), m_settings.borderGreen);
+    m_settings.borderBlue = part(2, shown.blue(), m_settings.borderBlue);
     m_settings.speeltijd = *speeltijd;
     if (m_setBorderColour)
         m_setBorderColour(m_settings.borderColour());

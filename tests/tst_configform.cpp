@@ -74,11 +74,39 @@ private slots:
         QCOMPARE(m_dialogs.texts().value(0), refusal);
         QCOMPARE(m_form->isVisible(), !stored);
         QCOMPARE(m_settings.speeltijd, stored && !time.isEmpty() ? time.toInt() : 615);
-        QCOMPARE(m_settings.printFooter, stored ? footer.trimmed() : m_footer);
+        // The footer as it was set is left as the record holds it, blanks and all.
+        QCOMPARE(m_settings.printFooter, stored && footer != m_footer ? footer.trimmed() : m_footer);
         QCOMPARE(m_settings.borderRed, stored ? 255.0 : 30.0);
         QCOMPARE(m_border, QList<QColor>(stored ? 2 : 1, QColor(255, 30, 40)));
         if (!stored && !time.isEmpty())
             QCOMPARE(QApplication::focusWidget(), box);
+    }
+
+    // Opening the window and pressing OK changes nothing of the record, also values the
+    // window cannot show as they are: the game plays 600 seconds for 0, a colour part is
+    // shown within 0 to 255.
+    void okAtOnceLeavesTheRecord_data()
+    {
+        QTest::addColumn<qint32>("speeltijd");
+        QTest::addColumn<double>("red");
+        QTest::addColumn<double>("green");
+        QTest::newRow("playing time 0") << 0 << 30.0 << 30.0;
+        QTest::newRow("colour parts beyond the sliders") << 615 << 300.0 << -7.0;
+    }
+    void okAtOnceLeavesTheRecord()
+    {
+        QFETCH(qint32, speeltijd);
+        QFETCH(double, red);
+        QFETCH(double, green);
+        GameSettings settings{.speeltijd = speeltijd, .borderRed = red, .borderGreen = green, .printFooter = m_footer};
+        const GameSettings before = settings;
+        ConfigForm form(settings, {}, m_dialogs);
+        QVERIFY(showActive(&form));
+        QTest::mouseClick(form.okButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs.texts(), QStringList());
+        QVERIFY(!form.isVisible());
+        QVERIFY(settings.speeltijd == before.speeltijd && settings.borderRed == before.borderRed
+                && settings.borderGreen == before.borderGreen && settings.printFooter == before.printFooter);
     }
 
 private:
