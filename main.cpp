@@ -64,22 +64,31 @@ int main(int argc, char *argv[])
 
     const Folders folders = Folders::forProgram(QCoreApplication::applicationFilePath(),
                                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    SingleCopyLock lock(folders.playerFolder());
-    if (!lock.acquire()) {
-        // Nothing is read or written: the running copy owns the player's files. Where no
-        // one can see a window (the offscreen platform) the text goes to the error output.
-        const QString text = SingleCopyLock::alreadyRunningText();
+    // A start that cannot go on says why and leaves before anything is read or written.
+    // Where no one can see a window (the offscreen platform) the text goes to the error output.
+    const auto leaveSaying = [&](const QString &text, QMessageBox::Icon icon) {
         const QString platform = QGuiApplication::platformName();
         if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
             qCritical("%s", qPrintable(text));
         else
-            QMessageBox::information(nullptr, QStringLiteral("Raadkwartet"), text);
+            QMessageBox(icon, QStringLiteral("Raadkwartet"), text, QMessageBox::Ok).exec();
         // The font and bus threads may still be at work; they must end before the toolkit does.
         fontConfiguration.join();
         sessionBus.join();
+    };
+    SingleCopyLock lock(folders.playerFolder());
+    if (!lock.acquire()) {
+        // The running copy owns the player's files.
+        leaveSaying(SingleCopyLock::alreadyRunningText(), QMessageBox::Information);
         return 0;
     }
-    folders.preparePlayerFolder();
+    if (const QString reason = folders.preparePlayerFolder(); !reason.isEmpty()) {
+        // Nothing the player does could be kept, and not even the puzzles can be read.
+        leaveSaying(QStringLiteral("Raadkwartet kan niet starten: ") + reason
+                        + QStringLiteral(". Daar komen de puzzels, scores en instellingen van deze speler."),
+                    QMessageBox::Critical);
+        return 1;
+    }
     SystemRandom random;
     SystemClock clock;
     WidgetDialogs dialogs;

@@ -49,14 +49,14 @@ QString Folders::settingsFile() const
     return m_playerFolder + QStringLiteral("/Raadkwartet.ini");
 }
 
-bool Folders::preparePlayerFolder() const
+QString Folders::preparePlayerFolder() const
 {
     if (!separatePlayerFolder())
-        return true;
+        return QString();
     if (!QDir().mkpath(m_playerFolder + QStringLiteral("/Data")))
-        return false;
+        return writeFailureText(dataFile(QStringLiteral("Puzzel.lib")));
     const QString puzzles = dataFile(QStringLiteral("Puzzel.lib"));
     if (!QFileInfo::exists(puzzles) && copyWholeFile(shippedFile(QStringLiteral("Puzzel.lib")), puzzles).isEmpty())
         QFile::setPermissions(puzzles, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return true;
+    return QString();
 }

@@ -28,8 +28,9 @@ public:
     bool separatePlayerFolder() const { return m_shippedData != m_playerFolder + QStringLiteral("/Data"); }
 
     // For a separate player folder: makes its Data folder and, at the first start, copies
-    // the shipped puzzle database into it. False when the folder cannot be made.
-    bool preparePlayerFolder() const;
+    // the shipped puzzle database into it. When the folder cannot be made, why, in Dutch
+    // (a file in its place); empty otherwise.
+    QString preparePlayerFolder() const;
 
 private:
     Folders(const QString &programFile, const QString &shippedData, const QString &playerFolder);

@@ -71,7 +71,11 @@ private slots:
         const bool beside = layout.isEmpty() && shipped == "Data", usable = layout != "player-file";
         QCOMPARE(folders.playerFolder(), beside ? bin : player);
         QCOMPARE(folders.shippedFile("Puzzel.lib"), puzzles);
-        QCOMPARE(folders.preparePlayerFolder(), usable);
+        const QString refusal = folders.preparePlayerFolder();
+        QVERIFY2(usable ? refusal.isEmpty() : refusal.endsWith("is een bestand en geen map, dus "
+                                                              + QDir::toNativeSeparators(folders.dataFile("Puzzel.lib"))
+                                                              + " kan daar niet staan"),
+                 qPrintable(refusal));
         // A copy that was killed left its lock file behind; it blocks nothing.
         writeWholeFile(folders.playerFolder() + "/Raadkwartet.lock", "4242\n");
         SingleCopyLock first(folders.playerFolder()), second(folders.playerFolder());
@@ -80,7 +84,7 @@ private slots:
         // The first start copies the shipped puzzles for the player; later starts keep the player's.
         if (!beside && usable) {
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("geleverd\r\n"));
-            QVERIFY(writeWholeFile(folders.dataFile("Puzzel.lib"), "eigen\r\n").isEmpty() && folders.preparePlayerFolder());
+            QVERIFY(writeWholeFile(folders.dataFile("Puzzel.lib"), "eigen\r\n").isEmpty() && folders.preparePlayerFolder().isEmpty());
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("eigen\r\n"));
         }
     }
