@@ -4,9 +4,10 @@
 
 namespace {
 
+// C0, DEL and C1 (the code page's five unassigned bytes read as C1 characters).
 bool isControl(QChar c)
 {
-    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+    return c.category() == QChar::Other_Control;
 }
 
 } // namespace
@@ -17,14 +18,26 @@ QString ShownField::shortened(const QString &text, qsizetype most)
     // The list asks for every cell it paints: a short plain field is handed back as it is.
     if (!cut && std::none_of(text.begin(), text.end(), isControl))
         return text;
-    QString shown = text.left(most);
+    QStringView kept = QStringView(text).left(most);
     // Half an emoji would show as a broken character.
-    if (cut && !shown.isEmpty() && shown.back().isHighSurrogate())
-        shown.chop(1);
-    for (QChar &c : shown) {
-        // U+2400 onwards pictures each control character; U+2421 is the one for DEL.
-        if (isControl(c))
-            c = QChar(c.unicode() == 0x7F ? char16_t(0x2421) : char16_t(0x2400 + c.unicode()));
+    if (cut && !kept.isEmpty() && kept.back().isHighSurrogate())
+        kept.chop(1);
+    // Signs every font of the board has: a tab as an arrow, a line break (CR, LF or both)
+    // as a pilcrow, any other control character as a dot.
+    QString shown;
+    shown.reserve(kept.size() + 1);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QChar c = kept.at(i);
+        if (c == u'\t')
+            shown += QChar(0x2192);
+        else if (c == u'\r' || c == u'\n') {
+            shown += QChar(0x00B6);
+            if (c == u'\r' && i + 1 < kept.size() && kept.at(i + 1) == u'\n')
+                ++i;
+        } else if (isControl(c))
+            shown += QChar(0x00B7);
+        else
+            shown += c;
     }
     if (cut)
         shown += u'…';

@@ -3,8 +3,8 @@
 #include <QString>
 
 // A field as a list or a message shows it, never as it is stored: whole while it is short,
-// else its beginning and "…", with its control characters (a tab, a line break) as their
-// visible pictures, so a row stays one line and a message stays on the screen.
+// else its beginning and "…", with its control characters (a tab, a line break) as
+// visible signs, so a row stays one line and a message stays on the screen.
 namespace ShownField {
 
 inline constexpr qsizetype inList = 500;

@@ -38,8 +38,8 @@ private slots:
         QTest::addColumn<QString>("refusal"); // how the save's refusal names the row, with the field as its keyword
         const QString tail = QStringLiteral(") kan niet worden bewaard zoals hij nu is.");
         QTest::newRow("short") << "appel" << "appel" << "Rij 1 (appel" + tail;
-        QTest::newRow("tab and line ends") << "a\tb\r\nc\x7f" << "a\u2409b\u240d\u240ac\u2421"
-                                           << "Rij 1 (a\u2409b\u240d\u240ac\u2421" + tail;
+        QTest::newRow("tab, line ends, other controls") << "a\tb\r\nc\rd\ne\x7f\x01\u0081" << "a→b¶c¶d¶e···"
+                                                        << "Rij 1 (a→b¶c¶d¶e···" + tail;
         QTest::newRow("500 characters") << QString(500, u'x') << QString(500, u'x') << "Rij 1 (" + QString(60, u'x') + "…" + tail;
         QTest::newRow("501 characters") << QString(501, u'x') << QString(500, u'x') + "…" << "Rij 1 (" + QString(60, u'x') + "…" + tail;
         // An emoji that the cut would halve goes whole.
