@@ -344,10 +344,17 @@ bool EditForm::writeList()
     const QString path = m_context.folders.dataFile(QStringLiteral("Puzzel.lib"));
     const QString backupProblem =
         PuzzleFile::makeBackup(path, m_context.folders.dataFile(QStringLiteral("Puzzel.bak")));
-    if (!backupProblem.isEmpty()
-        && !m_context.dialogs.ask(backupProblem + QStringLiteral(" Wil je de lijst toch opslaan, zonder reservekopie?"),
-                                  Dialogs::applicationTitle(), Dialogs::Icon::Exclamation, Dialogs::Answer::No))
-        return false;
+    // What a Yes does is said: the file that could not be kept (perhaps not even read, so
+    // never shown here) is replaced by the list as it stands.
+    if (!backupProblem.isEmpty()) {
+        const int rows = m_list.count();
+        const QString kept = rows == 1 ? QStringLiteral("1 puzzel") : QStringLiteral("%1 puzzels").arg(rows);
+        const QString question = backupProblem + QStringLiteral(" Wil je de lijst toch opslaan, zonder reservekopie? ")
+            + QStringLiteral("Het bestand bevat dan alleen de %1 van deze lijst.").arg(kept);
+        if (!m_context.dialogs.ask(question, Dialogs::applicationTitle(), Dialogs::Icon::Exclamation,
+                                   Dialogs::Answer::No))
+            return false;
+    }
     // The save runs to its end before any other event is handled; it takes milliseconds,
     // so a key press or a close meanwhile is answered as soon as it is over.
     m_saving = true;

@@ -205,7 +205,8 @@ private slots:
         QTest::addColumn<QString>("message"); // how it starts; %1 the folder
         const QString folder = "op de plaats van %1 staat een map.";
         const QString backup = "De reservekopie kon niet worden gemaakt: " + folder
-            + " Wil je de lijst toch opslaan, zonder reservekopie? [Nee]";
+            + " Wil je de lijst toch opslaan, zonder reservekopie? Het bestand bevat dan alleen de 4 puzzels van deze "
+              "lijst. [Nee]";
         // The first such row in full, the rest by number.
         QTest::newRow("rows loaded") << "" << false << "Rij 4 (a,b) kan niet worden bewaard zoals hij nu is. Het teken \",\" in "
             "Trefwoord kan niet worden bewaard: het puzzelbestand gebruikt dit teken om de velden van elkaar te scheiden. "
