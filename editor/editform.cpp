@@ -6,7 +6,6 @@
 #include "ui/printerchoice.h"
 #include "editor/progressstrip.h"
 #include "editor/saveprogress.h"
-#include "game/blanks.h"
 #include "game/folders.h"
 #include "game/gamesettings.h"
 #include "game/puzzleentrycheck.h"
@@ -99,9 +98,9 @@ void EditForm::blankDescriptionsToHyphen()
 PuzzleEntry EditForm::boxesEntry() const
 {
     PuzzleEntry entry;
-    entry.keyword = trimBlanks(TypedText::composed(m_keywordBox->text()));
+    entry.keyword = TypedText::field(m_keywordBox->text());
     for (int k = 0; k < 4; ++k)
-        entry.descriptions[k] = trimBlanks(TypedText::composed(m_descriptionBoxes[k]->text()));
+        entry.descriptions[k] = TypedText::field(m_descriptionBoxes[k]->text());
     return entry;
 }
 
@@ -116,7 +115,7 @@ bool EditForm::boxesHoldUnappliedText() const
             return true;
         // Text that applying again would not change is in the list already.
         const PuzzleEntry &row = m_list.entry(m_boxesRow);
-        if (trimBlanks(TypedText::composed(typed)) != (k == 0 ? row.keyword : row.descriptions[k - 1]))
+        if (TypedText::field(typed) != (k == 0 ? row.keyword : row.descriptions[k - 1]))
             return true;
     }
     return false;
@@ -265,8 +264,8 @@ void EditForm::deleteItem()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString question = QStringLiteral("Wil je (") + ShownField::shortened(m_list.entry(row).keyword, ShownField::inMessage)
-        + QStringLiteral(") verwijderen uit de lijst?");
+    const QString keyword = ShownField::shortened(m_list.entry(row).keyword, ShownField::inMessage);
+    const QString question = QStringLiteral("Wil je (") + keyword + QStringLiteral(") verwijderen uit de lijst?");
     if (!m_context.dialogs.ask(question, QStringLiteral(" Delete")))
         return;
     {

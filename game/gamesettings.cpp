@@ -89,11 +89,12 @@ QString saveSettings(const QString &path, const GameSettings &settings)
     if (!settings.printFooterStored.isEmpty()
         && FieldReader(settings.printFooterStored).field() == settings.printFooter) {
         writer.verbatim(settings.printFooterStored);
-    } else if (const QString refusal = printFooterRefusal(settings.printFooter, QStringLiteral("de tekst bij het afdrukken"));
-               refusal.isEmpty()) {
-        writer.quoted(settings.printFooter);
-    } else {
+    } else if (const QString refusal =
+                   printFooterRefusal(settings.printFooter, QStringLiteral("de tekst bij het afdrukken"));
+               !refusal.isEmpty()) {
         return refusal;
+    } else {
+        writer.quoted(settings.printFooter);
     }
     return writeWholeFile(path, writer.bytes());
 }

@@ -6,7 +6,6 @@
 #include "controls/look.h"
 #include "game/gamesettings.h"
 #include "common/twips.h"
-#include "game/blanks.h"
 #include "shell/playingtimetext.h"
 #include "ui/dialogs.h"
 #include "ui/typedtext.h"
@@ -219,7 +218,7 @@ void ConfigForm::store()
     // and the settings file cannot hold, or the game would not play as shown, is refused
     // here; the window stays open with the box to correct.
     const bool footerKept = m_footerBox->text() == m_settings.printFooter;
-    const QString footer = footerKept ? m_settings.printFooter : trimBlanks(TypedText::composed(m_footerBox->text()));
+    const QString footer = footerKept ? m_settings.printFooter : TypedText::field(m_footerBox->text());
     const QString footerRefusal =
         footerKept ? QString() : printFooterRefusal(footer, QStringLiteral("de tekst bij het afdrukken"));
     if (!footerRefusal.isEmpty()) {

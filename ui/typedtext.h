@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/blanks.h"
+
 #include <QLineEdit>
 #include <QString>
 
@@ -21,6 +23,13 @@ inline void keepWhole(QLineEdit *box)
 inline QString composed(const QString &text)
 {
     return text.normalized(QString::NormalizationForm_C);
+}
+
+// A typed text as a field of a data file takes it: composed, without the blanks at either
+// end that the files drop.
+inline QString field(const QString &text)
+{
+    return trimBlanks(composed(text));
 }
 
 } // namespace TypedText
