@@ -113,9 +113,11 @@ bool EditForm::boxesHoldUnappliedText() const
             continue;
         if (m_boxesRow < 0 || m_boxesRow >= m_list.count())
             return true;
-        // Text that applying again would not change is in the list already.
+        // Text as the row holds it (blanks a quoted field kept included), or that applying
+        // again would not change, is in the list already.
         const PuzzleEntry &row = m_list.entry(m_boxesRow);
-        if (TypedText::field(typed) != (k == 0 ? row.keyword : row.descriptions[k - 1]))
+        const QString &held = k == 0 ? row.keyword : row.descriptions[k - 1];
+        if (typed != held && TypedText::field(typed) != held)
             return true;
     }
     return false;

@@ -5,6 +5,7 @@
 #include "game/folders.h"
 #include "game/puzzlefile.h"
 #include "game/scorefile.h"
+#include "game/shownfield.h"
 
 namespace {
 
@@ -181,11 +182,12 @@ void GameController::endGame()
 QString GameController::solutionText() const
 {
     const Round &r = m_round;
+    const auto shown = [](const QString &field) { return ShownField::shortened(field, ShownField::inMessage); };
     QString text;
     for (int n = 0; n < 3; ++n) {
-        text += r.keywords[n] + QStringLiteral(" = ") + r.descriptions[n][0] + QStringLiteral(", ")
-            + r.descriptions[n][1] + QStringLiteral(", ") + r.descriptions[n][2] + QStringLiteral(", ")
-            + r.descriptions[n][3] + QStringLiteral("\r\n");
+        text += shown(r.keywords[n]) + QStringLiteral(" = ") + shown(r.descriptions[n][0]) + QStringLiteral(", ")
+            + shown(r.descriptions[n][1]) + QStringLiteral(", ") + shown(r.descriptions[n][2]) + QStringLiteral(", ")
+            + shown(r.descriptions[n][3]) + QStringLiteral("\r\n");
     }
     return text + QStringLiteral("\r\nMatrix : ") + r.orderText + QStringLiteral("\r\nRandom : ")
         + QString::number(r.orderNumber);

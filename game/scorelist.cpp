@@ -65,8 +65,9 @@ QString ScoreEntry::text() const
 
 ScoreEntry ScoreEntry::fromText(const QString &line)
 {
+    // Only a score text the program writes itself: "-000" would come back as "0000".
     const std::optional<qint32> score = scoreOfText(QStringView(line).left(4));
-    if (score && QStringView(line).mid(4, 3) == s_separator)
+    if (score && scoreText(*score) == QStringView(line).left(4) && QStringView(line).mid(4, 3) == s_separator)
         return {*score, line.mid(7), {}};
     return {0, line, {}, true};
 }

@@ -9,6 +9,7 @@
 #include "ui/paintpanel.h"
 #include "shell/boardaccessibility.h"
 #include "shell/keywordtileslabel.h"
+#include "ui/typedtext.h"
 #include "ui/windowscaler.h"
 
 #include <QEvent>
@@ -308,6 +309,8 @@ void MainWindow::makeAnswerBox(const std::function<void()> &beforeFirstFont)
         beforeFirstFont();
     answerBox = new QLineEdit(answerFrame);
     answerBox->setFrame(false);
+    // "Volgende" puts the keyword in the box, however long the puzzle file made it.
+    TypedText::keepWhole(answerBox);
     answerBox->setText(QStringLiteral("?"));
     // Placed in design pixels, as tall as its text (measured at the scaled size), then
     // scaled with its frame.

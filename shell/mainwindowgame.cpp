@@ -168,7 +168,7 @@ void MainWindow::onRoundShown(const RoundView &view, bool firstOfGame)
 void MainWindow::onAnswerEntered()
 {
     // The box empties at once, so the player can type the next answer while a wipe runs.
-    const QString typed = answerBox->text();
+    const QString typed = TypedText::composed(answerBox->text());
     answerBox->clear();
     m_controller.submitAnswer(typed);
 }

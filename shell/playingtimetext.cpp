@@ -1,5 +1,7 @@
 #include "shell/playingtimetext.h"
 
+#include "game/shownfield.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -51,7 +53,7 @@ QString refusal(const QString &text)
 {
     return QStringLiteral("De speeltijd \"%1\" kan niet worden gespeeld. Typ een heel aantal seconden, van 1 tot en "
                           "met 2147483647, zonder teken of komma.")
-        .arg(text);
+        .arg(ShownField::shortened(text, ShownField::inMessage));
 }
 
 } // namespace PlayingTimeText

@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("longest") << "2147483647" << "" << "35791394,12" << "";
         QTest::newRow("zero") << "0" << "" << "" << time.arg("0");
         QTest::newRow("too large") << "9999999999" << "" << "" << time.arg("9999999999");
+        // A long paste is named by its beginning, so the message fits the screen.
+        QTest::newRow("long") << QString(100, u'9') << "" << "" << time.arg(QString(60, u'9') + u'…');
         QTest::newRow("footer, quote") << "" << "Zeg \"hoi\" tegen jou" << "10,25"
             << "Het teken '\"' in de tekst bij het afdrukken kan niet worden bewaard: het instellingenbestand gebruikt "
                "dit teken om de velden van elkaar te scheiden. Laat het weg of kies een ander teken.";

@@ -268,6 +268,25 @@ private slots:
         QCOMPARE(m_t->dialogs.texts(), QStringList());
         QCOMPARE(m_t->readData(lib), puzzleFile(3) + row.left(row.lastIndexOf(',') + 1) + typed.toLatin1() + "\r\n");
     }
+    // A loaded row shown in the boxes is not taken for typed text when the player moves on,
+    // also where the boxes show what a save could not write back as it is.
+    void loadedRowsAreNotTakenForTypedText_data()
+    {
+        QTest::addColumn<QByteArray>("row"); // the file's fourth row
+        QTest::newRow("blanks inside quotes") << QByteArray("\" spatie \",b,c,d,e");
+        QTest::newRow("blank description in quotes") << QByteArray("x,\"  \",b,c,d");
+    }
+    void loadedRowsAreNotTakenForTypedText()
+    {
+        QFETCH(QByteArray, row);
+        m_t->writeData(lib, puzzleFile(3) + row + "\r\n");
+        QVERIFY(open());
+        clickRow(*m_form, 3);
+        clickRow(*m_form, 0);
+        QTest::qWait(1);
+        QCOMPARE(m_t->dialogs.texts(), QStringList());
+        QCOMPARE(boxes(*m_form), QStringLiteral("woord1|een1|twee1|drie1|vier1"));
+    }
     // The list holds at most 999 rows; the limit is said before any other refusal.
     void addsNoThousandthRow()
     {

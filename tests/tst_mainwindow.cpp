@@ -120,6 +120,25 @@ private slots:
         QCOMPARE(m_test->readData("Scorelijst.lib"), fileHeader + "\"0000 - Jan, Piet\"\r\n");
     }
 
+    // The answer box takes what the puzzle file holds: "Volgende" puts a keyword longer than
+    // a line edit's usual 32,767 characters in it whole, and Enter finds it; an accent
+    // pasted apart from its letter is the letter it shows.
+    void answerBoxTakesWhatThePuzzlesHold()
+    {
+        const QByteArray longKeyword = QByteArray(33000, 'l') + 'z';
+        m_test = std::make_unique<GameWindow>(QSize(1280, 1024), "h\r\nh\r\ncaf\xe9,a,b,c,d\r\n" + longKeyword
+                                                                     + ",e,f,g,h\r\nappel,i,j,k,l\r\n");
+        MainWindow *w = m_test->window.get();
+        m_test->start();
+        w->answerBox->setText(QStringLiteral("cafe\u0301"));
+        QTest::keyClick(w->answerBox, Qt::Key_Return);
+        QTest::mouseClick(w->nextButton, Qt::LeftButton);
+        QCOMPARE(w->answerBox->text(), QString::fromLatin1(longKeyword).toUpper());
+        QTest::keyClick(w->answerBox, Qt::Key_Return);
+        QCOMPARE(w->scoreLabel->text(), QStringLiteral("0")); // 20 - 40 + 20
+        QVERIFY(w->controller().isFound(0) && w->controller().isFound(1));
+    }
+
 private:
     std::unique_ptr<GameWindow> m_test;
 };

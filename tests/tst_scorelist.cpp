@@ -11,7 +11,8 @@ class TestScoreList : public QObject
     Q_OBJECT
 private slots:
     // Header lines not checked, empty lines skipped; commas in quotes kept; a line without a
-    // score text (the original's "0-40" for -40, a score of five digits) kept as it stands and
+    // score text the program writes (the original's "0-40" for -40, a score of five digits,
+    // "-000", which would come back as "0000") kept as it stands and
     // sorted as the line it is; a last line cut off inside its quote read as far as it goes.
     // Lines sorted case-blind, negatives by number, highest last, equal lines and case
     // variants in arrival order, whether read at once or added one by one. Lines the quoted
@@ -23,14 +24,14 @@ private slots:
         ScoreList list;
         test.writeData("Scorelijst.lib", "a,b\r\n\"0100 - bea\"\r\n\r\n\"\"\r\n\"1240 - z\"\r\n\"-005 - e\"\r\n\"Bea 30\"\r\n"
                                          "\"0100 - quote\"inside\"\r\n\"0100 - Bea\"\r\n0200 - Jan \"P\"\r\n\"0-40 - Piet\"\r\n"
-                                         "\"12340 - Groot\"\r\n\"-040 - Jan, Piet\"\r\n\"0000 - Zo\xeb  \"\r\n\"0120 - An");
+                                         "\"12340 - Groot\"\r\n\"-000 - Nul\"\r\n\"-040 - Jan, Piet\"\r\n\"0000 - Zo\xeb  \"\r\n\"0120 - An");
         QVERIFY(ScoreFile::load(path, list));
-        QCOMPARE(list.texts(), QStringList({"-040 - Jan, Piet", "-005 - e", "0-40 - Piet", QString::fromUtf8("0000 - Zoë  "),
+        QCOMPARE(list.texts(), QStringList({"-040 - Jan, Piet", "-005 - e", "-000 - Nul", "0-40 - Piet", QString::fromUtf8("0000 - Zoë  "),
                                             "0100 - bea", "0100 - Bea", "0100 - quote", "0120 - An", "0200 - Jan \"P\"",
                                             "12340 - Groot", "1240 - z", "Bea 30"}));
         QVERIFY(ScoreFile::add(path, list, {100, "BEA"}).isEmpty());
         QCOMPARE(test.readData("Scorelijst.lib"),
-                 fileHeader + "\"-040 - Jan, Piet\"\r\n\"-005 - e\"\r\n\"0-40 - Piet\"\r\n"
+                 fileHeader + "\"-040 - Jan, Piet\"\r\n\"-005 - e\"\r\n\"-000 - Nul\"\r\n\"0-40 - Piet\"\r\n"
                  "\"0000 - Zo\xeb  \"\r\n\"0100 - bea\"\r\n\"0100 - Bea\"\r\n\"0100 - BEA\"\r\n"
                  "\"0100 - quote\"inside\"\r\n\"0120 - An\"\r\n0200 - Jan \"P\"\r\n\"12340 - Groot\"\r\n\"1240 - z\"\r\n"
                  "\"Bea 30\"\r\n");
