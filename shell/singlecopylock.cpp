@@ -5,37 +5,50 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/file.h>
+#include <unistd.h>
 
 SingleCopyLock::SingleCopyLock(const QString &playerFolder)
-    : m_file(playerFolder + QStringLiteral("/Raadkwartet.lock"))
+    : m_folder(playerFolder)
+    , m_file(playerFolder + QStringLiteral("/Raadkwartet.lock"))
 {
 }
 
 SingleCopyLock::~SingleCopyLock()
 {
-    // The file goes while this copy still holds it, so no other copy ever locks a file
-    // that is no longer there.
-    if (m_held)
+    // The file goes while this copy still holds the lock, so the next copy never reads a
+    // holder that has gone.
+    if (m_fileWritten)
         QFile::remove(m_file.fileName());
+    if (m_folderHandle >= 0)
+        ::close(m_folderHandle);
 }
 
 bool SingleCopyLock::acquire()
 {
-    QDir().mkpath(QFileInfo(m_file).absolutePath());
-    // Opened without emptying it: a copy that is refused leaves the file as it was.
-    if (!m_file.open(QIODevice::ReadWrite))
+    QDir().mkpath(m_folder);
+    // The lock is on the folder itself, which every copy can open whatever lies in it: a
+    // lock file that cannot be opened (a folder in its place, another user's file) would
+    // otherwise let two copies run. A folder that cannot be opened can hold none of the
+    // player's files either (the start says so), so it is no reason to refuse the game.
+    m_folderHandle = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_folderHandle < 0)
         return true;
-    // Nothing here waits for the disk: the lock lives in the system, not in the file's
-    // bytes, which only name the holder for whoever looks.
-    if (::flock(m_file.handle(), LOCK_EX | LOCK_NB) != 0) {
+    // Nothing here waits for the disk: the lock lives in the system, not in any file's bytes.
+    if (::flock(m_folderHandle, LOCK_EX | LOCK_NB) != 0) {
         const bool heldByAnother = errno == EWOULDBLOCK;
-        m_file.close();
+        ::close(m_folderHandle);
+        m_folderHandle = -1;
         return !heldByAnother;
     }
-    m_held = true;
-    m_file.resize(0);
-    m_file.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n');
-    m_file.flush();
+    // The file only names the holder for whoever looks; opened without emptying it first,
+    // so a refused copy would leave it as it was.
+    if (m_file.open(QIODevice::ReadWrite)) {
+        m_file.resize(0);
+        m_file.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n');
+        m_file.flush();
+        m_fileWritten = true;
+    }
     return true;
 }

@@ -89,6 +89,29 @@ private slots:
         }
     }
 
+    // Whatever lies where the lock file goes, a second copy is kept out, and the lock ends
+    // with the copy that held it.
+    void lockHoldsWhateverLiesInTheFolder_data()
+    {
+        QTest::addColumn<bool>("folderInPlace"); // of Raadkwartet.lock
+        QTest::newRow("nothing there") << false;
+        QTest::newRow("a folder in the lock file's place") << true;
+    }
+    void lockHoldsWhateverLiesInTheFolder()
+    {
+        QFETCH(bool, folderInPlace);
+        QTemporaryDir dir;
+        if (folderInPlace)
+            QVERIFY(QDir(dir.path()).mkpath("Raadkwartet.lock/oud"));
+        auto first = std::make_unique<SingleCopyLock>(dir.path());
+        SingleCopyLock second(dir.path());
+        QVERIFY(first->acquire());
+        QVERIFY(!second.acquire());
+        first.reset();
+        QVERIFY(second.acquire());
+        QCOMPARE(QFileInfo(dir.filePath("Raadkwartet.lock")).isDir(), folderInPlace);
+    }
+
     // The program started a second time says so and leaves without changing any file.
     void secondCopyLeavesTheFilesAlone()
     {
