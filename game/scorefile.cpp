@@ -80,7 +80,10 @@ QString add(const QString &path, ScoreList &list, const ScoreEntry &entry)
 
 QString nameRefusal(const QString &name)
 {
-    // A new name stays one line of the list and of the board.
+    // What the file cannot hold is said as the file's own refusal says it; beyond that a new
+    // name stays one line of the list and of the board.
+    if (const QString refused = refusal(checkText(name)); !refused.isEmpty())
+        return refused;
     return refusal(FieldCheck(name, FieldCheck::Form::QuotedLine));
 }
 
