@@ -62,6 +62,27 @@ private slots:
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, last);
         QCOMPARE(test.dialogs.texts(), missing + QStringList{meaning});
     }
+    // A list too long to measure line by line gives every line the room of the widest, so
+    // none is cut and the list scrolls as far as the widest goes; a line of a megabyte shows
+    // its beginning.
+    void longListsKeepEveryLineWhole()
+    {
+        TestContext test;
+        QByteArray bytes;
+        for (int i = 0; i < 10001; ++i)
+            bytes += (i == 5000 ? QByteArray("WWWWWWWWWWWWWWWW brede regel") : "regel " + QByteArray::number(i)) + " -/- b\r\n";
+        bytes += QByteArray(1 << 20, 'x') + " -/- b\r\n";
+        test.writeData("Spreekwoorden.lib", bytes);
+        ProverbsWindow form(test.context());
+        QListWidget *list = form.proverbList();
+        QCOMPARE(list->count(), 10002);
+        QCOMPARE(list->item(10001)->text(), QString(500, u'x') + u'…');
+        QVERIFY(list->uniformItemSizes());
+        const int room = list->item(0)->sizeHint().width();
+        for (int row : {0, 5000, 10000, 10001})
+            QVERIFY2(list->sizeHintForIndex(list->model()->index(row, 0)).width() <= room, qPrintable(QString::number(row)));
+        QCOMPARE(list->item(0)->sizeHint().height(), list->sizeHintForIndex(list->model()->index(5000, 0)).height());
+    }
 };
 
 QTEST_MAIN(TestProverbs)

@@ -4,6 +4,7 @@
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "game/folders.h"
+#include "game/shownfield.h"
 #include "ui/dialogs.h"
 #include "tools/proverblist.h"
 
@@ -15,6 +16,8 @@
 namespace {
 
 const QString s_title = QStringLiteral("Spreekwoorden en Gezegden");
+// Up to this many lines the list measures each one; a file of a million would take seconds.
+constexpr qsizetype s_measuredLines = 10000;
 
 } // namespace
 
@@ -68,7 +71,15 @@ void ProverbsWindow::loadProverbs()
     ProverbList list;
     const bool read = list.load(m_context.folders.shippedFile(QStringLiteral("Spreekwoorden.lib")));
     // A failure keeps what was read before it.
-    m_proverbList->addItems(list.proverbs());
+    QStringList shown;
+    shown.reserve(list.proverbs().size());
+    for (const QString &proverb : list.proverbs())
+        shown << ShownField::shortened(proverb, ShownField::inList);
+    const bool measuredAtOnce = shown.size() > s_measuredLines;
+    m_proverbList->setUniformItemSizes(measuredAtOnce);
+    m_proverbList->addItems(shown);
+    if (measuredAtOnce)
+        sizeLinesAsTheWidest(shown);
     m_meaningFields = list.meaningFields();
     QGuiApplication::restoreOverrideCursor();
     if (!read) {
@@ -77,6 +88,30 @@ void ProverbsWindow::loadProverbs()
         return;
     }
     setWindowTitle(s_title + QStringLiteral(" (") + QString::number(m_proverbList->count()) + QStringLiteral(")"));
+}
+
+// Every line takes the size the first gives, widened to the widest line, found from the
+// widths of its characters: kerning only narrows most pairs, and a few pixels more keep
+// the widest whole.
+void ProverbsWindow::sizeLinesAsTheWidest(const QStringList &lines)
+{
+    const QFontMetrics metrics(m_proverbList->font());
+    QHash<char16_t, int> advances;
+    int widest = 0;
+    for (const QString &line : lines) {
+        int width = 0;
+        for (const QChar c : line) {
+            auto advance = advances.constFind(c.unicode());
+            if (advance == advances.cend())
+                advance = advances.insert(c.unicode(), metrics.horizontalAdvance(c));
+            width += *advance;
+        }
+        widest = std::max(widest, width);
+    }
+    QListWidgetItem *first = m_proverbList->item(0);
+    const QSize firstSize = m_proverbList->sizeHintForIndex(m_proverbList->indexFromItem(first));
+    const int margins = firstSize.width() - metrics.horizontalAdvance(first->text());
+    first->setSizeHint(QSize(widest + margins + 4, firstSize.height()));
 }
 
 // A double click lands on an item, so one is always current; an empty list has none

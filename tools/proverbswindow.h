@@ -24,6 +24,7 @@ public:
     const QStringList &meaningFields() const { return m_meaningFields; }
 
 private:
+    void sizeLinesAsTheWidest(const QStringList &lines);
     void createControls();
     void loadProverbs();
 
