@@ -2,16 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 SingleCopyLock::SingleCopyLock(const QString &playerFolder)
     : m_folder(playerFolder)
-    , m_file(playerFolder + QStringLiteral("/Raadkwartet.lock"))
+    , m_lockFile(playerFolder + QStringLiteral("/Raadkwartet.lock"))
 {
 }
 
@@ -20,7 +21,7 @@ SingleCopyLock::~SingleCopyLock()
     // The file goes while this copy still holds the lock, so the next copy never reads a
     // holder that has gone.
     if (m_fileWritten)
-        QFile::remove(m_file.fileName());
+        QFile::remove(m_lockFile);
     if (m_folderHandle >= 0)
         ::close(m_folderHandle);
 }
@@ -42,13 +43,17 @@ bool SingleCopyLock::acquire()
         m_folderHandle = -1;
         return !heldByAnother;
     }
-    // The file only names the holder for whoever looks; opened without emptying it first,
-    // so a refused copy would leave it as it was.
-    if (m_file.open(QIODevice::ReadWrite)) {
-        m_file.resize(0);
-        m_file.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n');
-        m_file.flush();
-        m_fileWritten = true;
+    // The file only names the holder for whoever looks. It is written only where it is a
+    // file of its own: a link in its place could point at the puzzles or any other file.
+    const int handle = ::open(QFile::encodeName(m_lockFile).constData(),
+                              O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (handle >= 0) {
+        struct stat status {};
+        if (::fstat(handle, &status) == 0 && S_ISREG(status.st_mode) && ::ftruncate(handle, 0) == 0) {
+            const QByteArray holder = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+            m_fileWritten = ::write(handle, holder.constData(), size_t(holder.size())) == holder.size();
+        }
+        ::close(handle);
     }
     return true;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 // Keeps a second copy of the game from running on the same player's files: two copies
@@ -22,7 +21,7 @@ public:
 
 private:
     QString m_folder;
-    QFile m_file;
+    QString m_lockFile;
     int m_folderHandle = -1;
     bool m_fileWritten = false;
 };

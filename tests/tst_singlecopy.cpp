@@ -89,27 +89,34 @@ private slots:
         }
     }
 
-    // Whatever lies where the lock file goes, a second copy is kept out, and the lock ends
-    // with the copy that held it.
+    // Whatever lies where the lock file goes, a second copy is kept out, the lock ends with
+    // the copy that held it, and a link there is never written through.
     void lockHoldsWhateverLiesInTheFolder_data()
     {
-        QTest::addColumn<bool>("folderInPlace"); // of Raadkwartet.lock
-        QTest::newRow("nothing there") << false;
-        QTest::newRow("a folder in the lock file's place") << true;
+        QTest::addColumn<QString>("inPlace"); // of Raadkwartet.lock
+        QTest::newRow("nothing there") << "";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a link to the puzzles") << "link";
     }
     void lockHoldsWhateverLiesInTheFolder()
     {
-        QFETCH(bool, folderInPlace);
+        QFETCH(QString, inPlace);
         QTemporaryDir dir;
-        if (folderInPlace)
+        const QString lockFile = dir.filePath("Raadkwartet.lock"), puzzles = dir.filePath("Puzzel.lib");
+        QVERIFY(writeWholeFile(puzzles, "appel,a,b,c,d\r\n").isEmpty());
+        if (inPlace == "folder")
             QVERIFY(QDir(dir.path()).mkpath("Raadkwartet.lock/oud"));
+        if (inPlace == "link")
+            QVERIFY(QFile::link(puzzles, lockFile));
         auto first = std::make_unique<SingleCopyLock>(dir.path());
         SingleCopyLock second(dir.path());
         QVERIFY(first->acquire());
         QVERIFY(!second.acquire());
         first.reset();
         QVERIFY(second.acquire());
-        QCOMPARE(QFileInfo(dir.filePath("Raadkwartet.lock")).isDir(), folderInPlace);
+        QCOMPARE(readWholeFile(puzzles), QByteArray("appel,a,b,c,d\r\n"));
+        QCOMPARE(QFileInfo(lockFile).isDir(), inPlace == "folder");
+        QCOMPARE(QFileInfo(lockFile).isSymLink(), inPlace == "link");
     }
 
     // The program started a second time says so and leaves without changing any file.
