@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 
 class TestProverbs : public QObject
@@ -82,6 +83,13 @@ private slots:
         for (int row : {0, 5000, 10000, 10001})
             QVERIFY2(list->sizeHintForIndex(list->model()->index(row, 0)).width() <= room, qPrintable(QString::number(row)));
         QCOMPARE(list->item(0)->sizeHint().height(), list->sizeHintForIndex(list->model()->index(5000, 0)).height());
+        // As shown: the list scrolls as far as the widest line reaches.
+        QVERIFY(showActive(&form));
+        QTRY_VERIFY(list->horizontalScrollBar()->maximum() > 0);
+        for (int row : {5000, 10001}) {
+            const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+            QVERIFY2(list->sizeHintForIndex(list->model()->index(row, 0)).width() <= reach, qPrintable(QString::number(row)));
+        }
     }
 };
 

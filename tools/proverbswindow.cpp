@@ -75,11 +75,15 @@ void ProverbsWindow::loadProverbs()
     shown.reserve(list.proverbs().size());
     for (const QString &proverb : list.proverbs())
         shown << ShownField::shortened(proverb, ShownField::inList);
-    const bool measuredAtOnce = shown.size() > s_measuredLines;
-    m_proverbList->setUniformItemSizes(measuredAtOnce);
-    m_proverbList->addItems(shown);
-    if (measuredAtOnce)
+    if (shown.size() > s_measuredLines) {
+        // The view takes the first line's size for all when it lays the list out, so that
+        // size is set before the rest come.
+        m_proverbList->setUniformItemSizes(true);
+        m_proverbList->addItem(shown.first());
         sizeLinesAsTheWidest(shown);
+        shown.removeFirst();
+    }
+    m_proverbList->addItems(shown);
     m_meaningFields = list.meaningFields();
     QGuiApplication::restoreOverrideCursor();
     if (!read) {
@@ -90,9 +94,8 @@ void ProverbsWindow::loadProverbs()
     setWindowTitle(s_title + QStringLiteral(" (") + QString::number(m_proverbList->count()) + QStringLiteral(")"));
 }
 
-// Every line takes the size the first gives, widened to the widest line, found from the
-// widths of its characters: kerning only narrows most pairs, and a few pixels more keep
-// the widest whole.
+// The first line's size, widened to the widest line, found from the widths of its
+// characters: kerning only narrows most pairs, and a few pixels more keep the widest whole.
 void ProverbsWindow::sizeLinesAsTheWidest(const QStringList &lines)
 {
     const QFontMetrics metrics(m_proverbList->font());
