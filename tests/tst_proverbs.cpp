@@ -1,7 +1,9 @@
 #include "support/fakes.h"
+#include "tools/linereader.h"
 #include "tools/proverbswindow.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
@@ -62,6 +64,32 @@ private slots:
         else
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, last);
         QCOMPARE(test.dialogs.texts(), missing + QStringList{meaning});
+    }
+    // Lines come out the same whatever the chunks the file is read in: a CR LF split between
+    // two chunks is one line end, and a line longer than many chunks comes whole.
+    void linesDoNotDependOnTheChunks_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("every line end") << QByteArray("a\r\nb\nc\rd\r\r\ne") << QStringList{"a", "b", "c", "d", "", "e"};
+        QTest::newRow("long line, CR LF at its end")
+            << QByteArray(40, 'x') + "\r\n" + QByteArray(17, 'y') + "\r" << QStringList{QString(40, u'x'), QString(17, u'y')};
+        QTest::newRow("empty lines, no last line end") << QByteArray("\n\r\n\rz") << QStringList{"", "", "", "z"};
+    }
+    void linesDoNotDependOnTheChunks()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        for (const qint64 chunk : {1, 2, 3, 5, 8, 64}) {
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::ReadOnly));
+            LineReader reader(buffer, chunk);
+            QStringList read;
+            QByteArrayView line;
+            while (reader.next(line))
+                read << QString::fromLatin1(line);
+            QCOMPARE(read, lines);
+        }
     }
     // A list too long to measure line by line gives every line the room of the widest, so
     // none is cut and the list scrolls as far as the widest goes; a line of a megabyte shows

@@ -10,15 +10,19 @@ LineReader::LineReader(QIODevice &device, qint64 chunkSize)
 
 bool LineReader::next(QByteArrayView &line)
 {
+    // The bytes of the unfinished line already searched: a line longer than a chunk is
+    // searched once, not again from its start after every chunk.
+    qsizetype searched = 0;
     for (;;) {
         const char *begin = m_buffer.constData() + m_pos;
         const char *end = m_buffer.constData() + m_buffer.size();
-        const char *p = begin;
+        const char *p = begin + searched;
         while (p != end && *p != '\r' && *p != '\n')
             ++p;
         if (p != end) {
             // A CR as the last byte read may be the first half of a CR LF.
             if (*p == '\r' && p + 1 == end && !m_atEnd) {
+                searched = p - begin;
                 if (!fill() && m_failed)
                     return false;
                 continue;
@@ -36,6 +40,7 @@ bool LineReader::next(QByteArrayView &line)
             m_pos = m_buffer.size();
             return true;
         }
+        searched = end - begin;
         if (!fill() && m_failed)
             return false;
     }
