@@ -34,6 +34,9 @@ private slots:
         QTest::newRow("accented capital, Enter") << QByteArray("Een -/- 123456789012\xe9\xe9n\r\n")
                                                  << QStringList{"Een|123456789012\u00e9\u00e9n"} << true << true
                                                  << "\u00c9\u00e9n";
+        // The meaning box shows a tab as the lists do, so it stays one line.
+        QTest::newRow("tab in the meaning") << QByteArray("Een -/- 123456789012a\tb\r\n")
+                                            << QStringList{"Een|123456789012a\tb"} << true << true << "A→b";
     }
     void windowListsTheFileAndShowsTheMeaning()
     {

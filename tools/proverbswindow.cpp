@@ -124,5 +124,8 @@ void ProverbsWindow::showMeaning()
     const int i = m_proverbList->currentRow();
     if (i < 0 || i >= m_meaningFields.size())
         return;
-    m_context.dialogs.message(ProverbList::meaning(m_meaningFields.at(i)), QStringLiteral("Betekenis"));
+    // A meaning is a sentence or two; one of a megabyte, or with control characters, is
+    // shown as the lists show a field, so the box fits the screen.
+    m_context.dialogs.message(ShownField::shortened(ProverbList::meaning(m_meaningFields.at(i)), ShownField::inList),
+                              QStringLiteral("Betekenis"));
 }
