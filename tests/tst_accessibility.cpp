@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -108,6 +109,31 @@ private slots:
         QSignalSpy closed(main, &MainWindow::closed);
         press(main->menuButtons[MainWindow::Exit]);
         QTRY_COMPARE(closed.count(), 1);
+    }
+
+    // A list with the focus and no line chosen shows it by a ring on its frame; without the
+    // focus the frame is the style's own.
+    void focusIsPlainOnListsWithNoLineChosen()
+    {
+        FocusRingStyle style;
+        QWidget window;
+        auto *list = new QListWidget(&window);
+        auto *other = new QListWidget(&window);
+        other->move(0, 120);
+        for (QListWidget *each : {list, other}) {
+            each->setStyle(&style);
+            each->resize(100, 100);
+            each->addItem(QStringLiteral("0100 - Anna"));
+        }
+        QVERIFY(showActive(&window));
+        list->setFocus(Qt::TabFocusReason);
+        list->setCurrentIndex(QModelIndex());
+        QTRY_VERIFY(list->hasFocus());
+        for (QListWidget *each : {list, other}) {
+            const QImage shot = each->grab().toImage();
+            // The frame's outer line: the ring's outer pixel.
+            QCOMPARE(shot.pixelColor(0, shot.height() / 2) == each->palette().color(QPalette::Highlight), each == list);
+        }
     }
 
     void focusIsPlainOnQtButtons()
