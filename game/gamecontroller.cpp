@@ -6,6 +6,7 @@
 #include "game/puzzlefile.h"
 #include "game/scorefile.h"
 #include "game/shownfield.h"
+#include "game/textwriter.h"
 
 namespace {
 
@@ -55,13 +56,10 @@ bool GameController::loadData()
 QString GameController::saveData()
 {
     QStringList problems;
-    const auto said = [&problems](const QString &what, const QString &reason) {
-        if (!reason.isEmpty())
-            problems << what + reason + (reason.endsWith(u'.') ? QString() : QStringLiteral("."));
-    };
-    said(QStringLiteral("De scorelijst kon niet worden bewaard: "),
-         ScoreFile::save(m_folders.dataFile(scoreFileName), m_scoreList));
-    said(QStringLiteral("De instellingen konden niet worden bewaard: "), saveSettings(m_folders.settingsFile(), m_settings));
+    if (const QString reason = ScoreFile::save(m_folders.dataFile(scoreFileName), m_scoreList); !reason.isEmpty())
+        problems << saveFailureText(QStringLiteral("De scorelijst kon niet worden bewaard: "), reason);
+    if (const QString reason = saveSettings(m_folders.settingsFile(), m_settings); !reason.isEmpty())
+        problems << saveFailureText(QStringLiteral("De instellingen konden niet worden bewaard: "), reason);
     return problems.join(QStringLiteral("\n\n"));
 }
 
@@ -175,7 +173,7 @@ void GameController::endGame()
     const QString reason =
         ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, ScoreEntry::ofGame(m_score, m_playerName));
     if (!reason.isEmpty())
-        emit scoreNotSaved(QStringLiteral("De score van dit spel kon niet worden bewaard: ") + reason + u'.');
+        emit scoreNotSaved(saveFailureText(QStringLiteral("De score van dit spel kon niet worden bewaard: "), reason));
     emit gameEnded(m_score);
 }
 

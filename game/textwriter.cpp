@@ -57,6 +57,11 @@ QString writeFailureText(const QString &path, bool diskFull)
     return QStringLiteral("%1 kon niet worden geschreven").arg(shown);
 }
 
+QString saveFailureText(const QString &what, const QString &reason)
+{
+    return what + reason + (reason.endsWith(u'.') ? QString() : QStringLiteral("."));
+}
+
 QString copyWholeFile(const QString &from, const QString &to)
 {
     const std::optional<QByteArray> bytes = readWholeFile(from);

@@ -31,5 +31,8 @@ QString copyWholeFile(const QString &from, const QString &to);
 // (a folder in the file's place, a missing or read-only folder, a read-only file, a full
 // disk), otherwise that the file could not be written.
 QString writeFailureText(const QString &path, bool diskFull = false);
+// The sentence a player is told: what could not be saved ("De scorelijst kon niet worden
+// bewaard: "), then the reason a writer gave, ending in one full stop.
+QString saveFailureText(const QString &what, const QString &reason);
 // Reads the whole file; nothing when it cannot be opened or read.
 std::optional<QByteArray> readWholeFile(const QString &path);

@@ -7,6 +7,7 @@
 #include "game/scorefile.h"
 #include "game/scorelist.h"
 #include "game/shownfield.h"
+#include "game/textwriter.h"
 #include "ui/dialogs.h"
 
 #include <QFrame>
@@ -121,7 +122,7 @@ void ScoreForm::saveScores()
     // so a deletion kept only in memory would come back.
     const QString reason = ScoreFile::save(m_context.folders.dataFile(QStringLiteral("Scorelijst.lib")), m_scores);
     if (!reason.isEmpty()) {
-        m_context.dialogs.message(QStringLiteral("De scorelijst kon niet worden bewaard: ") + reason + u'.',
+        m_context.dialogs.message(saveFailureText(QStringLiteral("De scorelijst kon niet worden bewaard: "), reason),
                                   Dialogs::applicationTitle(), Dialogs::Icon::Critical);
     }
 }
