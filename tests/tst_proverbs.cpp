@@ -34,6 +34,10 @@ private slots:
         QTest::newRow("accented capital, Enter") << QByteArray("Een -/- 123456789012\xe9\xe9n\r\n")
                                                  << QStringList{"Een|123456789012\u00e9\u00e9n"} << true << true
                                                  << "\u00c9\u00e9n";
+        // A letter whose capital is two letters keeps its own: "ß" does not become "SS".
+        QTest::newRow("sharp s stays one letter") << QByteArray("Een -/- 123456789012\xdf und\r\n")
+                                                  << QStringList{"Een|123456789012\u00df und"} << true << true
+                                                  << "\u00df und";
         // The meaning box shows a tab as the lists do, so it stays one line.
         QTest::newRow("tab in the meaning") << QByteArray("Een -/- 123456789012a\tb\r\n")
                                             << QStringList{"Een|123456789012a\tb"} << true << true << "A→b";

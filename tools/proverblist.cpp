@@ -56,5 +56,9 @@ QString ProverbList::meaning(const QString &field)
     const QString meaning = field.mid(s_leadIn);
     if (meaning.isEmpty())
         return meaning;
-    return QLocale().toUpper(meaning.left(1)) + meaning.mid(1);
+    // Where the capital is more than one letter ("ß" gives "SS") the letter stays as it is:
+    // the meaning shows the text of the file, with only its first letter raised.
+    const QString first = meaning.left(1);
+    const QString capital = QLocale().toUpper(first);
+    return (capital.size() == 1 ? capital : first) + meaning.mid(1);
 }
