@@ -4,6 +4,7 @@
 #include "controls/vistabutton.h"
 #include "controls/look.h"
 #include "editor/helppanel.h"
+#include "ui/dialogs.h"
 #include "ui/printerchoice.h"
 #include "editor/progressstrip.h"
 #include "editor/saveprogress.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 
 // The window's layout: the table, the help panel, the progress strip, the boxes and buttons.
@@ -84,9 +86,17 @@ void EditForm::buildWindow()
     buildBoxes(area);
     makeAccessible();
 
+    PuzzleFile::ReadReport report;
     PuzzleFile::load(m_context.folders.dataFile(QStringLiteral("Puzzel.lib")), m_list,
-                     PuzzleFile::Reading::KeepWholeFields);
+                     PuzzleFile::Reading::KeepWholeFields, &report);
     showCount();
+    // What the reading passed over or read shifted is said once the list can be seen, as
+    // a save would write the rows as they were read.
+    if (const QString notice = PuzzleFile::readReportText(report); !notice.isEmpty()) {
+        QTimer::singleShot(0, this, [this, notice] {
+            m_context.dialogs.message(notice, Dialogs::applicationTitle(), Dialogs::Icon::Exclamation);
+        });
+    }
 }
 
 void EditForm::buildTable(QWidget *client)

@@ -33,6 +33,11 @@ public:
     // Whether the last field dropped text: anything but blanks after its closing quote.
     // Such a field cannot be written back from what field() gave.
     bool lastFieldLostText() const { return m_lostText; }
+    // Whether the last field ended its line: a line end or the end of the data came after
+    // it, not a comma.
+    bool lastFieldEndedLine() const { return m_fieldEnd >= m_bytes.size() || m_bytes.at(m_fieldEnd) != ','; }
+    // Where the next field begins its search, in bytes from the start of the data.
+    qsizetype position() const { return m_pos; }
     // The last field's bytes as the data held them: from its first character that is not
     // a blank up to (not including) the comma or line end after it.
     QByteArray lastFieldBytes() const { return m_bytes.mid(m_fieldStart, m_fieldEnd - m_fieldStart); }

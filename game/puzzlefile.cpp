@@ -23,40 +23,127 @@ std::optional<QString> nextField(FieldReader &reader, Reading reading)
 }
 
 
+// Line numbers of byte positions met in order: counts line ends (CR LF, LF or a lone CR)
+// only over the bytes since the last position asked about.
+class LineCounter
+{
+public:
+    explicit LineCounter(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
+
+    int lineAt(qsizetype position)
+    {
+        for (; m_counted < position; ++m_counted) {
+            const char c = m_bytes.at(m_counted);
+            if (c == '\n' || (c == '\r' && (m_counted + 1 >= m_bytes.size() || m_bytes.at(m_counted + 1) != '\n')))
+                ++m_line;
+        }
+        return m_line;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_counted = 0;
+    int m_line = 1;
+};
+
+bool startsLine(const QByteArray &bytes, qsizetype position)
+{
+    return position == 0 || bytes.at(position - 1) == '\r' || bytes.at(position - 1) == '\n';
+}
+
+// A header line that holds a puzzle's five fields, so skipping it as the header loses one.
+bool headerHoldsPuzzle(const QString &line)
+{
+    return line.count(u',') >= 4 && !trimBlanks(line.section(u',', 0, 0)).isEmpty();
+}
+
 } // namespace
 
-QList<PuzzleEntry> read(const QString &path, Reading reading)
+QList<PuzzleEntry> read(const QString &path, Reading reading, ReadReport *report)
 {
     QList<PuzzleEntry> rows;
     const std::optional<QByteArray> bytes = readWholeFile(path);
-    if (!bytes)
+    if (!bytes) {
+        if (report)
+            report->unreadable = QFileInfo::exists(path);
         return rows;
+    }
     FieldReader reader(*bytes);
+    LineCounter lines(*bytes);
     // The two header lines are skipped whatever they say.
-    if (!reader.line() || !reader.line())
-        return rows;
+    for (int header = 0; header < 2; ++header) {
+        const qsizetype start = reader.position();
+        const std::optional<QString> line = reader.line();
+        if (!line)
+            return rows;
+        if (report && headerHoldsPuzzle(*line))
+            report->irregularLines.append(lines.lineAt(start));
+    }
 
     // Fields run as a stream: a record is the next five fields wherever the line ends
     // fall, so a stray comma shifts every later field by one.
+    bool inStep = true; // the records so far each stood on a line of their own
     while (!reader.atEnd()) {
+        const qsizetype start = reader.position();
         const std::optional<QString> keyword = nextField(reader, reading);
         if (!keyword)
             break;
+        bool wholeLine = startsLine(*bytes, start) && !reader.lastFieldEndedLine();
+        bool blank = trimBlanks(*keyword).isEmpty();
         PuzzleEntry entry;
         entry.keyword = *keyword;
         // A last record cut short by the end of the file keeps empty descriptions.
-        for (QString &description : entry.descriptions)
-            description = nextField(reader, reading).value_or(QString());
-        if (trimBlanks(entry.keyword).isEmpty())
+        for (int i = 0; i < 4; ++i) {
+            const std::optional<QString> description = nextField(reader, reading);
+            entry.descriptions[i] = description.value_or(QString());
+            blank = blank && trimBlanks(entry.descriptions[i]).isEmpty();
+            wholeLine = wholeLine && description && reader.lastFieldEndedLine() == (i == 3);
+        }
+        const bool noKeyword = trimBlanks(entry.keyword).isEmpty();
+        // Named: where the records leave their lines (blank lines at the end of the file
+        // lose and shift nothing), and a puzzle line without a keyword, which is passed over.
+        const bool breaksOff = inStep && !wholeLine && !(blank && reader.atEnd());
+        const bool passedOver = wholeLine && noKeyword && !blank;
+        if (report && (breaksOff || passedOver))
+            report->irregularLines.append(lines.lineAt(start));
+        inStep = wholeLine;
+        if (noKeyword)
             continue;
         rows.append(std::move(entry));
     }
     return rows;
 }
 
-void load(const QString &path, PuzzleList &list, Reading reading)
+void load(const QString &path, PuzzleList &list, Reading reading, ReadReport *report)
 {
-    list.setEntries(read(path, reading));
+    list.setEntries(read(path, reading, report));
+}
+
+QString readReportText(const ReadReport &report)
+{
+    if (report.unreadable)
+        return QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg.");
+    const QList<int> &lines = report.irregularLines;
+    if (lines.isEmpty())
+        return QString();
+    constexpr int named = 10;
+    QStringList numbers;
+    for (int i = 0; i < qMin(lines.size(), named); ++i)
+        numbers << QString::number(lines.at(i));
+    QString which;
+    if (lines.size() > named)
+        which = numbers.join(QStringLiteral(", ")) + QStringLiteral(" en nog %1 andere").arg(lines.size() - named);
+    else if (numbers.size() > 1)
+        which = numbers.mid(0, numbers.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + numbers.last();
+    else
+        which = numbers.first();
+    return QStringLiteral("Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: ")
+        + (lines.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels ")) + which
+        + QStringLiteral(". Vanaf zo'n regel kunnen puzzels verschoven of weggevallen zijn. Kijk de lijst na voordat je"
+                         " opslaat: opslaan bewaart de lijst zoals hij hier staat, en het oude bestand als Puzzel.bak.");
 }
 
 int firstRefusedRow(const QList<PuzzleEntry> &rows)

@@ -20,11 +20,27 @@ enum class Reading {
     KeepWholeFields,
 };
 
+// What a reading found that the rows do not show: the game reads on regardless, the
+// editor tells the keeper of the list before a save writes the rows as read.
+struct ReadReport {
+    // There is a file (or a folder) by the name, but it could not be read.
+    bool unreadable = false;
+    // The lines (from 1) that did not read as one puzzle of five fields: a blank line, a
+    // line with fewer or more fields, a puzzle without a keyword, a header line that holds
+    // a puzzle. Only where the reading breaks off from whole lines: the lines after a
+    // blank one, read shifted, are not each named again.
+    QList<int> irregularLines;
+};
+
 // The rows of 'path'. A missing or damaged file gives what could be read, never an
-// error. Touches no object, so it may run on any thread.
-QList<PuzzleEntry> read(const QString &path, Reading reading = Reading::AsRead);
+// error; 'report', when given, says what was passed over or read shifted. Touches no
+// object, so it may run on any thread.
+QList<PuzzleEntry> read(const QString &path, Reading reading = Reading::AsRead, ReadReport *report = nullptr);
 // Loads 'path' into 'list' (emptied first).
-void load(const QString &path, PuzzleList &list, Reading reading = Reading::AsRead);
+void load(const QString &path, PuzzleList &list, Reading reading = Reading::AsRead, ReadReport *report = nullptr);
+// The report in Dutch for the editor's keeper of the list; empty when there is nothing to
+// tell.
+QString readReportText(const ReadReport &report);
 
 // The first row (from 0) the file cannot hold as it stands, or -1.
 int firstRefusedRow(const QList<PuzzleEntry> &rows);

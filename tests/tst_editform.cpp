@@ -287,6 +287,33 @@ private slots:
         QCOMPARE(m_t->dialogs.texts(), QStringList());
         QCOMPARE(boxes(*m_form), QStringLiteral("woord1|een1|twee1|drie1|vier1"));
     }
+    // What the reading of the file passed over or read shifted is said once the window is
+    // shown, before anything is saved; a missing file, a new list, is not.
+    void readingProblemsAreSaidOnOpening_data()
+    {
+        QTest::addColumn<QString>("file"); // "missing", "folder", or the rows after the header
+        QTest::addColumn<QString>("message");
+        QTest::newRow("whole lines") << "a,b,c,d,e\r\n" << QString();
+        QTest::newRow("missing") << "missing" << QString();
+        QTest::newRow("folder") << "folder" << "Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg.";
+        QTest::newRow("blank line") << "a,b,c,d,e\r\n\r\nf,g,h,i,j\r\n"
+                                    << "Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: regel 4.";
+    }
+    void readingProblemsAreSaidOnOpening()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        QFile::remove(m_t->dataPath(lib));
+        if (file == "folder")
+            QVERIFY(QDir().mkpath(m_t->dataPath(lib)));
+        else if (file != "missing")
+            m_t->writeData(lib, puzzleFile(0) + file.toLatin1());
+        QVERIFY(open());
+        QTest::qWait(1);
+        const QStringList shown = m_t->dialogs.texts();
+        QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(shown.value(0).left(message.size()), message);
+    }
     // The list holds at most 999 rows; the limit is said before any other refusal.
     void addsNoThousandthRow()
     {

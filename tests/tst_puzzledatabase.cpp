@@ -29,6 +29,81 @@ private slots:
         QCOMPARE(RoundTrip::rowTexts(list.entries()),
                  QStringList({"appel|a|b|c|d", "appel, rood|a|b|c|d", "extra|peer|e|f|g", "h|appel|a|b|c", "d|" + QString(mb10, u'x') + "|||"}));
     }
+    // The reading names the lines that are not one puzzle of five fields, where the
+    // records break off from whole lines, so the keeper of the list hears of what a save
+    // would write shifted or without; the rows themselves are read as ever.
+    void readReportNamesLinesThatAreNotOnePuzzle_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QList<int>>("lines");
+        const QByteArray header = "Brovelt Software 2019\r\n----------\r\n";
+        QTest::newRow("one puzzle a line") << header + "appel,a,b,c,d\r\npeer,e,f,g,h\r\n" << QList<int>{};
+        QTest::newRow("LF, lone CR, no last line end") << header + "appel,a,b,c,d\npeer,e,f,g,h\rkers,i,j,k,l" << QList<int>{};
+        QTest::newRow("quoted comma") << header + "\"appel, rood\",a,b,c,d\r\n" << QList<int>{};
+        // The lines after it are read shifted; only where it began is named.
+        QTest::newRow("blank line") << header + "aap,1,2,3,4\r\n\r\nbeer,1,2,3,4\r\ncavia,1,2,3,4\r\n" << QList<int>{4};
+        QTest::newRow("six fields") << header + "beer,1,2,3,4,extra\r\ncavia,1,2,3,4\r\n" << QList<int>{3};
+        QTest::newRow("four fields") << header + "beer,1,2,3\r\ncavia,1,2,3,4\r\n" << QList<int>{3};
+        QTest::newRow("back in step, then a second fault")
+            << header + "a,1,2,3\r\nb,1,2,3,4,5\r\nc,1,2,3,4\r\n\r\nd,1,2,3,4\r\n" << QList<int>{3, 6};
+        QTest::newRow("no keyword; blank lines at the end")
+            << header + ",fruit,boom,rood,taart\r\n   ,x,y,z,w\r\n,,,,\r\nappel,a,b,c,d\r\n\r\n \r\n" << QList<int>{3, 4};
+        QTest::newRow("last puzzle cut short") << header + "appel,a,b,c,d\r\npeer,e\r\n" << QList<int>{4};
+        QTest::newRow("quote left open") << header + "aap,\"1,2,3,4\r\nbeer,1,2,3,4\r\n" << QList<int>{3};
+        QTest::newRow("header lines holding puzzles") << QByteArray("aap,a,b,c,d\r\nbeer,e,f,g,h\r\ncavia,i,j,k,l\r\n")
+                                                     << QList<int>{1, 2};
+        QTest::newRow("header lines with commas of their own") << QByteArray("Puzzels, versie 2\r\n,,,,\r\n") << QList<int>{};
+    }
+    void readReportNamesLinesThatAreNotOnePuzzle()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<int>, lines);
+        TestContext t;
+        t.writeData("Puzzel.lib", bytes);
+        PuzzleFile::ReadReport report;
+        const QList<PuzzleEntry> rows = PuzzleFile::read(t.dataPath("Puzzel.lib"), PuzzleFile::Reading::AsRead, &report);
+        QCOMPARE(report.irregularLines, lines);
+        QVERIFY(!report.unreadable);
+        QCOMPARE(rows, PuzzleFile::read(t.dataPath("Puzzel.lib")));
+    }
+    // A file that is there but cannot be read is told apart from one that is missing.
+    void readReportTellsAnUnreadableFile()
+    {
+        TestContext t;
+        PuzzleFile::ReadReport report;
+        PuzzleFile::read(t.dataPath("Puzzel.lib"), PuzzleFile::Reading::AsRead, &report);
+        QVERIFY(!report.unreadable);
+        QCOMPARE(PuzzleFile::readReportText(report), QString());
+        QVERIFY(QDir().mkpath(t.dataPath("Puzzel.lib")));
+        PuzzleFile::read(t.dataPath("Puzzel.lib"), PuzzleFile::Reading::AsRead, &report);
+        QVERIFY(report.unreadable);
+        QCOMPARE(PuzzleFile::readReportText(report),
+                 QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg."));
+    }
+    void readReportText_data()
+    {
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("none") << QList<int>{} << QString();
+        QTest::newRow("one") << QList<int>{4} << "regel 4.";
+        QTest::newRow("three") << QList<int>{1, 2, 9} << "regels 1, 2 en 9.";
+        QTest::newRow("twelve") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}
+                                << "regels 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 en nog 2 andere.";
+    }
+    void readReportText()
+    {
+        QFETCH(QList<int>, lines);
+        QFETCH(QString, named);
+        const QString text = PuzzleFile::readReportText({false, lines});
+        if (named.isEmpty()) {
+            QCOMPARE(text, QString());
+            return;
+        }
+        QCOMPARE(text, "Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: " + named
+                           + " Vanaf zo'n regel kunnen puzzels verschoven of weggevallen zijn. Kijk de lijst na"
+                             " voordat je opslaat: opslaan bewaart de lijst zoals hij hier staat, en het oude"
+                             " bestand als Puzzel.bak.");
+    }
     // The list and the messages show a field on one line and at most so long; the list's
     // edit role, which the boxes and the save read, keeps it whole.
     void fieldsAreShownShort_data()
