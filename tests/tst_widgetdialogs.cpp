@@ -88,6 +88,38 @@ private slots:
         QCOMPARE(noticeClosed, !gameEnds);
         QTRY_VERIFY(openBoxes().isEmpty());
     }
+    // A box that does not wait still blocks every window of the program, also where no
+    // window is active as it opens (the clock ends a game while the player is elsewhere):
+    // a box opened for the active window alone would then block nothing, and the board's
+    // buttons would start a game under it.
+    void laterBoxesBlockEveryWindow_data()
+    {
+        QTest::addColumn<bool>("boardActive");
+        QTest::newRow("board active") << true;
+        QTest::newRow("no window active") << false;
+    }
+    void laterBoxesBlockEveryWindow()
+    {
+        QFETCH(bool, boardActive);
+        QWidget board;
+        board.show();
+        if (boardActive) {
+            QApplication::setActiveWindow(&board);
+            QVERIFY(QTest::qWaitForWindowActive(&board));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+        WidgetDialogs dialogs;
+        dialogs.notify(QStringLiteral("Einde van het Spel, de tijd is om."), QStringLiteral("De Trefkoning"), {});
+        dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, {});
+        const QList<QDialog *> boxes = openBoxes();
+        QCOMPARE(boxes.size(), 2);
+        for (QDialog *box : boxes)
+            QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QVERIFY(QApplication::activeModalWidget());
+        dialogs.closeOpen();
+        QTRY_VERIFY(openBoxes().isEmpty());
+    }
     // The text box of a question hands back what it was given and what is typed into it,
     // however long: a name of 40,000 characters is not cut to the line edit's usual 32,767.
     void textBoxKeepsLongTextWhole()

@@ -137,7 +137,7 @@ void WidgetDialogs::notify(const QString &text, const QString &title, const std:
             closed();
     });
     track(box);
-    box->open();
+    showBlockingEveryWindow(box);
 }
 
 void WidgetDialogs::askLater(const QString &text, const QString &title, Answer defaultAnswer,
@@ -152,7 +152,16 @@ void WidgetDialogs::askLater(const QString &text, const QString &title, Answer d
             answered(box->standardButton(box->clickedButton()) == QMessageBox::Yes);
     });
     track(box);
-    box->open();
+    showBlockingEveryWindow(box);
+}
+
+void WidgetDialogs::showBlockingEveryWindow(QDialog *box)
+{
+    // Shown without waiting, yet blocking every window of the program as a waiting box
+    // does: a box made modal to its parent alone blocks nothing where no window was active
+    // as it opened, as when the clock ends a game.
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
 }
 
 void WidgetDialogs::track(QDialog *box)

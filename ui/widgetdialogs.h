@@ -25,6 +25,7 @@ public:
 private:
     // Scales the box's font and remembers it as open until it closes.
     void track(QDialog *box);
+    static void showBlockingEveryWindow(QDialog *box);
 
     double m_scale = 1.0;
     QList<QPointer<QDialog>> m_open;
