@@ -80,6 +80,9 @@ void ConfigForm::createControls()
         // A scroll bar's keys run the other way by default; the left arrow key lowers
         // the value here, as the bar's own left arrow does.
         slider->setInvertedControls(false);
+        // A scroll bar takes no focus by default; these are controls of their own, reached
+        // by Tab and moved with the arrow keys.
+        slider->setFocusPolicy(Qt::StrongFocus);
         slider->setValue(values[k]);
         QLabel *value = label(QString::number(values[k]), 2640, 825 + 255 * k);
         m_colourValueLabels[k] = value;
@@ -157,6 +160,8 @@ void ConfigForm::createControls()
     // On Linux a combo box is read by its text; what it is for goes in the description.
     m_playingTimeBox->setAccessibleName(QStringLiteral("Speeltijd in seconden"));
     m_playingTimeBox->setAccessibleDescription(m_playingTimeBox->accessibleName());
+    // The focus stands in the box's text field, which a screen reader names on its own.
+    m_playingTimeBox->lineEdit()->setAccessibleName(m_playingTimeBox->accessibleName());
 }
 
 void ConfigForm::showMinutes()

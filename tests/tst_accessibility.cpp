@@ -11,9 +11,11 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,7 +58,11 @@ private slots:
                            "Omschrijving 3", "Omschrijving 4", "Toevoegen", "Wijzigen", "Verwijderen", "Afdrukken",
                            "Opslaan", "Exit", "Puzzellijst"};
         QTest::newRow("scores") << "scores" << QStringList{"Scorelijst", "Delete", "Delete All", "Ok", "Scorelijst"};
-        QTest::newRow("settings") << "settings" << QStringList();
+        QTest::newRow("settings") << "settings"
+            << QStringList{"Tekst bij het afdrukken onderaan elke pagina", "Randkleur hoofdscherm: Rood",
+                           // On Linux the toolkit names a combo box by its text.
+                           "Randkleur hoofdscherm: Groen", "Randkleur hoofdscherm: Blauw", "600",
+                           "Reset", "Annuleren", "Ok", "Tekst bij het afdrukken onderaan elke pagina"};
         QTest::newRow("wordsearch") << "wordsearch" << QStringList();
         QTest::newRow("proverbs") << "proverbs" << QStringList{"Spreekwoorden en gezegden", "Exit", "Spreekwoorden en gezegden"};
         QTest::newRow("about") << "about" << QStringList{"Ok", "Ok"};
@@ -111,28 +117,49 @@ private slots:
         QTRY_COMPARE(closed.count(), 1);
     }
 
-    // A list with the focus and no line chosen shows it by a ring on its frame; without the
-    // focus the frame is the style's own.
-    void focusIsPlainOnListsWithNoLineChosen()
+    // A control with the focus shows it by a ring at its edge where the style shows little
+    // or nothing: a list with no line chosen, a text box, a scroll bar (the settings' colour
+    // sliders). Without the focus the edge is the style's own.
+    void focusIsPlainOnListsBoxesAndSliders_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("list with no line chosen") << "list";
+        QTest::newRow("text box") << "box";
+        QTest::newRow("scroll bar") << "slider";
+    }
+    void focusIsPlainOnListsBoxesAndSliders()
+    {
+        QFETCH(QString, kind);
         FocusRingStyle style;
         QWidget window;
-        auto *list = new QListWidget(&window);
-        auto *other = new QListWidget(&window);
+        const auto make = [&] () -> QWidget * {
+            if (kind == "list") {
+                auto *list = new QListWidget(&window);
+                list->addItem(QStringLiteral("0100 - Anna"));
+                return list;
+            }
+            if (kind == "box")
+                return new QLineEdit(QStringLiteral("appel"), &window);
+            auto *slider = new QScrollBar(Qt::Horizontal, &window);
+            slider->setFocusPolicy(Qt::StrongFocus);
+            return slider;
+        };
+        QWidget *focused = make();
+        QWidget *other = make();
         other->move(0, 120);
-        for (QListWidget *each : {list, other}) {
+        for (QWidget *each : {focused, other}) {
             each->setStyle(&style);
-            each->resize(100, 100);
-            each->addItem(QStringLiteral("0100 - Anna"));
+            each->resize(100, kind == "list" ? 100 : each->sizeHint().height());
         }
         QVERIFY(showActive(&window));
-        list->setFocus(Qt::TabFocusReason);
-        list->setCurrentIndex(QModelIndex());
-        QTRY_VERIFY(list->hasFocus());
-        for (QListWidget *each : {list, other}) {
+        focused->setFocus(Qt::TabFocusReason);
+        if (auto *list = qobject_cast<QListWidget *>(focused))
+            list->setCurrentIndex(QModelIndex());
+        QTRY_VERIFY(focused->hasFocus());
+        for (QWidget *each : {focused, other}) {
             const QImage shot = each->grab().toImage();
-            // The frame's outer line: the ring's outer pixel.
-            QCOMPARE(shot.pixelColor(0, shot.height() / 2) == each->palette().color(QPalette::Highlight), each == list);
+            // The edge's outer line: the ring's outer pixel.
+            QCOMPARE(shot.pixelColor(0, shot.height() / 2) == each->palette().color(QPalette::Highlight), each == focused);
         }
     }
 
