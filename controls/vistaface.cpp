@@ -82,6 +82,12 @@ void VistaFace::draw(QImage &image, int state) const
     p.fillRect(QRect(0, 0, w, h), backColor);
     if (noBackground && (state == 0 || state == 3 || state == 4)) {
         drawCaption(p, w, h);
+        // Flat, but a focused button keeps the focused face's frame and glow round its
+        // caption, so a player on the keyboard sees where the focus is.
+        if (state == 3) {
+            drawFocusGlow(p, w, h);
+            drawOutline(p, w, h, VistaPalette::forState(state));
+        }
         return;
     }
 
@@ -107,16 +113,26 @@ void VistaFace::draw(QImage &image, int state) const
         pixel(p, 2, 3, qRgb(220, 237, 245));
         pixel(p, w - 3, 3, qRgb(220, 237, 245));
     } else if (state == 3) {
-        line(p, 3, 2, w - 4, 2, qRgb(166, 233, 251));
-        line(p, 3, h - 3, w - 4, h - 3, qRgb(132, 213, 239));
-        gradient(p, 2, 3, qRgb(165, 232, 251), 3, m, qRgb(161, 230, 249));
-        gradient(p, w - 2, 3, qRgb(165, 232, 251), w - 3, m, qRgb(161, 230, 249));
-        gradient(p, 2, m, qRgb(146, 222, 245), 3, h - 3, qRgb(133, 213, 240));
-        gradient(p, w - 2, m, qRgb(146, 222, 245), w - 3, h - 3, qRgb(133, 213, 240));
+        drawFocusGlow(p, w, h);
     }
 
     drawCaption(p, w, h);
+    drawOutline(p, w, h, pal);
+}
 
+void VistaFace::drawFocusGlow(QPainter &p, int w, int h)
+{
+    const int m = boundary(h);
+    line(p, 3, 2, w - 4, 2, qRgb(166, 233, 251));
+    line(p, 3, h - 3, w - 4, h - 3, qRgb(132, 213, 239));
+    gradient(p, 2, 3, qRgb(165, 232, 251), 3, m, qRgb(161, 230, 249));
+    gradient(p, w - 2, 3, qRgb(165, 232, 251), w - 3, m, qRgb(161, 230, 249));
+    gradient(p, 2, m, qRgb(146, 222, 245), 3, h - 3, qRgb(133, 213, 240));
+    gradient(p, w - 2, m, qRgb(146, 222, 245), w - 3, h - 3, qRgb(133, 213, 240));
+}
+
+void VistaFace::drawOutline(QPainter &p, int w, int h, const VistaPalette &pal)
+{
     line(p, 0, 0, w - 1, 0, pal.outline[0]);
     line(p, 0, h - 1, w - 1, h - 1, pal.outline[0]);
     line(p, 0, 0, 0, h - 1, pal.outline[0]);

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QPainter;
+struct VistaPalette;
 
 // Everything the button's face depends on besides its visual state, and the drawing of the
 // face onto an off-screen image. The widget copies its properties in and keeps the image;
@@ -40,5 +41,7 @@ struct VistaFace
 
 private:
     void drawCaption(QPainter &painter, int width, int height) const;
+    static void drawFocusGlow(QPainter &painter, int width, int height);
+    static void drawOutline(QPainter &painter, int width, int height, const VistaPalette &palette);
     double drawPicture(QPainter &painter, int width, int height, int textWidth) const;
 };

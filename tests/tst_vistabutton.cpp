@@ -113,6 +113,38 @@ private slots:
         QCOMPARE(wrongPixels(img, expected), QString());
     }
 
+    // A button without a background is flat in its normal, focused and disabled states,
+    // yet focused it keeps the focused face's frame and glow round the flat middle, so the
+    // focus can be seen.
+    void flatButtonShowsItsFocus_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("normal") << 0;
+        QTest::newRow("focused") << 3;
+        QTest::newRow("disabled") << 4;
+    }
+    void flatButtonShowsItsFocus()
+    {
+        QFETCH(int, state);
+        VistaFace face;
+        face.noBackground = true;
+        face.backColor = QColor(128, 255, 128);
+        const int w = 66, h = 22, m = 10, mid = w / 2;
+        QImage img(w, h, QImage::Format_ARGB32);
+        face.draw(img, state);
+        const QRgb back = face.backColor.rgb();
+        const VistaPalette &pal = VistaPalette::forState(3);
+        QList<std::tuple<int, int, QRgb>> expected = {{mid, m, back}, {mid, m - 1, back}, {5, 5, back}};
+        if (state == 3) {
+            expected += {{mid, 0, pal.outline[0]}, {0, m, pal.outline[0]}, {mid, 1, pal.outline[1]},
+                         {1, 0, pal.outline[2]}, {3, 2, qRgb(166, 233, 251)}, {w - 4, h - 3, qRgb(132, 213, 239)},
+                         {2, m, qRgb(146, 222, 245)}};
+        } else {
+            expected += {{mid, 0, back}, {0, m, back}, {mid, 1, back}, {1, 0, back}, {3, 2, back}, {2, m, back}};
+        }
+        QCOMPARE(wrongPixels(img, expected), QString());
+    }
+
     void captionInk()
     {
         VistaButton &b = *m_button;
