@@ -69,6 +69,10 @@ private slots:
         for (int i = 0; i < 300; ++i)
             longLines += QByteArray(i % 37, 'x') + (i % 3 ? "heid" : "hei") + QByteArray(i % 5, 'd') + "\r\n";
         QTest::newRow("long lines") << longLines << "heid";
+        // A line holding the term at every place, and lines where it overlaps itself.
+        QTest::newRow("term at every place of a line")
+            << "banana\r\n" + QByteArray(20000, 'a') + "\r\naaab\r\naa\r\naaa" << "aaa";
+        QTest::newRow("overlapping ends") << QByteArray("banana\nanan\nana\nanana") << "ana";
     }
     void searchAgreesWithLineByLine()
     {

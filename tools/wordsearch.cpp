@@ -163,21 +163,19 @@ void WordSearch::search(QByteArrayView list, const std::function<void(const QStr
         const char *hit = finder.find(from, end);
         if (!hit)
             break;
-        const char *afterHit = hit + length;
         const char *lineStart = lineStartBefore(hit, begin);
+        const char *lineEnd = lineEndFrom(hit + length, end);
         bool match = true;
-        if (m_mode == BeginsWith)
+        if (m_mode == BeginsWith) {
             match = lineStart == hit;
-        else if (m_mode == EndsWith)
-            match = afterHit == end || isLineEnd(*afterHit);
-        if (!match && m_mode == EndsWith) {
-            // The same line may still end in the term further on.
-            from = hit + 1;
-            continue;
+        } else if (m_mode == EndsWith) {
+            // Only the line's last bytes can end it in the term, wherever the first hit
+            // stood: looking on from the hit would go through a long line once a hit.
+            match = std::memcmp(lineEnd - length, m_term.constData(), length) == 0;
         }
-        const char *lineEnd = lineEndFrom(afterHit, end);
         if (match)
             batches.add(lineStart, lineEnd);
+        // A line is found once, so the search goes on after it.
         from = pastLineEnd(lineEnd, end);
     }
 }
