@@ -19,7 +19,7 @@ private slots:
         // CR LF, with what a careless list holds: a capital, a leading blank, a blank line, a
         // duplicate and a last line without line end.
         m_test->writeData("Nederlands.lib", "aanval\r\navondrood\r\nrood\r\nroodborst\r\nRoodkapje\r\n\r\n rood\r\n"
-                                            "broodrooster\r\nroodborst\r\nro");
+                                            "broodrooster\r\nroodborst\r\ncaf\xe9\r\nro");
         m_form = std::make_unique<WordSearchWindow>(m_test->context());
     }
     void cleanup() { m_form.reset(); }
@@ -38,6 +38,11 @@ private slots:
             << "rood" << 2 << QStringList{"avondrood", "rood", "roodborst", " rood", "broodrooster", "roodborst"} << "";
         QTest::newRow("blanks only") << "    " << 2 << QStringList{"aanval"} << "Trefwoord invullen a.u.b.";
         QTest::newRow("two letters") << "  AB  " << 2 << QStringList{"aanval"} << "Alleen trefwoorden vanaf 3 tekens!";
+        // An accent pasted apart from its letter is the letter the list holds.
+        QTest::newRow("accent apart") << "cafe\u0301" << 1 << QStringList{"caf\u00e9"} << "";
+        // Counted as the player sees them: an emoji and a letter are two.
+        QTest::newRow("emoji and a letter") << "\U0001F600a" << 2 << QStringList{"aanval"}
+                                            << "Alleen trefwoorden vanaf 3 tekens!";
     }
     void searchFindsByMode()
     {
@@ -52,6 +57,17 @@ private slots:
         QCOMPARE(found(), words);
         QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden gevonden...");
         QCOMPARE(m_test->dialogs.shown.value(0).text, message);
+    }
+    // A found line of a megabyte is shown by its beginning, on one line, as every list of
+    // the program shows a field.
+    void longLinesAreShownShort()
+    {
+        m_test->writeData("Nederlands.lib", "kort\r\n" + QByteArray(1 << 20, 'x') + "zoek\ty\r\n");
+        m_form = std::make_unique<WordSearchWindow>(m_test->context());
+        search(QStringLiteral("zoek"), WordSearch::Contains);
+        QCOMPARE(found(), QStringList{QString(500, u'x') + u'…'});
+        search(QStringLiteral("kort"), WordSearch::BeginsWith);
+        QCOMPARE(found(), QStringList{"kort"});
     }
     // The whole-list search finds exactly the lines a line-by-line comparison finds: every
     // line-end style, a term at the list's very edges, a line that holds the term twice,

@@ -1,5 +1,7 @@
 #include "tools/wordlistmodel.h"
 
+#include "game/shownfield.h"
+
 int WordListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_words.size());
@@ -9,8 +11,9 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_words.size())
         return QVariant();
+    // A line of the list may be megabytes long; the list shows its beginning, on one line.
     if (role == Qt::DisplayRole)
-        return m_words.at(index.row());
+        return ShownField::shortened(m_words.at(index.row()), ShownField::inList);
     return QVariant();
 }
 

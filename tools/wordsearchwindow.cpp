@@ -9,6 +9,7 @@
 #include "ui/dialogs.h"
 #include "tools/wordcountfile.h"
 #include "tools/wordlistmodel.h"
+#include "ui/typedtext.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -125,12 +126,14 @@ void WordSearchWindow::createControls()
 
 void WordSearchWindow::search()
 {
-    const QString term = trimBlanks(m_searchTermBox->text());
+    // An accent pasted apart from its letter is taken with it, as the list holds it.
+    const QString term = TypedText::field(m_searchTermBox->text());
     if (term.isEmpty()) {
         m_context.dialogs.message(QStringLiteral("Trefwoord invullen a.u.b."), Dialogs::applicationTitle());
         return;
     }
-    if (term.size() < 3) {
+    // Characters as the player sees them: an emoji is one.
+    if (term.toUcs4().size() < 3) {
         m_context.dialogs.message(QStringLiteral("Alleen trefwoorden vanaf 3 tekens!"), Dialogs::applicationTitle());
         return;
     }
@@ -147,7 +150,7 @@ void WordSearchWindow::search(WordSearch::Mode mode)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_words->clear();
     // The term keeps any blanks typed around it: they are part of what is looked for.
-    m_searchTermBox->setText(QLocale().toLower(m_searchTermBox->text()));
+    m_searchTermBox->setText(QLocale().toLower(TypedText::composed(m_searchTermBox->text())));
     const WordSearch searcher(m_searchTermBox->text(), mode);
 
     QElapsedTimer sinceShown;
