@@ -82,6 +82,13 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
         return QStringLiteral("%1 is een koppeling naar %2, en dat is geen gewoon bestand")
             .arg(QDir::toNativeSeparators(existing.absoluteFilePath()),
                  QDir::toNativeSeparators(existing.canonicalFilePath()));
+    // A file that holds these bytes already is left as it is: nothing in it changes, and
+    // a file the player made read-only is no failure when it is written unchanged (the
+    // settings and the score list are written at every exit).
+    if (existing.isFile() && existing.size() == bytes.size()) {
+        if (const std::optional<QByteArray> current = readWholeFile(path); current && *current == bytes)
+            return QString();
+    }
     QDir().mkpath(existing.absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

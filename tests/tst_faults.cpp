@@ -106,6 +106,25 @@ private slots:
         QVERIFY(refused);
     }
 
+    // A file that already holds the bytes is not written again (a read-only settings file
+    // would otherwise fail every exit): it stays the same file, where other bytes replace it.
+    void sameBytesLeaveTheFileAsItIs()
+    {
+        TestContext test;
+        const QString path = test.dataPath("Scorelijst.lib");
+        QVERIFY(writeWholeFile(path, s_scores).isEmpty());
+        const auto inode = [&] {
+            struct stat status;
+            return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : ino_t(0);
+        };
+        const ino_t first = inode();
+        QVERIFY(writeWholeFile(path, s_scores).isEmpty());
+        QCOMPARE(inode(), first);
+        QVERIFY(writeWholeFile(path, s_scores + "\"0001 - Nieuw\"\r\n").isEmpty());
+        QVERIFY(inode() != first);
+        QCOMPARE(test.readData("Scorelijst.lib"), s_scores + "\"0001 - Nieuw\"\r\n");
+    }
+
     // A save follows a link to put the file in place of its target; a target that is not a
     // file (here a pipe, elsewhere a device) is refused and stays.
     void linkToAPipeIsNotWrittenThrough()
