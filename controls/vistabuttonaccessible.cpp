@@ -2,6 +2,29 @@
 
 #include "controls/vistabutton.h"
 
+#include <QHash>
+
+namespace {
+
+// The captions are the program's own, English ones among them; a screen reader says each
+// of those with its Dutch meaning after it, so the name still begins with what the button
+// shows (a player using speech input says the caption).
+QString spokenCaption(const QString &caption)
+{
+    static const QHash<QString, QString> meanings = {
+        {QStringLiteral("Edit"), QStringLiteral("bewerken")},
+        {QStringLiteral("Tools"), QStringLiteral("extra")},
+        {QStringLiteral("About"), QStringLiteral("over het programma")},
+        {QStringLiteral("Exit"), QStringLiteral("afsluiten")},
+        {QStringLiteral("Delete"), QStringLiteral("verwijderen")},
+        {QStringLiteral("Delete All"), QStringLiteral("alles verwijderen")},
+    };
+    const auto meaning = meanings.constFind(caption);
+    return meaning == meanings.cend() ? caption : caption + QStringLiteral(", ") + *meaning;
+}
+
+} // namespace
+
 VistaButtonAccessible::VistaButtonAccessible(QWidget *widget)
     : QAccessibleWidget(widget, QAccessible::Button)
 {
@@ -26,7 +49,7 @@ QString VistaButtonAccessible::text(QAccessible::Text t) const
         // A name the holder gave wins; a button showing only a picture needs one.
         if (!widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
-        return button()->caption();
+        return spokenCaption(button()->caption());
     case QAccessible::Description:
         if (!widget()->accessibleDescription().isEmpty())
             return widget()->accessibleDescription();

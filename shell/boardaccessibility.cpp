@@ -62,6 +62,10 @@ void BoardAccessibility::nameControls()
     w.puzzleCountLabel->setAccessibleName(QStringLiteral("Aantal puzzels: %1").arg(w.controller().itemCount()));
     w.puzzleCountLabel->setAccessibleDescription(QStringLiteral("Dubbelklik of Ctrl+O toont de oplossing"));
     w.dateTimeLabel->setAccessibleName(QStringLiteral("Datum en tijd"));
+    // The tips of these two say too little to one who cannot see what the buttons open.
+    w.menuButtons[MainWindow::Tools]->setAccessibleDescription(
+        QStringLiteral("Opent een menu: Instellingen, Woorden zoeken, Spreekwoorden"));
+    w.menuButtons[MainWindow::About]->setAccessibleDescription(QStringLiteral("Over het programma en de maker"));
     namePlayer(QString());
     nameScore(0);
     nameClock(w.clockLabel->text());

@@ -56,15 +56,17 @@ private slots:
         QTest::newRow("editor") << "editor"
             << QStringList{"Puzzellijst", "Printer Keuze", "Trefwoord (Oplossing)", "Omschrijving 1", "Omschrijving 2",
                            "Omschrijving 3", "Omschrijving 4", "Toevoegen", "Wijzigen", "Verwijderen", "Afdrukken",
-                           "Opslaan", "Exit", "Puzzellijst"};
-        QTest::newRow("scores") << "scores" << QStringList{"Scorelijst", "Delete", "Delete All", "Ok", "Scorelijst"};
+                           "Opslaan", "Exit, afsluiten", "Puzzellijst"};
+        QTest::newRow("scores") << "scores" << QStringList{"Scorelijst", "Delete, verwijderen", "Delete All, alles verwijderen", "Ok",
+                                                           "Scorelijst"};
         QTest::newRow("settings") << "settings"
             << QStringList{"Tekst bij het afdrukken onderaan elke pagina", "Randkleur hoofdscherm: Rood",
                            // On Linux the toolkit names a combo box by its text.
                            "Randkleur hoofdscherm: Groen", "Randkleur hoofdscherm: Blauw", "600",
                            "Reset", "Annuleren", "Ok", "Tekst bij het afdrukken onderaan elke pagina"};
         QTest::newRow("wordsearch") << "wordsearch" << QStringList();
-        QTest::newRow("proverbs") << "proverbs" << QStringList{"Spreekwoorden en gezegden", "Exit", "Spreekwoorden en gezegden"};
+        QTest::newRow("proverbs") << "proverbs" << QStringList{"Spreekwoorden en gezegden", "Exit, afsluiten",
+                                                               "Spreekwoorden en gezegden"};
         QTest::newRow("about") << "about" << QStringList{"Ok", "Ok"};
     }
     void everyControlHasARoleAndADutchName()
