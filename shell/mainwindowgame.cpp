@@ -302,6 +302,9 @@ void MainWindow::showToolsMenu()
     VistaButton *tools = menuButtons[Tools];
     const bool pointerOnButton = tools->rect().contains(tools->mapFromGlobal(QCursor::pos()));
     toolsMenu->popup(pointerOnButton ? QCursor::pos() : tools->mapToGlobal(QPoint(0, 0)));
+    // From the keyboard its first item is chosen at once, so Enter opens it.
+    if (!pointerOnButton)
+        toolsMenu->setActiveAction(toolsMenu->actions().constFirst());
 }
 
 double MainWindow::sideWindowScale() const

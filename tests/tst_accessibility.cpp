@@ -10,6 +10,8 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QComboBox>
+#include <QCursor>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -117,6 +119,25 @@ private slots:
         QSignalSpy closed(main, &MainWindow::closed);
         press(main->menuButtons[MainWindow::Exit]);
         QTRY_COMPARE(closed.count(), 1);
+    }
+
+    // Tools pressed from the keyboard opens its menu at the button with the first item
+    // chosen, so Enter opens the settings.
+    void toolsMenuFromTheKeyboard()
+    {
+        GameWindow game;
+        MainWindow *main = game.window.get();
+        QVERIFY(showActive(main));
+        QCursor::setPos(main->mapToGlobal(QPoint(5, 5)));
+        QString opened;
+        game.dialogs.onWindow = [&](QWidget *side) { opened = side->metaObject()->className(); };
+        VistaButton *tools = main->menuButtons[MainWindow::Tools];
+        tools->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(tools, Qt::Key_Space);
+        QTRY_VERIFY(main->toolsMenu->isVisible());
+        QCOMPARE(main->toolsMenu->activeAction(), main->toolsMenu->actions().constFirst());
+        QTest::keyClick(main->toolsMenu, Qt::Key_Return);
+        QTRY_COMPARE(opened, QStringLiteral("ConfigForm"));
     }
 
     // A control with the focus shows it by a ring at its edge where the style shows little
