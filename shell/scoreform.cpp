@@ -42,11 +42,11 @@ void ScoreForm::createControls()
         m_scoreListBox->addItem(ShownField::shortened(m_scores.at(k).text(), ShownField::inList));
     selectNothing();
 
-    m_countLabel = new QLabel(QString::number(m_scoreListBox->count()) + QStringLiteral(" namen in de lijst"), m_panel);
+    m_countLabel = new QLabel(m_panel);
     m_countLabel->setFont(Look::arial(9.75));
     m_countLabel->move(Twips::rect(150, 4950, 0, 0, dpi).topLeft());
     Look::setColour(m_countLabel, QPalette::WindowText, QColor(128, 128, 128));
-    m_countLabel->adjustSize();
+    showCount();
 
     const auto button = [this, dpi](const QString &caption, int left, void (ScoreForm::*handler)()) {
         auto *b = new VistaButton(m_panel);
@@ -100,6 +100,7 @@ void ScoreForm::deleteSelected()
     delete m_scoreListBox->takeItem(row);
     selectNothing();
     m_scores.removeAt(m_scores.count() - 1 - row);
+    showCount();
     saveScores();
 }
 
@@ -113,7 +114,15 @@ void ScoreForm::deleteAll()
         return;
     m_scoreListBox->clear();
     m_scores.clear();
+    showCount();
     saveScores();
+}
+
+// The count follows the list, so it never names lines that were deleted.
+void ScoreForm::showCount()
+{
+    m_countLabel->setText(QString::number(m_scoreListBox->count()) + QStringLiteral(" namen in de lijst"));
+    m_countLabel->adjustSize();
 }
 
 void ScoreForm::saveScores()

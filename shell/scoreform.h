@@ -31,6 +31,7 @@ private:
     void createControls();
     void selectNothing();
     void saveScores();
+    void showCount();
 
     AppContext m_context;
     ScoreList &m_scores;

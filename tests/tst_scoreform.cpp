@@ -42,6 +42,7 @@ private slots:
         const QByteArray written = test.readData("Scorelijst.lib");
         QVERIFY(list->count() == 40002 && scores.count() == 40002 && written.count("\r\n") == 40004);
         QVERIFY(written.endsWith("\"8999 - speler7999\"\r\n\"9999 - Anna\"\r\n"));
+        QCOMPARE(form.countLabel()->text(), QString("40002 namen in de lijst"));
 
         // Enter would answer "Nee": emptying the list takes a deliberate "Ja".
         QTest::mouseClick(form.deleteAllButton(), Qt::LeftButton);
@@ -49,6 +50,7 @@ private slots:
                                      "Wilt u 'Anna' verwijderen uit de lijst?", "Wilt u '...' verwijderen uit de lijst?",
                                      "Eerst een naam selecteren...", "Wilt u alle 40002 namen verwijderen? [Nee]"}));
         QCOMPARE(list->count() + scores.count(), 0);
+        QCOMPARE(form.countLabel()->text(), QString("0 namen in de lijst"));
         QCOMPARE(test.readData("Scorelijst.lib"), fileHeader);
     }
 };
