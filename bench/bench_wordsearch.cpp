@@ -54,7 +54,7 @@ Timing search(const QString &term, WordSearch::Mode mode, const QString &path)
 {
     return median([&] {
         qint64 found = 0;
-        WordSearch(term, mode).search(path, [&](const QStringList &batch) { found += batch.size(); });
+        WordSearch(term, mode).search(path, [&](const FoundLines &batch) { found += batch.count(); });
         return found;
     });
 }

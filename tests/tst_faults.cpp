@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("background drawing")
             << Reader([](const QString &path) { return PictureView::read(path).bytes.isEmpty(); });
         QTest::newRow("word list") << Reader([](const QString &path) {
-            return !WordSearch(QStringLiteral("ver"), WordSearch::BeginsWith).search(path, [](const QStringList &) {});
+            return !WordSearch(QStringLiteral("ver"), WordSearch::BeginsWith).search(path, [](const FoundLines &) {});
         });
         QTest::newRow("proverbs") << Reader([](const QString &path) { return !ProverbList().load(path); });
         QTest::newRow("word count") << Reader([](const QString &path) { return !WordCountFile::read(path, path); });

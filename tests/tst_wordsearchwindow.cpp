@@ -107,7 +107,7 @@ private slots:
             }
             for (const qint64 batchBytes : {qint64(7), qint64(256 * 1024)}) {
                 QStringList found;
-                search.search(QByteArrayView(list), [&](const QStringList &batch) { found += batch; }, batchBytes);
+                search.search(QByteArrayView(list), [&](const FoundLines &batch) { found += batch.words(); }, batchBytes);
                 QCOMPARE(found, expected);
             }
         }

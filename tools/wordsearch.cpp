@@ -48,9 +48,12 @@ const char *pastLineEnd(const char *at, const char *end)
 class Batches
 {
 public:
-    Batches(const char *begin, qint64 batchBytes, const std::function<void(const QStringList &)> &found)
+    Batches(const char *begin, qint64 batchBytes, const std::function<void(const FoundLines &)> &found)
         : m_begin(begin), m_batchBytes(qMax<qint64>(batchBytes, 1)), m_next(m_batchBytes), m_found(found)
     {
+        // A batch holds at most the lines of its stretch of the list (and the rest of the
+        // last one): room for that is made once.
+        m_batch.bytes.reserve(qMin<qint64>(m_batchBytes, 1 << 20));
     }
     ~Batches() { flush(); }
 
@@ -60,22 +63,25 @@ public:
             flush();
             m_next = ((lineStart - m_begin) / m_batchBytes + 1) * m_batchBytes;
         }
-        m_batch.append(Cp1252::decode(QByteArrayView(lineStart, lineEnd - lineStart)));
+        m_batch.bytes.append(lineStart, lineEnd - lineStart);
+        m_batch.ends.append(m_batch.bytes.size());
     }
     void flush()
     {
-        if (m_batch.isEmpty())
+        if (m_batch.ends.isEmpty())
             return;
         m_found(m_batch);
-        m_batch.clear();
+        // Emptied, but keeping its room for the next batch.
+        m_batch.bytes.resize(0);
+        m_batch.ends.resize(0);
     }
 
 private:
     const char *m_begin;
     qint64 m_batchBytes;
     qint64 m_next;
-    const std::function<void(const QStringList &)> &m_found;
-    QStringList m_batch;
+    const std::function<void(const FoundLines &)> &m_found;
+    FoundLines m_batch;
 };
 
 // Finds the term in a stretch of bytes. With SSE2, sixteen places are tried at once: a
@@ -121,6 +127,21 @@ private:
 
 } // namespace
 
+QByteArrayView FoundLines::line(qsizetype index) const
+{
+    const qsizetype start = index == 0 ? 0 : ends.at(index - 1);
+    return QByteArrayView(bytes.constData() + start, ends.at(index) - start);
+}
+
+QStringList FoundLines::words() const
+{
+    QStringList decoded;
+    decoded.reserve(count());
+    for (qsizetype i = 0; i < count(); ++i)
+        decoded.append(Cp1252::decode(line(i)));
+    return decoded;
+}
+
 WordSearch::WordSearch(const QString &term, Mode mode)
     : m_mode(mode)
 {
@@ -142,7 +163,7 @@ bool WordSearch::matches(QByteArrayView line) const
     return false;
 }
 
-void WordSearch::search(QByteArrayView list, const std::function<void(const QStringList &)> &found,
+void WordSearch::search(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
                         qint64 batchBytes) const
 {
     if (!m_canOccur)
@@ -180,7 +201,7 @@ void WordSearch::search(QByteArrayView list, const std::function<void(const QStr
     }
 }
 
-void WordSearch::searchLineByLine(QByteArrayView list, const std::function<void(const QStringList &)> &found,
+void WordSearch::searchLineByLine(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
                                   qint64 batchBytes) const
 {
     const char *const begin = list.data();
@@ -195,7 +216,7 @@ void WordSearch::searchLineByLine(QByteArrayView list, const std::function<void(
     }
 }
 
-bool WordSearch::search(QIODevice &device, const std::function<void(const QStringList &)> &found,
+bool WordSearch::search(QIODevice &device, const std::function<void(const FoundLines &)> &found,
                         qint64 batchBytes) const
 {
     // Read whole before anything is searched, so a read that fails part way hands on nothing.
@@ -217,7 +238,7 @@ bool WordSearch::search(QIODevice &device, const std::function<void(const QStrin
     return true;
 }
 
-bool WordSearch::search(const QString &path, const std::function<void(const QStringList &)> &found) const
+bool WordSearch::search(const QString &path, const std::function<void(const FoundLines &)> &found) const
 {
     QFile file(path);
     if (!openRegularFile(file))

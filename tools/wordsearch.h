@@ -9,6 +9,20 @@
 
 class QIODevice;
 
+// Lines found by a search as the list holds them (Windows-1252): their bytes one after
+// another and where each ends, so a search that finds millions of lines keeps them in
+// little more room than the list itself.
+struct FoundLines
+{
+    QByteArray bytes;
+    QList<qsizetype> ends;
+
+    qsizetype count() const { return ends.size(); }
+    QByteArrayView line(qsizetype index) const;
+    // Every line decoded.
+    QStringList words() const;
+};
+
 // One search of the word list: which lines match a term in one of three ways. The term
 // is compared exactly, case and blanks included; lines are Windows-1252 and are
 // compared as bytes, so only the lines found are ever decoded.
@@ -25,16 +39,16 @@ public:
     // Reads the whole device (already open) at once and hands the matching lines on in
     // file order, a batch for each 'batchBytes' of the list, so a caller can show them
     // as they come. False when reading failed; nothing is handed on then.
-    bool search(QIODevice &device, const std::function<void(const QStringList &)> &found,
+    bool search(QIODevice &device, const std::function<void(const FoundLines &)> &found,
                 qint64 batchBytes = 256 * 1024) const;
     // The same over a file; false also when it cannot be opened.
-    bool search(const QString &path, const std::function<void(const QStringList &)> &found) const;
+    bool search(const QString &path, const std::function<void(const FoundLines &)> &found) const;
     // The same over bytes already read.
-    void search(QByteArrayView list, const std::function<void(const QStringList &)> &found,
+    void search(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
                 qint64 batchBytes = 256 * 1024) const;
 
 private:
-    void searchLineByLine(QByteArrayView list, const std::function<void(const QStringList &)> &found,
+    void searchLineByLine(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
                           qint64 batchBytes) const;
 
     QByteArray m_term;

@@ -155,7 +155,7 @@ void WordSearchWindow::search(WordSearch::Mode mode)
 
     QElapsedTimer sinceShown;
     sinceShown.start();
-    const bool read = searcher.search(m_context.folders.shippedFile(s_wordList), [&](const QStringList &found) {
+    const bool read = searcher.search(m_context.folders.shippedFile(s_wordList), [&](const FoundLines &found) {
         m_words->append(found);
         if (sinceShown.elapsed() >= s_frameMs) {
             showListSoFar();
