@@ -8,6 +8,9 @@
 #include "game/textwriter.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace PuzzleFile {
 
@@ -49,6 +52,16 @@ private:
     int m_line = 1;
 };
 
+bool isUtf8Text(const QByteArray &bytes)
+{
+    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; });
+    if (!beyondAscii)
+        return false;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decoded = utf8(bytes);
+    return !utf8.hasError();
+}
+
 bool startsLine(const QByteArray &bytes, qsizetype position)
 {
     return position == 0 || bytes.at(position - 1) == '\r' || bytes.at(position - 1) == '\n';
@@ -71,6 +84,8 @@ QList<PuzzleEntry> read(const QString &path, Reading reading, ReadReport *report
             report->unreadable = QFileInfo::exists(path);
         return rows;
     }
+    if (report)
+        report->utf8 = isUtf8Text(*bytes);
     FieldReader reader(*bytes);
     LineCounter lines(*bytes);
     // The two header lines are skipped whatever they say.
@@ -126,9 +141,13 @@ QString readReportText(const ReadReport &report)
 {
     if (report.unreadable)
         return QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg.");
+    const QString encoding = report.utf8
+        ? QStringLiteral("Puzzel.lib is als UTF-8 opgeslagen, maar het spel leest Windows-1252: letters met een accent"
+                         " staan er daarom anders in (\u00e9 als \u00c3\u00a9). Sla het bestand op als Windows-1252.")
+        : QString();
     const QList<int> &lines = report.irregularLines;
     if (lines.isEmpty())
-        return QString();
+        return encoding;
     constexpr int named = 10;
     QStringList numbers;
     for (int i = 0; i < qMin(lines.size(), named); ++i)
@@ -140,7 +159,8 @@ QString readReportText(const ReadReport &report)
         which = numbers.mid(0, numbers.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + numbers.last();
     else
         which = numbers.first();
-    return QStringLiteral("Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: ")
+    return (encoding.isEmpty() ? QString() : encoding + QStringLiteral("\n\n"))
+        + QStringLiteral("Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: ")
         + (lines.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels ")) + which
         + QStringLiteral(". Vanaf zo'n regel kunnen puzzels verschoven of weggevallen zijn. Kijk de lijst na voordat je"
                          " opslaat: opslaan bewaart de lijst zoals hij hier staat, en het oude bestand als Puzzel.bak.");

@@ -25,6 +25,9 @@ enum class Reading {
 struct ReadReport {
     // There is a file (or a folder) by the name, but it could not be read.
     bool unreadable = false;
+    // The file holds UTF-8 (letters outside ASCII, all in UTF-8's form), which reads as
+    // other letters in the list's code page: "é" as "Ã©".
+    bool utf8 = false;
     // The lines (from 1) that did not read as one puzzle of five fields: a blank line, a
     // line with fewer or more fields, a puzzle without a keyword, a header line that holds
     // a puzzle. Only where the reading breaks off from whole lines: the lines after a

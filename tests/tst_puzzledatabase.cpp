@@ -80,6 +80,33 @@ private slots:
         QCOMPARE(PuzzleFile::readReportText(report),
                  QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg."));
     }
+    // A file in UTF-8 is told apart from one in the list's code page, so the keeper hears why
+    // "é" shows as "Ã©"; a file of plain ASCII is either.
+    void readReportTellsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("Windows-1252") << QByteArray("caf\xe9,a,b,c,d\r\n") << false;
+        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n") << true;
+        QTest::newRow("ASCII") << QByteArray("cafe,a,b,c,d\r\n") << false;
+        QTest::newRow("both") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n\x80uro,a,b,c,d\r\n") << false;
+    }
+    void readReportTellsUtf8()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(bool, utf8);
+        TestContext t;
+        t.writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\n" + rows);
+        PuzzleFile::ReadReport report;
+        PuzzleFile::read(t.dataPath("Puzzel.lib"), PuzzleFile::Reading::AsRead, &report);
+        QCOMPARE(report.utf8, utf8);
+        const QString told = QStringLiteral("Puzzel.lib is als UTF-8 opgeslagen, maar het spel leest Windows-1252: "
+                                            "letters met een accent staan er daarom anders in (\u00e9 als \u00c3\u00a9). "
+                                            "Sla het bestand op als Windows-1252.");
+        QCOMPARE(PuzzleFile::readReportText(report), utf8 ? told : QString());
+        report.irregularLines = {4};
+        QCOMPARE(PuzzleFile::readReportText(report).startsWith(told + "\n\nNiet alles"), utf8);
+    }
     void readReportText_data()
     {
         QTest::addColumn<QList<int>>("lines");
@@ -94,7 +121,9 @@ private slots:
     {
         QFETCH(QList<int>, lines);
         QFETCH(QString, named);
-        const QString text = PuzzleFile::readReportText({false, lines});
+        PuzzleFile::ReadReport report;
+        report.irregularLines = lines;
+        const QString text = PuzzleFile::readReportText(report);
         if (named.isEmpty()) {
             QCOMPARE(text, QString());
             return;
