@@ -25,7 +25,6 @@ std::optional<QString> nextField(FieldReader &reader, Reading reading)
     return field;
 }
 
-
 // Line numbers of byte positions met in order: counts line ends (CR LF, LF or a lone CR)
 // only over the bytes since the last position asked about.
 class LineCounter
@@ -58,7 +57,8 @@ bool isUtf8Text(const QByteArray &bytes)
     if (!beyondAscii)
         return false;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = utf8(bytes);
+    // Decoded only to learn whether every byte beyond ASCII stood in a UTF-8 sequence.
+    [[maybe_unused]] const QString decoded = utf8(bytes);
     return !utf8.hasError();
 }
 
@@ -106,24 +106,28 @@ QList<PuzzleEntry> read(const QString &path, Reading reading, ReadReport *report
         const std::optional<QString> keyword = nextField(reader, reading);
         if (!keyword)
             break;
+        // Whether the record is one line of five fields: it starts a line, its first four
+        // fields end at commas and its fifth at the line's end.
         bool wholeLine = startsLine(*bytes, start) && !reader.lastFieldEndedLine();
-        bool blank = trimBlanks(*keyword).isEmpty();
         PuzzleEntry entry;
         entry.keyword = *keyword;
         // A last record cut short by the end of the file keeps empty descriptions.
         for (int i = 0; i < 4; ++i) {
             const std::optional<QString> description = nextField(reader, reading);
             entry.descriptions[i] = description.value_or(QString());
-            blank = blank && trimBlanks(entry.descriptions[i]).isEmpty();
             wholeLine = wholeLine && description && reader.lastFieldEndedLine() == (i == 3);
         }
         const bool noKeyword = trimBlanks(entry.keyword).isEmpty();
-        // Named: where the records leave their lines (blank lines at the end of the file
-        // lose and shift nothing), and a puzzle line without a keyword, which is passed over.
-        const bool breaksOff = inStep && !wholeLine && !(blank && reader.atEnd());
-        const bool passedOver = wholeLine && noKeyword && !blank;
-        if (report && (breaksOff || passedOver))
-            report->irregularLines.append(lines.lineAt(start));
+        if (report) {
+            const bool blank = noKeyword && std::all_of(entry.descriptions.cbegin(), entry.descriptions.cend(),
+                                                        [](const QString &d) { return trimBlanks(d).isEmpty(); });
+            // Named: where the records leave their lines (blank lines at the end of the file
+            // lose and shift nothing), and a puzzle line without a keyword, passed over.
+            const bool breaksOff = inStep && !wholeLine && !(blank && reader.atEnd());
+            const bool passedOver = wholeLine && noKeyword && !blank;
+            if (breaksOff || passedOver)
+                report->irregularLines.append(lines.lineAt(start));
+        }
         inStep = wholeLine;
         if (noKeyword)
             continue;
