@@ -88,10 +88,10 @@ private slots:
         QCOMPARE(noticeClosed, !gameEnds);
         QTRY_VERIFY(openBoxes().isEmpty());
     }
-    // A box that does not wait still blocks every window of the program, also where no
-    // window is active as it opens (the clock ends a game while the player is elsewhere):
-    // a box opened for the active window alone would then block nothing, and the board's
-    // buttons would start a game under it.
+    // A box that does not wait still blocks every window of the program, and stands over
+    // the board, also where no window is active as it opens (the clock ends a game while the
+    // player is elsewhere): a box opened for the active window alone would then block
+    // nothing, and the board's buttons would start a game under it.
     void laterBoxesBlockEveryWindow_data()
     {
         QTest::addColumn<bool>("boardActive");
@@ -114,8 +114,15 @@ private slots:
         dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, {});
         const QList<QDialog *> boxes = openBoxes();
         QCOMPARE(boxes.size(), 2);
-        for (QDialog *box : boxes)
+        // Each stands over the board (the second over the first), so a window manager
+        // keeps it in front of it.
+        for (QDialog *box : boxes) {
             QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+            QWidget *owner = box->parentWidget();
+            while (owner && owner != &board)
+                owner = owner->parentWidget();
+            QCOMPARE(owner, &board);
+        }
         QVERIFY(QApplication::activeModalWidget());
         dialogs.closeOpen();
         QTRY_VERIFY(openBoxes().isEmpty());

@@ -16,6 +16,24 @@
 
 namespace {
 
+// The window a box stands over: the active one, else one the program shows. Where no
+// window is active (the clock ends a game while the player is elsewhere) a box without
+// an owner could be put behind the full-screen board by the window manager, blocking it
+// unseen.
+QWidget *ownerWindow()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->isMinimized() && window->windowType() != Qt::ToolTip
+            && window->windowType() != Qt::Popup)
+            return window;
+    }
+    return nullptr;
+}
+
 QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 {
     switch (icon) {
@@ -68,7 +86,7 @@ const char *const s_closedUnanswered = "closedUnanswered";
 
 void WidgetDialogs::message(const QString &text, const QString &title, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Ok, ownerWindow());
     track(&box);
     box.exec();
 }
@@ -76,7 +94,7 @@ void WidgetDialogs::message(const QString &text, const QString &title, Icon icon
 bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer)
 {
     QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    ownerWindow());
     box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     track(&box);
     return box.exec() == QMessageBox::Yes;
@@ -85,7 +103,7 @@ bool WidgetDialogs::ask(const QString &text, const QString &title, Icon icon, An
 Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text, const QString &title, Icon icon)
 {
     QMessageBox box(boxIcon(icon), titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    QApplication::activeWindow());
+                    ownerWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     track(&box);
@@ -98,7 +116,7 @@ Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text, const QString
 
 QString WidgetDialogs::input(const QString &prompt, const QString &title, const QString &proposed)
 {
-    QInputDialog box(QApplication::activeWindow());
+    QInputDialog box(ownerWindow());
     box.setWindowTitle(titleOrDefault(title));
     box.setLabelText(prompt);
     // The box is made by the first text given to it, and would cut a longer one.
@@ -130,7 +148,7 @@ void WidgetDialogs::showModal(QWidget *window)
 void WidgetDialogs::notify(const QString &text, const QString &title, const std::function<void()> &closed)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Ok,
-                                QApplication::activeWindow());
+                                ownerWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box, [box, closed](int) {
         if (closed && !box->property(s_closedUnanswered).toBool())
@@ -144,7 +162,7 @@ void WidgetDialogs::askLater(const QString &text, const QString &title, Answer d
                              const std::function<void(bool)> &answered)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
-                                QApplication::activeWindow());
+                                ownerWindow());
     box->setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box, [box, answered](int) {
