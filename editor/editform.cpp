@@ -10,6 +10,7 @@
 #include "game/gamesettings.h"
 #include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
+#include "game/textwriter.h"
 #include "game/shownfield.h"
 #include "ui/dialogs.h"
 #include "ui/typedtext.h"
@@ -343,8 +344,11 @@ bool EditForm::writeList()
     if (refusesUnwritableRows())
         return false;
     const QString path = m_context.folders.dataFile(QStringLiteral("Puzzel.lib"));
-    const QString backupProblem =
-        PuzzleFile::makeBackup(path, m_context.folders.dataFile(QStringLiteral("Puzzel.bak")));
+    // A save that changes nothing leaves the backup as it is: it holds the file before the
+    // last change, perhaps the only copy of one the editor could not read whole.
+    const QString backupProblem = readWholeFile(path) == PuzzleFile::fileBytes(m_list)
+        ? QString()
+        : PuzzleFile::makeBackup(path, m_context.folders.dataFile(QStringLiteral("Puzzel.bak")));
     // What a Yes does is said: the file that could not be kept (perhaps not even read, so
     // never shown here) is replaced by the list as it stands.
     if (!backupProblem.isEmpty()) {

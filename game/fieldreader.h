@@ -38,6 +38,8 @@ public:
     bool lastFieldEndedLine() const { return m_fieldEnd >= m_bytes.size() || m_bytes.at(m_fieldEnd) != ','; }
     // Where the next field begins its search, in bytes from the start of the data.
     qsizetype position() const { return m_pos; }
+    // Where the last field ended: at the comma or line end after it, or the data's end.
+    qsizetype lastFieldEnd() const { return m_fieldEnd; }
     // The last field's bytes as the data held them: from its first character that is not
     // a blank up to (not including) the comma or line end after it.
     QByteArray lastFieldBytes() const { return m_bytes.mid(m_fieldStart, m_fieldEnd - m_fieldStart); }

@@ -8,7 +8,6 @@
 #include "game/textwriter.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -51,15 +50,17 @@ private:
     int m_line = 1;
 };
 
-bool isUtf8Text(const QByteArray &bytes)
+// Where the bytes hold a letter or sign in UTF-8's form: a lead byte of the Latin-1 letters
+// (0xC2, 0xC3) and its follower, or the quotes, dashes and euro of 0xE2 0x80/0x82. In the
+// list's code page these read as "Ã©" and the like, which Dutch text never holds.
+bool holdsUtf8At(const QByteArray &bytes, qsizetype i)
 {
-    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; });
-    if (!beyondAscii)
-        return false;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    // Decoded only to learn whether every byte beyond ASCII stood in a UTF-8 sequence.
-    [[maybe_unused]] const QString decoded = utf8(bytes);
-    return !utf8.hasError();
+    const auto at = [&](qsizetype k) { return k < bytes.size() ? uchar(bytes.at(k)) : 0; };
+    const uchar lead = at(i);
+    const auto follows = [&](qsizetype k) { return at(k) >= 0x80 && at(k) <= 0xBF; };
+    if (lead == 0xC2 || lead == 0xC3)
+        return follows(i + 1);
+    return lead == 0xE2 && (at(i + 1) == 0x80 || at(i + 1) == 0x82) && follows(i + 2);
 }
 
 bool startsLine(const QByteArray &bytes, qsizetype position)
@@ -67,10 +68,18 @@ bool startsLine(const QByteArray &bytes, qsizetype position)
     return position == 0 || bytes.at(position - 1) == '\r' || bytes.at(position - 1) == '\n';
 }
 
-// A header line that holds a puzzle's five fields, so skipping it as the header loses one.
+// A header line that holds a puzzle's five fields (as the fields are read: a quoted
+// comma is no separator), so skipping it as the header loses one.
 bool headerHoldsPuzzle(const QString &line)
 {
-    return line.count(u',') >= 4 && !trimBlanks(line.section(u',', 0, 0)).isEmpty();
+    FieldReader fields(Cp1252::encode(line));
+    const std::optional<QString> keyword = fields.field();
+    if (!keyword || trimBlanks(*keyword).isEmpty())
+        return false;
+    int count = 1;
+    while (fields.field())
+        ++count;
+    return count >= 5;
 }
 
 } // namespace
@@ -84,10 +93,22 @@ QList<PuzzleEntry> read(const QString &path, Reading reading, ReadReport *report
             report->unreadable = QFileInfo::exists(path);
         return rows;
     }
-    if (report)
-        report->utf8 = isUtf8Text(*bytes);
     FieldReader reader(*bytes);
     LineCounter lines(*bytes);
+    if (report) {
+        LineCounter utf8Lines(*bytes);
+        for (qsizetype i = 0; i < bytes->size(); ++i) {
+            if (uchar(bytes->at(i)) >= 0xC2 && holdsUtf8At(*bytes, i)) {
+                const int line = utf8Lines.lineAt(i);
+                if (report->utf8Lines.isEmpty() || report->utf8Lines.last() != line)
+                    report->utf8Lines.append(line);
+            }
+        }
+    }
+    // Blank lines after the last byte of text lose and shift nothing.
+    qsizetype textEnd = bytes->size();
+    while (textEnd > 0 && (bytes->at(textEnd - 1) == ' ' || bytes->at(textEnd - 1) == '\r' || bytes->at(textEnd - 1) == '\n'))
+        --textEnd;
     // The two header lines are skipped whatever they say.
     for (int header = 0; header < 2; ++header) {
         const qsizetype start = reader.position();
@@ -118,15 +139,18 @@ QList<PuzzleEntry> read(const QString &path, Reading reading, ReadReport *report
             wholeLine = wholeLine && description && reader.lastFieldEndedLine() == (i == 3);
         }
         const bool noKeyword = trimBlanks(entry.keyword).isEmpty();
-        if (report) {
+        if (report && start < textEnd) {
+            const int line = lines.lineAt(start);
+            // A quoted field that runs over a line end keeps the record from being one line.
+            wholeLine = wholeLine && lines.lineAt(reader.lastFieldEnd()) == line;
             const bool blank = noKeyword && std::all_of(entry.descriptions.cbegin(), entry.descriptions.cend(),
                                                         [](const QString &d) { return trimBlanks(d).isEmpty(); });
-            // Named: where the records leave their lines (blank lines at the end of the file
-            // lose and shift nothing), and a puzzle line without a keyword, passed over.
-            const bool breaksOff = inStep && !wholeLine && !(blank && reader.atEnd());
+            // Named: where the records leave their lines, and a puzzle line without a
+            // keyword, which is passed over.
+            const bool breaksOff = inStep && !wholeLine;
             const bool passedOver = wholeLine && noKeyword && !blank;
             if (breaksOff || passedOver)
-                report->irregularLines.append(lines.lineAt(start));
+                report->irregularLines.append(line);
         }
         inStep = wholeLine;
         if (noKeyword)
@@ -141,17 +165,11 @@ void load(const QString &path, PuzzleList &list, Reading reading, ReadReport *re
     list.setEntries(read(path, reading, report));
 }
 
-QString readReportText(const ReadReport &report)
+namespace {
+
+// "regel 4", "regels 1, 2 en 9", the first ten and how many more.
+QString namedLines(const QList<int> &lines)
 {
-    if (report.unreadable)
-        return QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg.");
-    const QString encoding = report.utf8
-        ? QStringLiteral("Puzzel.lib is als UTF-8 opgeslagen, maar het spel leest Windows-1252: letters met een accent"
-                         " staan er daarom anders in (\u00e9 als \u00c3\u00a9). Sla het bestand op als Windows-1252.")
-        : QString();
-    const QList<int> &lines = report.irregularLines;
-    if (lines.isEmpty())
-        return encoding;
     constexpr int named = 10;
     QStringList numbers;
     for (int i = 0; i < qMin(lines.size(), named); ++i)
@@ -162,12 +180,30 @@ QString readReportText(const ReadReport &report)
     else if (numbers.size() > 1)
         which = numbers.mid(0, numbers.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + numbers.last();
     else
-        which = numbers.first();
-    return (encoding.isEmpty() ? QString() : encoding + QStringLiteral("\n\n"))
-        + QStringLiteral("Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: ")
-        + (lines.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels ")) + which
-        + QStringLiteral(". Vanaf zo'n regel kunnen puzzels verschoven of weggevallen zijn. Kijk de lijst na voordat je"
-                         " opslaat: opslaan bewaart de lijst zoals hij hier staat, en het oude bestand als Puzzel.bak.");
+        which = numbers.value(0);
+    return (lines.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels ")) + which;
+}
+
+} // namespace
+
+QString readReportText(const ReadReport &report)
+{
+    if (report.unreadable)
+        return QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg.");
+    QStringList told;
+    if (!report.utf8Lines.isEmpty()) {
+        told << QStringLiteral("In Puzzel.lib staat tekst in UTF-8 (%1), maar het spel leest Windows-1252: letters met"
+                               " een accent staan er daarom anders in (\u00e9 als \u00c3\u00a9).")
+                    .arg(namedLines(report.utf8Lines));
+    }
+    if (!report.irregularLines.isEmpty()) {
+        told << QStringLiteral("Niet alles in Puzzel.lib kon als puzzel van vijf velden worden gelezen: %1. Vanaf zo'n"
+                               " regel kunnen puzzels verschoven of weggevallen zijn. Kijk de lijst na voordat je"
+                               " opslaat: opslaan bewaart de lijst zoals hij hier staat, en het oude bestand als"
+                               " Puzzel.bak.")
+                    .arg(namedLines(report.irregularLines));
+    }
+    return told.join(QStringLiteral("\n\n"));
 }
 
 int firstRefusedRow(const QList<PuzzleEntry> &rows)
@@ -211,6 +247,29 @@ QString makeBackup(const QString &path, const QString &backupPath)
     return QStringLiteral("De reservekopie kon niet worden gemaakt: ") + reason + u'.';
 }
 
+QByteArray fileBytes(const PuzzleList &list, const std::function<void(int tenths)> &made)
+{
+    TextWriter writer;
+    writer.line(QStringLiteral("Brovelt Software 2019"));
+    writer.line(QStringLiteral("----------"));
+    const int rows = list.count();
+    int told = 0;
+    for (int i = 0; i < rows; ++i) {
+        const PuzzleEntry &row = list.entry(i);
+        QStringList fields{row.keyword};
+        for (const QString &description : row.descriptions)
+            fields.append(description);
+        writer.line(fields.join(u','));
+        // Told in tenths, so a long list does not spend its time on telling.
+        const int tenths = int(10 * (i + 1) / rows);
+        if (made && tenths != told) {
+            told = tenths;
+            made(tenths);
+        }
+    }
+    return writer.bytes();
+}
+
 QString save(const QString &path, const QString &backupPath, const PuzzleList &list,
              const SaveProgressReport &progress)
 {
@@ -228,34 +287,18 @@ QString save(const QString &path, const QString &backupPath, const PuzzleList &l
         if (progress)
             progress(permille);
     };
-    TextWriter writer;
-    writer.line(QStringLiteral("Brovelt Software 2019"));
-    writer.line(QStringLiteral("----------"));
-    const int rows = list.count();
-    int told = 0;
-    for (int i = 0; i < rows; ++i) {
-        const PuzzleEntry &row = list.entry(i);
-        QStringList fields{row.keyword};
-        for (const QString &description : row.descriptions)
-            fields.append(description);
-        writer.line(fields.join(u','));
-        // Told in tenths, so a long list does not spend its time on telling.
-        const int tenths = int(10 * (i + 1) / rows);
-        if (tenths != told) {
-            told = tenths;
-            report(madeShare * tenths / 10);
-        }
-    }
+    const QByteArray bytes = fileBytes(list, [&](int tenths) { report(madeShare * tenths / 10); });
 
     // The previous file is kept as the backup, and the new one replaces it only once it
-    // is written whole, so a save that fails never loses the database.
-    if (!backupPath.isEmpty()) {
+    // is written whole, so a save that fails never loses the database. A save that
+    // changes nothing leaves the backup of the last change.
+    if (!backupPath.isEmpty() && readWholeFile(path) != bytes) {
         const QString reason = makeBackup(path, backupPath);
         if (!reason.isEmpty())
             return reason;
     }
     report(backupShare);
-    const QString reason = writeWholeFile(path, writer.bytes());
+    const QString reason = writeWholeFile(path, bytes);
     if (!reason.isEmpty())
         return reason + u'.';
     report(1000);

@@ -25,9 +25,9 @@ enum class Reading {
 struct ReadReport {
     // There is a file (or a folder) by the name, but it could not be read.
     bool unreadable = false;
-    // The file holds UTF-8 (letters outside ASCII, all in UTF-8's form), which reads as
-    // other letters in the list's code page: "é" as "Ã©".
-    bool utf8 = false;
+    // The lines (from 1) that hold letters in UTF-8's form, which the list's code page
+    // reads as other letters: "é" as "Ã©".
+    QList<int> utf8Lines;
     // The lines (from 1) that did not read as one puzzle of five fields: a blank line, a
     // line with fewer or more fields, a puzzle without a keyword, a header line that holds
     // a puzzle. Only where the reading breaks off from whole lines: the lines after a
@@ -52,6 +52,10 @@ int firstRefusedRow(const QList<PuzzleEntry> &rows);
 // can be written.
 QString refusedRowsText(const QList<PuzzleEntry> &rows);
 
+// The file's bytes for 'list' as a save writes them; 'made', when given, hears each tenth
+// of the rows done. Rows a save would refuse are written as they stand.
+QByteArray fileBytes(const PuzzleList &list, const std::function<void(int tenths)> &made = {});
+
 // Copies the file to 'backupPath' when it exists. An empty text on success (or when
 // there is no file yet), otherwise the reason in Dutch.
 QString makeBackup(const QString &path, const QString &backupPath);
@@ -61,7 +65,7 @@ QString makeBackup(const QString &path, const QString &backupPath);
 using SaveProgressReport = std::function<void(int permille)>;
 
 // Writes 'list' to 'path' whole, first keeping the previous file as 'backupPath' unless
-// that is empty. Returns an empty text on success, otherwise the reason in Dutch: a row
+// that is empty or the file already holds the list (the backup of the last change stays). Returns an empty text on success, otherwise the reason in Dutch: a row
 // the file cannot hold, a backup that could not be made, or the write's failure. The
 // previous file is then untouched.
 QString save(const QString &path, const QString &backupPath, const PuzzleList &list,

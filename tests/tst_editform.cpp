@@ -314,6 +314,26 @@ private slots:
         QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(shown.value(0).left(message.size()), message);
     }
+    // Puzzel.bak holds the file before the last change: a save that changes nothing leaves
+    // it, so a file the editor read shifted stays there after a second "Opslaan".
+    void backupKeepsTheFileBeforeTheLastChange()
+    {
+        const QByteArray original = puzzleFile(1) + "\r\n" + "b,1,2,3,4\r\nc,1,2,3,4\r\n";
+        m_t->writeData(lib, original);
+        QVERIFY(open());
+        QTest::qWait(1);
+        click(*m_form, EditForm::SaveButton);
+        const QByteArray firstSave = m_t->readData(lib);
+        QVERIFY(firstSave != original);
+        QCOMPARE(m_t->readData("Puzzel.bak"), original);
+        click(*m_form, EditForm::SaveButton);
+        QCOMPARE(m_t->readData("Puzzel.bak"), original);
+        fillBoxes(*m_form, "peer|a|b|c|d");
+        click(*m_form, EditForm::AddButton);
+        click(*m_form, EditForm::SaveButton);
+        QCOMPARE(m_t->readData("Puzzel.bak"), firstSave);
+        QCOMPARE(m_t->readData(lib), firstSave + "peer,a,b,c,d\r\n");
+    }
     // The list holds at most 999 rows; the limit is said before any other refusal.
     void addsNoThousandthRow()
     {

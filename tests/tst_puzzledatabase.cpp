@@ -53,6 +53,13 @@ private slots:
         QTest::newRow("header lines holding puzzles") << QByteArray("aap,a,b,c,d\r\nbeer,e,f,g,h\r\ncavia,i,j,k,l\r\n")
                                                      << QList<int>{1, 2};
         QTest::newRow("header lines with commas of their own") << QByteArray("Puzzels, versie 2\r\n,,,,\r\n") << QList<int>{};
+        QTest::newRow("quoted header with commas")
+            << QByteArray("\"Brovelt, Software, 2019, versie, 1\"\r\n----------\r\na,b,c,d,e\r\n") << QList<int>{};
+        // A quote in the last field that runs on over the next lines takes them into it.
+        QTest::newRow("last field quoted over lines")
+            << header + "a,b,c,d,e\r\na,b,c,d,\"e\r\nf,g,h,i,j\r\nk,l,m,n,o\"\r\na,b,c,d,e\r\n" << QList<int>{4};
+        QTest::newRow("many blank lines at the end")
+            << header + "a,b,c,d,e\r\nf,g,h,i,j\r\n" + QByteArray("\r\n \r\n").repeated(7) << QList<int>{};
     }
     void readReportNamesLinesThatAreNotOnePuzzle()
     {
@@ -80,32 +87,36 @@ private slots:
         QCOMPARE(PuzzleFile::readReportText(report),
                  QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg."));
     }
-    // A file in UTF-8 is told apart from one in the list's code page, so the keeper hears why
-    // "é" shows as "Ã©"; a file of plain ASCII is either.
-    void readReportTellsUtf8_data()
+    // Lines holding letters in UTF-8's form are named, also in a file of the list's code
+    // page (a line added from a UTF-8 editor), so the keeper hears why "é" shows as "Ã©";
+    // a byte-order mark alone is no such letter.
+    void readReportNamesUtf8Lines_data()
     {
         QTest::addColumn<QByteArray>("rows");
-        QTest::addColumn<bool>("utf8");
-        QTest::newRow("Windows-1252") << QByteArray("caf\xe9,a,b,c,d\r\n") << false;
-        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n") << true;
-        QTest::newRow("ASCII") << QByteArray("cafe,a,b,c,d\r\n") << false;
-        QTest::newRow("both") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n\x80uro,a,b,c,d\r\n") << false;
+        QTest::addColumn<QList<int>>("lines");
+        QTest::newRow("Windows-1252") << QByteArray("caf\xe9,a,b,c,d\r\n\x80uro,\x93a\x94,b,c,d\r\n") << QList<int>{};
+        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n\xe2\x82\xac,\xe2\x80\x9ca,b,c,d\r\n")
+                               << QList<int>{3, 4};
+        QTest::newRow("mixed") << QByteArray("caf\xe9,a,b,c,d\r\ncaf\xc3\xa9,a,b,c,d\r\n") << QList<int>{4};
+        QTest::newRow("byte-order mark only") << QByteArray("\xef\xbb\xbfcafe,a,b,c,d\r\n") << QList<int>{};
     }
-    void readReportTellsUtf8()
+    void readReportNamesUtf8Lines()
     {
         QFETCH(QByteArray, rows);
-        QFETCH(bool, utf8);
+        QFETCH(QList<int>, lines);
         TestContext t;
         t.writeData("Puzzel.lib", "Brovelt Software 2019\r\n----------\r\n" + rows);
         PuzzleFile::ReadReport report;
         PuzzleFile::read(t.dataPath("Puzzel.lib"), PuzzleFile::Reading::AsRead, &report);
-        QCOMPARE(report.utf8, utf8);
-        const QString told = QStringLiteral("Puzzel.lib is als UTF-8 opgeslagen, maar het spel leest Windows-1252: "
-                                            "letters met een accent staan er daarom anders in (\u00e9 als \u00c3\u00a9). "
-                                            "Sla het bestand op als Windows-1252.");
-        QCOMPARE(PuzzleFile::readReportText(report), utf8 ? told : QString());
-        report.irregularLines = {4};
-        QCOMPARE(PuzzleFile::readReportText(report).startsWith(told + "\n\nNiet alles"), utf8);
+        QCOMPARE(report.utf8Lines, lines);
+        QVERIFY(report.irregularLines.isEmpty());
+        const QString told = QStringLiteral("In Puzzel.lib staat tekst in UTF-8 (%1), maar het spel leest "
+                                            "Windows-1252: letters met een accent staan er daarom anders in "
+                                            "(\u00e9 als \u00c3\u00a9).");
+        const QString named = lines.size() == 1 ? "regel 4" : "regels 3 en 4";
+        QCOMPARE(PuzzleFile::readReportText(report), lines.isEmpty() ? QString() : told.arg(named));
+        report.irregularLines = {5};
+        QCOMPARE(PuzzleFile::readReportText(report).startsWith(told.arg(named) + "\n\nNiet alles"), !lines.isEmpty());
     }
     void readReportText_data()
     {
