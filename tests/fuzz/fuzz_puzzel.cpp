@@ -16,10 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(size_t(list.count()) <= size);
     FUZZ_CHECK(list.entries() == PuzzleFile::read(path));
     FUZZ_CHECK(!report.unreadable);
-    int previous = 0;
-    for (const int line : report.irregularLines) {
-        FUZZ_CHECK(line > previous && size_t(line) <= size + 1);
-        previous = line;
+    for (const QList<int> &lines : {report.irregularLines, report.utf8Lines}) {
+        int previous = 0;
+        for (const int line : lines) {
+            FUZZ_CHECK(line > previous && size_t(line) <= size + 1);
+            previous = line;
+        }
     }
     return 0;
 }
