@@ -1,4 +1,5 @@
 #include "game/wordlistconverter.h"
+#include "ui/paintpanel.h"
 #include "ui/pictureview.h"
 
 #include <QImage>
@@ -105,6 +106,40 @@ private slots:
             expected = QImage(path).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
         QCOMPARE(view.shown().convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // A picture on a panel (the board's row markers and key tiles) lands on the device
+    // pixels its place covers, at every pixel ratio a screen may have (QT_SCALE_FACTOR) and
+    // any scale of the board: the ratio is counted once.
+    void panelPicturesLandOnTheirPlace_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("ratio 1") << 1.0 << 1.0;
+        QTest::newRow("ratio 1.5, scaled board") << 1.5 << 1.40625;
+        QTest::newRow("ratio 2") << 2.0 << 1.0;
+    }
+    void panelPicturesLandOnTheirPlace()
+    {
+        QFETCH(double, ratio);
+        QFETCH(double, scale);
+        QImage marker(60, 36, QImage::Format_RGB32);
+        marker.fill(QColor(200, 40, 40));
+        PaintPanel panel;
+        panel.setBackColor(Qt::black);
+        panel.resize(200, 100);
+        panel.setScale(scale);
+        panel.resize((QSizeF(200, 100) * scale).toSize());
+        panel.drawImage(QRect(80, 40, 60, 36), marker);
+        QImage shown((QSizeF(panel.size()) * ratio).toSize(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        panel.render(&shown);
+        const QRect place = QRectF(QPointF(80, 40) * scale * ratio, QSizeF(60, 36) * scale * ratio).toAlignedRect();
+        const QRgb red = qRgb(200, 40, 40);
+        for (const QPoint at : {place.topLeft(), place.bottomRight(), place.center()})
+            QVERIFY2(shown.pixel(at) == red, qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
+        for (const QPoint at : {place.topLeft() - QPoint(1, 1), place.bottomRight() + QPoint(1, 1)})
+            QVERIFY2(shown.pixel(at) == qRgb(0, 0, 0), qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
     }
 
     // A picture that reaches past the window it lies in is drawn only where it shows, pixel

@@ -100,18 +100,19 @@ void PaintPanel::paintDrawing(QPainter &painter, const Drawing &drawing) const
         // Made the size of the device pixels it covers, averaging every pixel when it
         // shrinks, which keeps it sharper than stretching while drawing, and then set on
         // those pixels unstretched, so a part of the panel repainted alone shows the same
-        // pixels as the whole.
-        const qreal ratio = painter.device()->devicePixelRatio();
-        const QTransform toDevice = painter.combinedTransform() * QTransform::fromScale(ratio, ratio);
-        const QRect device = toDevice.mapRect(QRectF(picture->target)).toAlignedRect();
+        // pixels as the whole. The painter's combined transform ends at the device's pixels
+        // (it holds the device's pixel ratio besides the panel's scale); with the panel's
+        // own transform reset, the ratio is what remains of it.
+        const QRect device = painter.combinedTransform().mapRect(QRectF(picture->target)).toAlignedRect();
         if (device.isEmpty())
             return;
         QImage shown = picture->image.size() == device.size()
             ? picture->image
             : picture->image.scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        shown.setDevicePixelRatio(ratio);
         painter.save();
         painter.resetTransform();
+        const qreal ratio = painter.combinedTransform().m11();
+        shown.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(device.topLeft()) / ratio, shown);
         painter.restore();
     } else if (const auto *text = std::get_if<Text>(&drawing)) {
