@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -38,12 +39,20 @@ private slots:
         QTest::newRow("sharp s stays one letter") << QByteArray("Een -/- 123456789012\xdf und\r\n")
                                                   << QStringList{"Een|123456789012\u00df und"} << true << true
                                                   << "\u00df und";
+        // Capitals as Dutch has them, whatever the system's language (the rows run in a
+        // Turkish locale).
+        QTest::newRow("i in a Turkish locale") << QByteArray("Een -/- 123456789012iemand\r\n")
+                                               << QStringList{"Een|123456789012iemand"} << true << true << "Iemand";
         // The meaning box shows a tab as the lists do, so it stays one line.
         QTest::newRow("tab in the meaning") << QByteArray("Een -/- 123456789012a\tb\r\n")
                                             << QStringList{"Een|123456789012a\tb"} << true << true << "A→b";
     }
     void windowListsTheFileAndShowsTheMeaning()
     {
+        // A Turkish locale, whose capital of "i" is a dotted "İ", changes no meaning.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, pairs);
         QFETCH(bool, complete);

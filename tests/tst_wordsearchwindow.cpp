@@ -19,7 +19,7 @@ private slots:
         // CR LF, with what a careless list holds: a capital, a leading blank, a blank line, a
         // duplicate and a last line without line end.
         m_test->writeData("Nederlands.lib", "aanval\r\navondrood\r\nrood\r\nroodborst\r\nRoodkapje\r\n\r\n rood\r\n"
-                                            "broodrooster\r\nroodborst\r\ncaf\xe9\r\nro");
+                                            "broodrooster\r\nroodborst\r\ncaf\xe9\r\nijsje\r\nro");
         m_form = std::make_unique<WordSearchWindow>(m_test->context());
     }
     void cleanup() { m_form.reset(); }
@@ -57,6 +57,16 @@ private slots:
         QCOMPARE(found(), words);
         QCOMPARE(m_form->foundCountLabel()->text(), QString::number(words.size()) + " Woorden gevonden...");
         QCOMPARE(m_test->dialogs.shown.value(0).text, message);
+    }
+    // Capitals are lowered as Dutch has them whatever the system's language: in a Turkish
+    // locale "I" would become a dotless "ı" and "IJS" find nothing.
+    void capitalsAreLoweredAsInDutch()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+        search(QStringLiteral("IJS"), WordSearch::BeginsWith);
+        QLocale::setDefault(before);
+        QCOMPARE(found(), QStringList{"ijsje"});
     }
     // A found line of a megabyte is shown by its beginning, on one line, as every list of
     // the program shows a field.

@@ -59,6 +59,8 @@ QString ProverbList::meaning(const QString &field)
     // Where the capital is more than one letter ("ß" gives "SS") the letter stays as it is:
     // the meaning shows the text of the file, with only its first letter raised.
     const QString first = meaning.left(1);
-    const QString capital = QLocale().toUpper(first);
+    // Dutch text takes Unicode's own capitals, whatever the system's language: a Turkish
+    // locale would make "i" a dotted "İ".
+    const QString capital = first.toUpper();
     return (capital.size() == 1 ? capital : first) + meaning.mid(1);
 }

@@ -150,7 +150,9 @@ void WordSearchWindow::search(WordSearch::Mode mode)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_words->clear();
     // The term keeps any blanks typed around it: they are part of what is looked for.
-    m_searchTermBox->setText(QLocale().toLower(TypedText::composed(m_searchTermBox->text())));
+    // Lowered as the game lowers answers, whatever the system's language: a Turkish locale
+    // would make "I" a dotless "ı" and find no "ij".
+    m_searchTermBox->setText(TypedText::composed(m_searchTermBox->text()).toLower());
     const WordSearch searcher(m_searchTermBox->text(), mode);
 
     QElapsedTimer sinceShown;
