@@ -151,7 +151,8 @@ echo "== control"
 control=$(dpkg-deb --field "$deb")
 echo "$control" | grep -v '^ '
 for want in '^Package: raadkwartet$' '^Section: games$' '^Version: [0-9]+\.[0-9]+\.[0-9]+$' \
-            '^Maintainer: .+ <.+@.+>$' '^Depends: .*libqt6widgets6' '^Depends: .*libc6'; do
+            '^Maintainer: .+ <.+@.+>$' '^Depends: .*libqt6widgets6' '^Depends: .*libc6' \
+            '^Depends: .*fonts-liberation' '^Depends: .*qt6-translations-l10n'; do
   echo "$control" | grep -Eq "$want" || fail "control lacks $want"
 done
 
