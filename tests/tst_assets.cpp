@@ -2,6 +2,7 @@
 #include "ui/paintpanel.h"
 #include "ui/pictureview.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
@@ -189,6 +190,22 @@ private slots:
 
     // Beyond what any screen holds a picture is not shown at all; a picture in pixels that
     // would grow past 64 MB is cut to the part that shows before it is sized.
+    // A file far larger than any picture is taken for none, unread: a picture followed by a
+    // gigabyte of anything would cost seconds and the memory to hold it before the board shows.
+    void hugeFilesAreNoPicture()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Background.art"));
+        QImage small(10, 10, QImage::Format_RGB32);
+        small.fill(Qt::red);
+        QVERIFY(small.save(path, "PNG"));
+        PictureView view;
+        QVERIFY(view.load(path));
+        QFile file(path);
+        QVERIFY(file.resize(PictureView::largestFile + 1));
+        QVERIFY(!view.load(path));
+    }
+
     void hugePicturesStayWithinTheScreen_data()
     {
         QTest::addColumn<bool>("drawing");

@@ -39,7 +39,9 @@ PictureView::Source PictureView::read(const QString &path)
 {
     Source source;
     QFile file(path);
-    if (openRegularFile(file))
+    // A file far larger than any picture (the shipped drawing is 70 kB) is not one: read
+    // whole it would cost seconds and gigabytes before the board is drawn.
+    if (openRegularFile(file) && file.size() <= largestFile)
         source.bytes = file.readAll();
     source.isDrawing = isDrawing(source.bytes);
     if (source.isDrawing) {

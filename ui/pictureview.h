@@ -50,6 +50,8 @@ public:
     // A picture wider or taller than this, in its own pixels, is not shown: no screen
     // holds it, and its size at a scale would not fit a widget's coordinates.
     static constexpr int largestSide = 16384;
+    // A larger file is taken for no picture.
+    static constexpr qint64 largestFile = 64 * 1024 * 1024;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
