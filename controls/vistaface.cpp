@@ -156,9 +156,34 @@ void VistaFace::drawOutline(QPainter &p, int w, int h, const VistaPalette &pal)
     }
 }
 
+QFont VistaFace::captionFont(QPainter &p, int w, int h) const
+{
+    // The caption is measured across the whole face but drawn inside its margins: one that
+    // fills the face would wrap where it is drawn, and lines taller than the face are cut
+    // off. Text grows a little more than its button in a window scaled to some screens
+    // ("Delete All" at 2560 x 1440); such a caption is drawn a little smaller, so it stays
+    // whole.
+    QFont shown = font;
+    if (caption.isEmpty() || !picture.isNull())
+        return shown;
+    const int wrap = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    for (int step = 0; step < 8; ++step) {
+        p.setFont(shown);
+        const int measured = p.boundingRect(QRect(0, 0, w, h), wrap, caption).height();
+        const int drawn = p.boundingRect(QRect(0, 0, w - 6, h), wrap, caption).height();
+        if (drawn <= measured && drawn <= h)
+            break;
+        if (shown.pointSizeF() > 0)
+            shown.setPointSizeF(shown.pointSizeF() * 0.95);
+        else
+            shown.setPixelSize(std::max(1, int(shown.pixelSize() * 0.95)));
+    }
+    return shown;
+}
+
 void VistaFace::drawCaption(QPainter &p, int w, int h) const
 {
-    p.setFont(font);
+    p.setFont(captionFont(p, w, h));
     p.setPen(enabled ? foreColor : QColor(DisabledText));
     const int wrap = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
     const QRect measured = caption.isEmpty() ? QRect() : p.boundingRect(QRect(0, 0, w, h), wrap, caption);

@@ -41,6 +41,7 @@ struct VistaFace
 
 private:
     void drawCaption(QPainter &painter, int width, int height) const;
+    QFont captionFont(QPainter &painter, int width, int height) const;
     static void drawFocusGlow(QPainter &painter, int width, int height);
     static void drawOutline(QPainter &painter, int width, int height, const VistaPalette &palette);
     double drawPicture(QPainter &painter, int width, int height, int textWidth) const;

@@ -145,6 +145,39 @@ private slots:
         QCOMPARE(wrongPixels(img, expected), QString());
     }
 
+    // A caption wider than the room inside the face's margins, that would wrap into lines
+    // taller than the face, stays on one line, drawn a little smaller, instead of being cut.
+    void captionFillingTheFaceStaysWhole_data()
+    {
+        QTest::addColumn<int>("room"); // the face's width beyond the caption's
+        QTest::newRow("fills the face") << 3;
+        QTest::newRow("wider than the face") << -2;
+    }
+    void captionFillingTheFaceStaysWhole()
+    {
+        QFETCH(int, room);
+        VistaFace face;
+        face.caption = QStringLiteral("Delete All");
+        face.font = QFont(QStringLiteral("Arial"));
+        face.font.setPixelSize(16);
+        const int w = QFontMetrics(face.font).horizontalAdvance(face.caption) + room, h = 24;
+        QImage bare(w, h, QImage::Format_ARGB32);
+        face.draw(bare, 0);
+        QImage plain(w, h, QImage::Format_ARGB32);
+        VistaFace empty = face;
+        empty.caption.clear();
+        empty.draw(plain, 0);
+        int first = w, last = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (bare.pixel(x, y) != plain.pixel(x, y)) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        // "Delete" alone, the first of two lines, would cover about two thirds of it.
+        QVERIFY2(last - first + 1 >= 0.85 * (w - 6), qPrintable(QStringLiteral("%1 to %2 of %3").arg(first).arg(last).arg(w)));
+    }
+
     void captionInk()
     {
         VistaButton &b = *m_button;
