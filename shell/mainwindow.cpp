@@ -313,8 +313,10 @@ void MainWindow::makeAnswerBox(const std::function<void()> &beforeFirstFont)
     TypedText::keepWhole(answerBox);
     answerBox->setText(QStringLiteral("?"));
     // Placed in design pixels, as tall as its text (measured at the scaled size), then
-    // scaled with its frame.
-    answerBox->setGeometry(10, 6, 270, qRound(answerBox->sizeHint().height() / m_scale));
+    // scaled with its frame; never over the frame's bevel of four rings, which a small
+    // screen's font, with the box's margins that do not shrink, would reach.
+    const int room = qRound(answerFrame->height() / m_scale) - 4 - 6;
+    answerBox->setGeometry(10, 6, 270, std::min(qRound(answerBox->sizeHint().height() / m_scale), room));
     QPalette answerPalette = answerBox->palette();
     answerPalette.setColor(QPalette::Base, QColor(0, 100, 0));
     answerPalette.setColor(QPalette::Text, QColor(235, 235, 235));

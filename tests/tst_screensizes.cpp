@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSet>
@@ -73,7 +74,7 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("window");
-        for (QSize size : {QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440),
+        for (QSize size : {QSize(800, 600), QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080), QSize(2560, 1440),
                            QSize(3840, 2160)})
             for (const QString &window : QStringList{"board"} + sideWindowOpeners.keys())
                 QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(window)))
@@ -155,6 +156,10 @@ private:
         window.pointerLabel->setText(QStringLiteral("1239.75 x 913.875"));
         window.scoreLabel->setText(QStringLiteral("-99999"));
         QCOMPARE(cutOff(&window, QRect(QPoint(0, 0), screen), {&window, window.board, window.buttonBar}), QString());
+        // The answer box stays inside its frame's bevel of four rings.
+        const int bevel = qRound(4 * window.scale());
+        QVERIFY2(window.answerBox->geometry().bottom() < window.answerFrame->height() - bevel,
+                 qPrintable(QStringLiteral("%1 in %2").arg(window.answerBox->geometry().bottom()).arg(window.answerFrame->height())));
     }
 
     // A side window grows by the board's factor, its fonts with it; text grows a little more
