@@ -94,11 +94,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("rows");
         QTest::addColumn<QList<int>>("lines");
-        QTest::newRow("Windows-1252") << QByteArray("caf\xe9,a,b,c,d\r\n\x80uro,\x93a\x94,b,c,d\r\n") << QList<int>{};
-        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n\xe2\x82\xac,\xe2\x80\x9ca,b,c,d\r\n")
+        QTest::newRow("Windows-1252") << QByteArray("caf\xe9,a,b,c,d\r\n\x80uro,\x93" "a\x94,b,c,d\r\n") << QList<int>{};
+        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9,a,b,c,d\r\n\xe2\x82\xac,\xe2\x80\x9c" "a,b,c,d\r\n")
                                << QList<int>{3, 4};
         QTest::newRow("mixed") << QByteArray("caf\xe9,a,b,c,d\r\ncaf\xc3\xa9,a,b,c,d\r\n") << QList<int>{4};
-        QTest::newRow("byte-order mark only") << QByteArray("\xef\xbb\xbfcafe,a,b,c,d\r\n") << QList<int>{};
+        QTest::newRow("byte-order mark only") << QByteArray("\xef\xbb\xbf" "cafe,a,b,c,d\r\n") << QList<int>{};
     }
     void readReportNamesUtf8Lines()
     {
