@@ -127,6 +127,33 @@ private slots:
         dialogs.closeOpen();
         QTRY_VERIFY(openBoxes().isEmpty());
     }
+    // A text in lines of its own (the game's help) keeps them, also where the box would
+    // wrap it again (wider than half the screen, or with a grown font): each line fits the
+    // label.
+    void linesOfTheirOwnStayWhole_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("design size") << 1.0;
+        QTest::newRow("grown") << 1.40625;
+    }
+    void linesOfTheirOwnStayWhole()
+    {
+        QFETCH(double, scale);
+        const QString line = QStringLiteral("Als je een trefwoord niet weet, klik dan op de button 'Volgende'");
+        WidgetDialogs dialogs;
+        dialogs.setScale(scale);
+        int labelWidth = 0, needed = 1;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            labelWidth = label->contentsRect().width();
+            needed = QFontMetrics(label->font()).horizontalAdvance(line);
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.message(line + QStringLiteral("\r\n") + line + QStringLiteral("\r\n"), QStringLiteral("De Trefkoning"),
+                        Dialogs::Icon::None);
+        QVERIFY2(labelWidth >= needed, qPrintable(QStringLiteral("%1 < %2").arg(labelWidth).arg(needed)));
+    }
     // The text box of a question hands back what it was given and what is typed into it,
     // however long: a name of 40,000 characters is not cut to the line edit's usual 32,767.
     void textBoxKeepsLongTextWhole()

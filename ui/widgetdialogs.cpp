@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QStyle>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -63,6 +64,21 @@ QStyle::StandardPixmap standardPixmap(QMessageBox::Icon icon)
 
 // The box's icon drawn at the grown size. Qt names the label that shows it;
 // the box keeps its icon() (screen readers and sounds go by it).
+// A text laid out in lines of its own (the game's help) keeps them: the box would wrap
+// each again where it is wider than half a small screen or than a grown font allows,
+// leaving a word alone on every other line. Its label is made as wide as the longest line.
+void keepLinesWhole(QMessageBox *box)
+{
+    auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !box->text().contains(u'\n'))
+        return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString &line : box->text().split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+    label->setMinimumWidth(widest);
+}
+
 void scaleIcon(QMessageBox *box, double factor)
 {
     auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
@@ -185,8 +201,10 @@ void WidgetDialogs::showBlockingEveryWindow(QDialog *box)
 void WidgetDialogs::track(QDialog *box)
 {
     WindowScaler::scaleFont(box, m_scale);
-    if (auto *messageBox = qobject_cast<QMessageBox *>(box))
+    if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
         scaleIcon(messageBox, m_scale);
+        keepLinesWhole(messageBox);
+    }
     m_open.removeAll(QPointer<QDialog>());
     m_open.append(box);
 }
