@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -153,6 +154,23 @@ private slots:
         dialogs.message(line + QStringLiteral("\r\n") + line + QStringLiteral("\r\n"), QStringLiteral("De Trefkoning"),
                         Dialogs::Icon::None);
         QVERIFY2(labelWidth >= needed, qPrintable(QStringLiteral("%1 < %2").arg(labelWidth).arg(needed)));
+    }
+    // Paragraphs (a line longer than a printed line, as in the editor's refusals) are left to
+    // the box's own wrapping, so the box stays within the screen.
+    void paragraphsAreWrappedByTheBox()
+    {
+        QString paragraph;
+        for (int i = 0; i < 40; ++i)
+            paragraph += QStringLiteral("woord%1 ").arg(i);
+        WidgetDialogs dialogs;
+        int boxWidth = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            boxWidth = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.message(paragraph + QStringLiteral("\n\nEr is niets bewaard."), QString(), Dialogs::Icon::None);
+        QVERIFY(boxWidth > 0 && boxWidth <= QGuiApplication::primaryScreen()->availableGeometry().width());
     }
     // The text box of a question hands back what it was given and what is typed into it,
     // however long: a name of 40,000 characters is not cut to the line edit's usual 32,767.

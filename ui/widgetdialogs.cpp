@@ -64,17 +64,21 @@ QStyle::StandardPixmap standardPixmap(QMessageBox::Icon icon)
 
 // The box's icon drawn at the grown size. Qt names the label that shows it;
 // the box keeps its icon() (screen readers and sounds go by it).
-// A text laid out in lines of its own (the game's help) keeps them: the box would wrap
-// each again where it is wider than half a small screen or than a grown font allows,
+// A text laid out in short lines of its own (the game's help) keeps them: the box would
+// wrap each again where it is wider than half a small screen or than a grown font allows,
 // leaving a word alone on every other line. Its label is made as wide as the longest line.
+// Paragraphs (a line longer than a printed line) are left to the box's own wrapping.
 void keepLinesWhole(QMessageBox *box)
 {
+    constexpr qsizetype printedLine = 80;
     auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-    if (!label || !box->text().contains(u'\n'))
+    const QStringList lines = box->text().split(u'\n');
+    if (!label || lines.size() < 2
+        || std::any_of(lines.cbegin(), lines.cend(), [](const QString &line) { return line.size() > printedLine; }))
         return;
     const QFontMetrics metrics(label->font());
     int widest = 0;
-    for (const QString &line : box->text().split(u'\n'))
+    for (const QString &line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
     label->setMinimumWidth(widest);
 }
