@@ -30,6 +30,12 @@ void VistaButton::initProperties()
     m_foreColor = Qt::black;
     QFont arial = font();
     arial.setFamily(QStringLiteral("Arial"));
+    // The size is made the button's own as well: a size still taken from the window would
+    // grow once with the window's font and again when the window scales its controls.
+    if (arial.pointSizeF() > 0)
+        arial.setPointSizeF(arial.pointSizeF());
+    else
+        arial.setPixelSize(arial.pixelSize());
     setFont(arial);
     m_pictures = 2;
     m_useMaskColor = true;

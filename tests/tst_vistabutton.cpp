@@ -4,6 +4,7 @@
 #include "controls/vistabutton.h"
 #include "controls/vistapalette.h"
 #include "support/fakes.h"
+#include "ui/windowscaler.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -176,6 +177,18 @@ private slots:
                 }
         // "Delete" alone, the first of two lines, would cover about two thirds of it.
         QVERIFY2(last - first + 1 >= 0.85 * (w - 6), qPrintable(QStringLiteral("%1 to %2 of %3").arg(first).arg(last).arg(w)));
+    }
+
+    // A button that takes its window's font grows once when the window is scaled, as its
+    // neighbours with fonts of their own do, not once with the window and again itself.
+    void fontGrowsOnceWithItsWindow()
+    {
+        QWidget window;
+        window.setFixedSize(200, 100);
+        auto *button = new VistaButton(&window);
+        const double design = button->font().pointSizeF();
+        WindowScaler::scaleWindow(&window, 1.40625);
+        QCOMPARE(button->font().pointSizeF(), design * 1.40625);
     }
 
     void captionInk()

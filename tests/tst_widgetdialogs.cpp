@@ -140,20 +140,25 @@ private slots:
     void linesOfTheirOwnStayWhole()
     {
         QFETCH(double, scale);
-        const QString line = QStringLiteral("Als je een trefwoord niet weet, klik dan op de button 'Volgende'");
+        const QString line = QStringLiteral("speelbal van anderen = promotie, acht aan elke kant, mens-erger-je-niet, lift");
         WidgetDialogs dialogs;
         dialogs.setScale(scale);
-        int labelWidth = 0, needed = 1;
+        int labelWidth = 0, needed = 1, shownHeight = 0, linesHeight = 1;
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             labelWidth = label->contentsRect().width();
-            needed = QFontMetrics(label->font()).horizontalAdvance(line);
+            const QFontMetrics metrics(label->font());
+            needed = metrics.horizontalAdvance(line);
+            // Laid out as the label lays it out: two lines, none wrapped again.
+            shownHeight = label->heightForWidth(label->width());
+            linesHeight = label->heightForWidth(100000);
             box->button(QMessageBox::Ok)->click();
         });
         dialogs.message(line + QStringLiteral("\r\n") + line + QStringLiteral("\r\n"), QStringLiteral("De Trefkoning"),
                         Dialogs::Icon::None);
         QVERIFY2(labelWidth >= needed, qPrintable(QStringLiteral("%1 < %2").arg(labelWidth).arg(needed)));
+        QCOMPARE(shownHeight, linesHeight);
     }
     // Paragraphs (a line longer than a printed line, as in the editor's refusals) are left to
     // the box's own wrapping, so the box stays within the screen.

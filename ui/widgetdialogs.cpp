@@ -80,7 +80,11 @@ void keepLinesWhole(QMessageBox *box)
     int widest = 0;
     for (const QString &line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
-    label->setMinimumWidth(widest);
+    // With the label's margins, and a blank's width for the layout's rounding, so the
+    // longest line never loses its last word to the next.
+    const QMargins margins = label->contentsMargins();
+    label->setMinimumWidth(widest + margins.left() + margins.right() + 2 * label->margin()
+                           + metrics.horizontalAdvance(u' '));
 }
 
 void scaleIcon(QMessageBox *box, double factor)
