@@ -43,6 +43,9 @@ private slots:
         // Turkish locale).
         QTest::newRow("i in a Turkish locale") << QByteArray("Een -/- 123456789012iemand\r\n")
                                                << QStringList{"Een|123456789012iemand"} << true << true << "Iemand";
+        // "ij" is raised as one letter.
+        QTest::newRow("ij") << QByteArray("Een -/- 123456789012ijdel zijn\r\n") << QStringList{"Een|123456789012ijdel zijn"}
+                            << true << true << "IJdel zijn";
         // The meaning box shows a tab as the lists do, so it stays one line.
         QTest::newRow("tab in the meaning") << QByteArray("Een -/- 123456789012a\tb\r\n")
                                             << QStringList{"Een|123456789012a\tb"} << true << true << "A→b";

@@ -56,6 +56,9 @@ QString ProverbList::meaning(const QString &field)
     const QString meaning = field.mid(s_leadIn);
     if (meaning.isEmpty())
         return meaning;
+    // Dutch raises "ij" at the start of a sentence as one letter: "IJdelheid".
+    if (meaning.startsWith(QStringLiteral("ij")))
+        return QStringLiteral("IJ") + meaning.mid(2);
     // Where the capital is more than one letter ("ß" gives "SS") the letter stays as it is:
     // the meaning shows the text of the file, with only its first letter raised.
     const QString first = meaning.left(1);
