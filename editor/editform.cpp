@@ -10,8 +10,8 @@
 #include "game/gamesettings.h"
 #include "game/puzzleentrycheck.h"
 #include "game/puzzlefile.h"
-#include "game/textwriter.h"
 #include "game/shownfield.h"
+#include "game/textwriter.h"
 #include "ui/dialogs.h"
 #include "ui/typedtext.h"
 
