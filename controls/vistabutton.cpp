@@ -3,6 +3,7 @@
 #include "controls/accessiblecontainer.h"
 #include "controls/inputcodes.h"
 #include "controls/screenreadernotice.h"
+#include "controls/pressablepicture.h"
 #include "controls/vistabuttonaccessible.h"
 #include "common/cp1252.h"
 
@@ -29,6 +30,7 @@ void installAccessibleInterfaces()
     QAccessible::installFactory(&AccessibleContainer::create);
     QAccessible::installFactory(&ScreenReaderNotice::createInterface);
     QAccessible::installFactory(&VistaButtonAccessible::create);
+    QAccessible::installFactory(&PressablePicture::createInterface);
 }
 
 } // namespace

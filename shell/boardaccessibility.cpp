@@ -1,6 +1,7 @@
 #include "shell/boardaccessibility.h"
 
 #include "controls/accessiblecontainer.h"
+#include "controls/pressablepicture.h"
 #include "controls/screenreadernotice.h"
 #include "controls/vistabutton.h"
 #include "shell/mainwindow.h"

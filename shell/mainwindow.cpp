@@ -2,6 +2,7 @@
 
 #include "controls/vistabutton.h"
 #include "controls/look.h"
+#include "controls/pressablepicture.h"
 #include "common/twips.h"
 #include "game/folders.h"
 #include "game/randomsource.h"
@@ -167,11 +168,11 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
     const int insideW = board->width();
     const int insideH = board->height();
 
-    minimizeIcon = new QLabel(board);
+    minimizeIcon = new PressablePicture(board);
     minimizeIcon->setScaledContents(true);
     minimizeIcon->setGeometry(insideW - 30, 7, 20, 20);
     minimizeIcon->setToolTip(QStringLiteral(" Scherm Verkleinen "));
-    minimizeIcon->installEventFilter(this);
+    connect(minimizeIcon, &PressablePicture::pressed, this, &QWidget::showMinimized);
     // The two actions that the board offers to the pointer alone have keys too, so a
     // player without a mouse can do them.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,

@@ -11,6 +11,7 @@
 #include <functional>
 
 class PaintPanel;
+class PressablePicture;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -67,7 +68,7 @@ public:
     QLabel *titleLabel = nullptr;
     QLabel *puzzleCountLabel = nullptr;
     QLabel *dateTimeLabel = nullptr;
-    QLabel *minimizeIcon = nullptr;
+    PressablePicture *minimizeIcon = nullptr;
     PictureView *backgroundImage = nullptr;
     PaintPanel *buttonBar = nullptr;
     std::array<VistaButton *, MenuButtonCount> menuButtons{};

@@ -418,9 +418,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == puzzleCountLabel && event->type() == QEvent::MouseButtonDblClick) {
         showSolution();
         return true;
-    } else if (watched == minimizeIcon && event->type() == QEvent::MouseButtonPress) {
-        showMinimized();
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 // through their action, the game's announcements, the Tab order, and a focus that can be
 // seen on Qt's own buttons.
 #include "controls/accessiblecontainer.h"
+#include "controls/pressablepicture.h"
 #include "controls/screenreadernotice.h"
 #include "support/gamewindow.h"
 #include "ui/focusringstyle.h"
@@ -119,6 +120,31 @@ private slots:
         QSignalSpy closed(main, &MainWindow::closed);
         press(main->menuButtons[MainWindow::Exit]);
         QTRY_COMPARE(closed.count(), 1);
+    }
+
+    // The picture that minimises the game is read as a button, and its press action does
+    // what a click does.
+    void minimisingPictureIsAButton_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("press action") << false;
+        QTest::newRow("click") << true;
+    }
+    void minimisingPictureIsAButton()
+    {
+        QFETCH(bool, click);
+        GameWindow game;
+        MainWindow *main = game.window.get();
+        QVERIFY(showActive(main));
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(main->minimizeIcon);
+        QCOMPARE(picture->role(), QAccessible::Button);
+        QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Scherm verkleinen"));
+        QCOMPARE(picture->text(QAccessible::Description), QStringLiteral("Ctrl+M"));
+        if (click)
+            QTest::mouseClick(main->minimizeIcon, Qt::LeftButton);
+        else
+            picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(main->isMinimized());
     }
 
     // Tools pressed from the keyboard opens its menu at the button with the first item
