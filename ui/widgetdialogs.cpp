@@ -103,6 +103,19 @@ void scaleIcon(QMessageBox *box, double factor)
     iconLabel->setPixmap(pixmap);
 }
 
+// A window the player closes hands the keyboard back to the window it stands over. A window
+// manager would; without one (a kiosk's bare X server) no window of the program would be
+// active, and the keys of the window as a whole (Ctrl+O on the board) would reach nothing,
+// while typed text still arrived. The boxes the program closes itself (as a game ends, maybe
+// while the player is in another program) take the keyboard from no one.
+void returnKeyboardToOwner(QWidget *closing)
+{
+    QWidget *owner = closing->parentWidget() ? closing->parentWidget()->window() : nullptr;
+    const QWindow *focus = QGuiApplication::focusWindow();
+    if (owner && owner->isVisible() && (!focus || focus == closing->windowHandle()))
+        owner->activateWindow();
+}
+
 // Set on a box that closeOpen() closes: what waits for the player's answer does not run.
 const char *const s_closedUnanswered = "closedUnanswered";
 
@@ -166,6 +179,8 @@ void WidgetDialogs::showModal(QWidget *window)
         while (guard && guard->isVisible())
             loop.processEvents(QEventLoop::WaitForMoreEvents);
     }
+    if (guard)
+        returnKeyboardToOwner(guard);
     delete guard.data();
 }
 
@@ -209,6 +224,10 @@ void WidgetDialogs::showBlockingEveryWindow(QDialog *box)
 void WidgetDialogs::track(QDialog *box)
 {
     WindowScaler::scaleFont(box, m_scale);
+    QObject::connect(box, &QDialog::finished, box, [box] {
+        if (!box->property(s_closedUnanswered).toBool())
+            returnKeyboardToOwner(box);
+    });
     if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
         scaleIcon(messageBox, m_scale);
         keepLinesWhole(messageBox);
