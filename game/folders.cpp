@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 Folders::Folders(const QString &programFile, const QString &shippedData, const QString &playerFolder)
     : m_programFile(programFile)
     , m_shippedData(QDir::cleanPath(shippedData))
@@ -55,8 +57,18 @@ QString Folders::preparePlayerFolder() const
         return QString();
     if (!QDir().mkpath(m_playerFolder + QStringLiteral("/Data")))
         return writeFailureText(dataFile(QStringLiteral("Puzzel.lib")));
-    const QString puzzles = dataFile(QStringLiteral("Puzzel.lib"));
-    if (!QFileInfo::exists(puzzles) && copyWholeFile(shippedFile(QStringLiteral("Puzzel.lib")), puzzles).isEmpty())
-        QFile::setPermissions(puzzles, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // The player's folder starts from what the read-only folder holds: the puzzle database,
+    // and a score list and settings that earlier starts kept there while it could be
+    // written. Once the player has a file of their own, it is theirs.
+    const QString programFolder = QFileInfo(m_programFile).absolutePath();
+    const std::pair<QString, QString> startingFiles[] = {
+        {shippedFile(QStringLiteral("Puzzel.lib")), dataFile(QStringLiteral("Puzzel.lib"))},
+        {shippedFile(QStringLiteral("Scorelijst.lib")), dataFile(QStringLiteral("Scorelijst.lib"))},
+        {programFolder + QStringLiteral("/Raadkwartet.ini"), settingsFile()},
+    };
+    for (const auto &[from, to] : startingFiles) {
+        if (!QFileInfo::exists(to) && QFileInfo::exists(from) && copyWholeFile(from, to).isEmpty())
+            QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
     return QString();
 }

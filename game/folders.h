@@ -28,7 +28,8 @@ public:
     bool separatePlayerFolder() const { return m_shippedData != m_playerFolder + QStringLiteral("/Data"); }
 
     // For a separate player folder: makes its Data folder and, at the first start, copies
-    // the shipped puzzle database into it. When the folder cannot be made, why, in Dutch
+    // the shipped puzzle database into it, with a score list and settings file found in
+    // the read-only folder. When the folder cannot be made, why, in Dutch
     // (a file in its place); empty otherwise.
     QString preparePlayerFolder() const;
 

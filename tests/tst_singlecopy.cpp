@@ -53,7 +53,10 @@ private slots:
         const QString bin = dir.filePath("bin"), player = dir.filePath("player"), data = bin + "/Data";
         const QString puzzles = QDir::cleanPath(bin + "/" + shipped) + "/Puzzel.lib";
         QVERIFY(QDir().mkpath(QFileInfo(puzzles).path()) && QDir().mkpath(bin));
-        QVERIFY(writeWholeFile(puzzles, "geleverd\r\n").isEmpty());
+        // Scores and settings an earlier start kept while the folder could be written.
+        const QString scores = QFileInfo(puzzles).path() + "/Scorelijst.lib", settings = bin + "/Raadkwartet.ini";
+        QVERIFY(writeWholeFile(puzzles, "geleverd\r\n").isEmpty() && writeWholeFile(scores, "\"0500 - Piet\"\r\n").isEmpty()
+                && writeWholeFile(settings, "300\r\n").isEmpty());
         if (layout == "player-file")
             QVERIFY(writeWholeFile(player, "").isEmpty());
         QStringList mounts;
@@ -65,7 +68,8 @@ private slots:
             || (layout == "read-only-folder" && !(mountOver(bin, mounts) && mountOver(data, mounts, true))))
             QSKIP("no read-only folder can be made here");
         if (layout == "read-only-folder") // a fresh file system may lie over Data
-            QVERIFY(QFile::exists(puzzles) || writeWholeFile(puzzles, "geleverd\r\n").isEmpty());
+            QVERIFY((QFile::exists(puzzles) || writeWholeFile(puzzles, "geleverd\r\n").isEmpty())
+                    && (QFile::exists(scores) || writeWholeFile(scores, "\"0500 - Piet\"\r\n").isEmpty()));
 
         const Folders folders = Folders::forProgram(bin + "/Raadkwartet", player);
         const bool beside = layout.isEmpty() && shipped == "Data", usable = layout != "player-file";
@@ -81,9 +85,12 @@ private slots:
         SingleCopyLock first(folders.playerFolder()), second(folders.playerFolder());
         QVERIFY(first.acquire());
         QCOMPARE(second.acquire(), !usable);
-        // The first start copies the shipped puzzles for the player; later starts keep the player's.
+        // The first start copies the shipped puzzles, and the scores and settings found, for
+        // the player; later starts keep the player's.
         if (!beside && usable) {
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("geleverd\r\n"));
+            QCOMPARE(readWholeFile(folders.dataFile("Scorelijst.lib")), QByteArray("\"0500 - Piet\"\r\n"));
+            QCOMPARE(readWholeFile(folders.settingsFile()), QByteArray("300\r\n"));
             QVERIFY(writeWholeFile(folders.dataFile("Puzzel.lib"), "eigen\r\n").isEmpty() && folders.preparePlayerFolder().isEmpty());
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("eigen\r\n"));
         }
