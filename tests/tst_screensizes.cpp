@@ -5,6 +5,7 @@
 #include "support/gamewindow.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -194,6 +195,16 @@ private:
                 QCOMPARE(sliders.size(), 3);
                 for (int k = 0; k < 2; ++k)
                     QCOMPARE(sliders[k]->geometry().bottom() + 1, sliders[k + 1]->geometry().top());
+            }
+            // The editor's columns grow as the window does, once.
+            if (window == "editor") {
+                const QList<QHeaderView *> headers = side->findChildren<QHeaderView *>();
+                QVERIFY(!headers.isEmpty());
+                const double column = Twips::rect(0, 0, 1500, 0, side->logicalDpiY()).width() * scale;
+                for (QHeaderView *header : headers)
+                    for (int section = 0; section < header->count(); ++section)
+                        QVERIFY2(std::abs(header->sectionSize(section) - column) <= 1,
+                                 qPrintable(QStringLiteral("column %1: %2").arg(section).arg(header->sectionSize(section))));
             }
             // Minimised anyway (by a window manager's key), it comes back at once.
             side->show();

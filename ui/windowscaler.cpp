@@ -40,10 +40,15 @@ void scaleWidget(QWidget *widget, double factor)
     else if (auto *label = qobject_cast<QLabel *>(widget); label && !label->pixmap().isNull())
         label->setScaledContents(true);
     if (auto *header = qobject_cast<QHeaderView *>(widget)) {
+        // The sizes are taken first: a new default size also resizes the sections that
+        // still have the old one, which would then grow twice.
+        QList<int> designSizes;
+        for (int section = 0; section < header->count(); ++section)
+            designSizes.append(header->sectionSize(section));
         header->setMinimumSectionSize(scaled(header->minimumSectionSize(), factor));
         header->setDefaultSectionSize(scaled(header->defaultSectionSize(), factor));
         for (int section = 0; section < header->count(); ++section)
-            header->resizeSection(section, scaled(header->sectionSize(section), factor));
+            header->resizeSection(section, scaled(designSizes[section], factor));
     }
     if (widget->minimumSize() == widget->maximumSize())
         widget->setFixedSize(scaled(QRect(widget->pos(), widget->size()), factor).size());
