@@ -326,8 +326,11 @@ void MainWindow::openModal(QWidget *window)
     // A window manager that minimises it anyway gets it back at once (see eventFilter).
     window->installEventFilter(this);
     // It opens centred over the board.
-    WindowScaler::scaleWindow(window, sideWindowScale());
-    window->move(geometry().center() - QPoint(window->width() / 2, window->height() / 2));
+    // On a screen smaller than its design (a small screen at a pixel ratio of 2) it shrinks
+    // to fit, rather than reach past the screen's edges where no pointer can get at it.
+    const double fit = std::min(double(width()) / window->width(), double(height()) / window->height());
+    WindowScaler::scaleWindow(window, std::min(sideWindowScale(), fit));
+    window->move(pos() + QPoint((width() - window->width()) / 2, (height() - window->height()) / 2));
     m_context.dialogs.showModal(window);
 }
 
