@@ -20,6 +20,19 @@ QString slotName(int index, const QString &caption)
     return QStringLiteral("Vak %1: %2").arg(index + 1).arg(content);
 }
 
+// What the letter tiles of a keyword tell one who sees them: how many there are, word by
+// word (a blank leaves a gap between the tiles).
+QString tilesSaid(const QString &keyword)
+{
+    QStringList lengths;
+    for (const QString &word : keyword.split(u' ', Qt::SkipEmptyParts))
+        lengths << QString::number(word.size());
+    if (lengths.size() == 1)
+        return lengths.constFirst() == QLatin1String("1") ? QStringLiteral("1 letter") : lengths.constFirst() + QStringLiteral(" letters");
+    const QString last = lengths.takeLast();
+    return QStringLiteral("%1 woorden, %2 en %3 letters").arg(lengths.size() + 1).arg(lengths.join(QStringLiteral(", ")), last);
+}
+
 } // namespace
 
 BoardAccessibility::BoardAccessibility(MainWindow &window)
@@ -92,12 +105,15 @@ void BoardAccessibility::connectGame()
     });
     connect(&game, &GameController::roundShown, this, [this](const RoundView &view, bool firstOfGame) {
         nameSlots(view);
-        announce(firstOfGame ? QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden.")
-                             : QStringLiteral("Nieuwe ronde: zoek 3 trefwoorden."));
+        describeRowsToFind();
+        announce((firstOfGame ? QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden. ")
+                              : QStringLiteral("Nieuwe ronde: zoek 3 trefwoorden. "))
+                 + m_window.board->accessibleDescription());
     });
     connect(&game, &GameController::keywordFound, this, [this](int row) {
         const QString keyword = keywordInCapitals(m_window.controller().round().keywords[row]);
         nameKeywordRow(row, keyword);
+        describeRowsToFind();
         announce(QStringLiteral("Gevonden: %1. Score %2.").arg(keyword).arg(m_window.controller().score()));
     });
     connect(&game, &GameController::keywordRevealed, this, [this](const QString &keyword) {
@@ -131,6 +147,18 @@ void BoardAccessibility::nameSlots(const RoundView &view)
     }
     for (int row = 0; row < 3; ++row)
         m_window.keywordLabels[row]->setAccessibleName(QStringLiteral("Trefwoord %1").arg(row + 1));
+}
+
+void BoardAccessibility::describeRowsToFind()
+{
+    // The tiles of a row not yet found are drawn on the board, not a control of their own.
+    const GameController &game = m_window.controller();
+    QStringList rows;
+    for (int row = 0; row < 3; ++row) {
+        if (!game.isFound(row))
+            rows << QStringLiteral("Trefwoord %1: %2.").arg(row + 1).arg(tilesSaid(game.round().keywords[row]));
+    }
+    m_window.board->setAccessibleDescription(rows.join(u' '));
 }
 
 void BoardAccessibility::nameKeywordRow(int row, const QString &keyword)

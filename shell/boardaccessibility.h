@@ -24,6 +24,8 @@ private:
     void setTabOrder();
     void connectGame();
     void nameSlots(const RoundView &view);
+    // The board's description: the rows still to find, with their letter counts.
+    void describeRowsToFind();
     void nameKeywordRow(int row, const QString &keyword);
     void nameScore(qint32 score);
     void nameClock(const QString &text);

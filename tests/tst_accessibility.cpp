@@ -7,6 +7,7 @@
 #include "controls/screenreadernotice.h"
 #include "support/gamewindow.h"
 #include "ui/focusringstyle.h"
+#include "ui/paintpanel.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
@@ -86,9 +87,10 @@ private slots:
     }
     // Start, Volgende and Exit pressed through the action a screen reader offers, and what
     // the game tells it meanwhile without moving the focus: the slots read as their clues or
-    // as hidden, the new round, a keyword bought, the last minute once, as it begins, and the
-    // end with the score, which puts the focus on Start. A keyword found is read back by the
-    // AT-SPI game; what No on the quit question keeps is the main window's test.
+    // as hidden, the new round with the letter counts its tiles show, a keyword bought, the
+    // last minute once, as it begins, and the end with the score, which puts the focus on
+    // Start. A keyword found is read back by the AT-SPI game; what No on the quit question
+    // keeps is the main window's test.
     void gameThroughPressActions()
     {
         GameWindow game;
@@ -103,19 +105,24 @@ private slots:
         press(main->menuButtons[MainWindow::Start]);
         // The click follows once the request has returned, as a screen reader needs it.
         QVERIFY(game.dialogs.shown.isEmpty());
-        QTRY_COMPARE(notice->text(), QStringLiteral("Het spel begint. Nieuwe ronde: zoek 3 trefwoorden."));
+        // The letter tiles are told: a blank between two words leaves a gap between tiles.
+        const QString rows = "Trefwoord 1: 5 letters. Trefwoord 2: 5 letters. Trefwoord 3: 2 woorden, 4 en 4 letters.";
+        QTRY_COMPARE(notice->text(), "Het spel begint. Nieuwe ronde: zoek 3 trefwoorden. " + rows);
+        QCOMPARE(main->board->accessibleDescription(), rows);
         QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: fruit"));
         // Row 1 is APPEL: Volgende buys the first missing keyword.
         press(main->nextButton);
         QTRY_COMPARE(notice->text(), QStringLiteral("Gekocht: APPEL staat in het antwoordvak. Score -40."));
+        QTest::keyClick(main->answerBox, Qt::Key_Return);
+        QCOMPARE(main->board->accessibleDescription(), rows.sliced(rows.indexOf("Trefwoord 2")));
         QStringList told;
         for (const int seconds : {540, 1, 60}) {
             game.clock.advance(seconds * 1000);
             main->controller().updateClock();
             told << QStringLiteral("%1 %2 %3").arg(notice->count()).arg(notice->text(), nameOf(QApplication::focusWidget()));
         }
-        QCOMPARE(told, (QStringList{"3 Nog één minuut. Oplossing", "3 Nog één minuut. Oplossing",
-                                    "4 Einde van het spel, de tijd is om. Score -40. Start"}));
+        QCOMPARE(told, (QStringList{"4 Nog één minuut. Oplossing", "4 Nog één minuut. Oplossing",
+                                    "5 Einde van het spel, de tijd is om. Score -20. Start"}));
         game.dialogs.answers = {true};
         QSignalSpy closed(main, &MainWindow::closed);
         press(main->menuButtons[MainWindow::Exit]);
