@@ -3,6 +3,7 @@
 #include "support/fakes.h"
 #include "tools/wordsearchwindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,6 +24,14 @@ private slots:
         m_form = std::make_unique<WordSearchWindow>(m_test->context());
     }
     void cleanup() { m_form.reset(); }
+    // The window opens with the keyboard in the term box, its proposed "Woord" chosen, so
+    // what is typed at once replaces it.
+    void typingAtOnceFillsTheTermBox()
+    {
+        QVERIFY(showActive(m_form.get()));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ing"));
+        QCOMPARE(m_form->searchTermBox()->text(), QStringLiteral("ing"));
+    }
     // Capitals in the term are lowered; after a refusal the earlier results stay, found by
     // Enter in the term box, as Start finds them.
     void searchFindsByMode_data()

@@ -117,6 +117,10 @@ void WordSearchWindow::createControls()
     m_exitButton->setGeometry(Twips::rect(7110, 3000, 990, 360, dpi));
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 
+    // The window opens with the keyboard in the term box and its "Woord" chosen, so what
+    // the player types at once replaces it.
+    m_searchTermBox->setFocus(Qt::OtherFocusReason);
+    m_searchTermBox->selectAll();
     // Enter in the term box searches, as the Start button does.
     connect(m_searchTermBox, &QLineEdit::returnPressed, this, qOverload<>(&WordSearchWindow::search));
     m_resultList->setAccessibleName(QStringLiteral("Gevonden woorden"));
