@@ -168,20 +168,24 @@ void load(const QString &path, PuzzleList &list, Reading reading, ReadReport *re
 namespace {
 
 // "regel 4", "regels 1, 2 en 9", the first ten and how many more.
-QString namedLines(const QList<int> &lines)
+// "3", "3 en 7", "3, 7 en 9"; past ten, the first ten and how many more, so a message about
+// thousands of lines still fits on the screen.
+QString listedNumbers(const QList<int> &numbers)
 {
     constexpr int named = 10;
-    QStringList numbers;
-    for (int i = 0; i < qMin(lines.size(), named); ++i)
-        numbers << QString::number(lines.at(i));
-    QString which;
-    if (lines.size() > named)
-        which = numbers.join(QStringLiteral(", ")) + QStringLiteral(" en nog %1 andere").arg(lines.size() - named);
-    else if (numbers.size() > 1)
-        which = numbers.mid(0, numbers.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + numbers.last();
-    else
-        which = numbers.value(0);
-    return (lines.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels ")) + which;
+    QStringList texts;
+    for (int i = 0; i < qMin(numbers.size(), named); ++i)
+        texts << QString::number(numbers.at(i));
+    if (numbers.size() > named)
+        return texts.join(QStringLiteral(", ")) + QStringLiteral(" en nog %1 andere").arg(numbers.size() - named);
+    if (texts.size() > 1)
+        return texts.mid(0, texts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + texts.last();
+    return texts.value(0);
+}
+
+QString namedLines(const QList<int> &lines)
+{
+    return (lines.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels ")) + listedNumbers(lines);
 }
 
 } // namespace
@@ -224,15 +228,13 @@ QString refusedRowsText(const QList<PuzzleEntry> &rows)
                        .arg(first + 1)
                        .arg(ShownField::shortened(rows.at(first).keyword, ShownField::inMessage))
         + PuzzleEntryCheck(rows.at(first)).message();
-    QStringList further;
+    QList<int> further;
     for (int row = first + 1; row < rows.size(); ++row) {
         if (!PuzzleEntryCheck(rows.at(row)).passed())
-            further << QString::number(row + 1);
+            further << row + 1;
     }
-    if (!further.isEmpty()) {
-        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + further.join(QStringLiteral(", "))
-            + u'.';
-    }
+    if (!further.isEmpty())
+        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + listedNumbers(further) + u'.';
     return text + QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
 }
 

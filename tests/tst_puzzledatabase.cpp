@@ -174,6 +174,15 @@ private slots:
         QCOMPARE(list.data(list.index(0, 0), Qt::EditRole).toString(), field);
         QCOMPARE(PuzzleFile::refusedRowsText({entry}).left(refusal.size()), refusal);
     }
+    // Thousands of rows to mend are named by the first ten and a count, so the message with
+    // its button stays on the screen.
+    void manyRefusedRowsAreCounted()
+    {
+        const QList<PuzzleEntry> rows(3000, PuzzleEntry{"a,b", {"a", "b", "c", "d"}});
+        const QString text = PuzzleFile::refusedRowsText(rows);
+        QVERIFY2(text.contains("\n\nOok deze rijen moeten worden aangepast: 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 en nog 2989 andere.\n\n"),
+                 qPrintable(text));
+    }
     // Each value either comes back identical after a save and a load, or the save refuses
     // it, naming the row, the field and the character, and writes nothing.
     void roundTripOrRefusal_data() { addGeneratedValueRows({4, 5, 4, 4, 4, 0, 5}); }
