@@ -2,16 +2,16 @@
 
 #include "common/twips.h"
 #include "controls/accessiblecontainer.h"
-#include "controls/vistabutton.h"
 #include "controls/look.h"
+#include "controls/vistabutton.h"
 #include "game/gamesettings.h"
-#include "common/twips.h"
 #include "shell/playingtimetext.h"
 #include "ui/dialogs.h"
 #include "ui/typedtext.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -162,6 +162,17 @@ void ConfigForm::createControls()
     m_playingTimeBox->setAccessibleDescription(m_playingTimeBox->accessibleName());
     // The focus stands in the box's text field, which a screen reader names on its own.
     m_playingTimeBox->lineEdit()->setAccessibleName(m_playingTimeBox->accessibleName());
+}
+
+void ConfigForm::keyPressEvent(QKeyEvent *event)
+{
+    // Enter where no button takes it (in a text box, on a slider) confirms, as Ok does,
+    // as in every dialog; a focused button takes Enter itself.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        store();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ConfigForm::showMinutes()

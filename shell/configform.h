@@ -32,6 +32,9 @@ public:
     VistaButton *cancelButton() const { return m_cancelButton; }
     VistaButton *okButton() const { return m_okButton; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
     QLabel *label(const QString &caption, int left, int top);

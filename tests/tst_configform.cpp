@@ -58,20 +58,23 @@ private slots:
         QFETCH(QString, minutes);
         QFETCH(QString, refusal);
         QComboBox *box = m_form->playingTimeBox();
+        footer = footer.isEmpty() ? m_footer : footer;
+        m_form->footerBox()->setText(footer);
+        QTest::keyClick(m_form->redSlider(), Qt::Key_End); // green 30 and blue 40 as they were
+        QCOMPARE(m_form->colourSample()->grab().toImage().pixelColor(10, 10), QColor(255, 30, 40));
         if (!time.isEmpty()) {
             // Completion works only in a box that has the focus, as when the player types.
             QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
             box->lineEdit()->selectAll();
             QTest::keyClicks(box->lineEdit(), time);
-            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         }
-        footer = footer.isEmpty() ? m_footer : footer;
-        m_form->footerBox()->setText(footer);
         QCOMPARE(m_form->minutesLabel()->text(),
                  minutes.isEmpty() ? QString("Speeltijd in seconden") : "Speeltijd in seconden (" + minutes + " Min.)");
-        QTest::keyClick(m_form->redSlider(), Qt::Key_End); // green 30 and blue 40 as they were
-        QCOMPARE(m_form->colourSample()->grab().toImage().pixelColor(10, 10), QColor(255, 30, 40));
-        QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
+        // Enter in the box confirms, as Ok does.
+        if (time.isEmpty())
+            QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
+        else
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         const bool stored = refusal.isEmpty();
         QCOMPARE(m_dialogs.texts().value(0), refusal);
         QCOMPARE(m_form->isVisible(), !stored);
