@@ -286,6 +286,12 @@ void MainWindow::layOut(const QSize &screen, const std::function<void()> &before
 
     // A settings file that could not be read leaves the first border colour.
     setLabelText(puzzleCountLabel, QString::number(m_controller.itemCount()) + QStringLiteral(" / "));
+    // A list made by hand may hold more puzzles than the editor keeps (999): the longer count
+    // gets its room and the date and time move along, so the line still reads apart.
+    if (m_controller.itemCount() > 999) {
+        puzzleCountLabel->setFixedWidth(puzzleCountLabel->sizeHint().width());
+        dateTimeLabel->move(std::max(dateTimeLabel->x(), puzzleCountLabel->geometry().right() + 1), dateTimeLabel->y());
+    }
     if (settingsRead)
         setBorderColour(m_controller.settings().borderColour());
     showWallClock();

@@ -139,6 +139,28 @@ private slots:
         QVERIFY(w->controller().isFound(0) && w->controller().isFound(1));
     }
 
+    // The status line reads apart, the count before the date, also for a list made by hand
+    // with more puzzles than the editor keeps.
+    void puzzleCountStandsBeforeTheDate_data()
+    {
+        QTest::addColumn<int>("puzzles");
+        QTest::newRow("999") << 999;
+        QTest::newRow("1017") << 1017;
+    }
+    void puzzleCountStandsBeforeTheDate()
+    {
+        QFETCH(int, puzzles);
+        QByteArray list = "h\r\nh\r\n";
+        for (int i = 0; i < puzzles; ++i)
+            list += "woord" + QByteArray::number(i) + ",a,b,c,d\r\n";
+        GameWindow test(QSize(2560, 1440), list);
+        const QLabel *count = test.window->puzzleCountLabel;
+        QCOMPARE(count->text(), QString::number(puzzles) + " / ");
+        const int textEnd = count->x() + count->fontMetrics().horizontalAdvance(count->text());
+        QVERIFY2(textEnd <= count->geometry().right() + 1 && textEnd <= test.window->dateTimeLabel->x(),
+                 qPrintable(QStringLiteral("%1, %2").arg(textEnd).arg(test.window->dateTimeLabel->x())));
+    }
+
 private:
     std::unique_ptr<GameWindow> m_test;
 };
