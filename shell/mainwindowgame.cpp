@@ -274,6 +274,11 @@ void MainWindow::onGameEnded()
 
 void MainWindow::showPlayerName(const QString &name)
 {
+    // The name follows its caption with the caption's blank between them: text does not
+    // grow exactly with its font, and at some sizes the caption reaches the design's place
+    // of the name.
+    const int captionEnd = playerCaption->x() + playerCaption->fontMetrics().horizontalAdvance(playerCaption->text());
+    playerNameLabel->move(std::max(playerNameLabel->x(), captionEnd), playerNameLabel->y());
     // A long name is shortened to the room left of the "Volgende" button, so it never
     // runs under it.
     const int room = nextButton->x() - playerNameLabel->x() - qRound(8 * m_scale);

@@ -160,6 +160,9 @@ private:
         window.pointerLabel->setText(QStringLiteral("1239.75 x 913.875"));
         window.scoreLabel->setText(QStringLiteral("-99999"));
         QCOMPARE(cutOff(&window, QRect(QPoint(0, 0), screen), {&window, window.board, window.buttonBar}), QString());
+        // The name follows its caption's closing blank.
+        const QLabel *caption = window.playerCaption;
+        QCOMPARE_LE(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()), window.playerNameLabel->x());
         // The answer box stays inside its frame's bevel of four rings.
         const int bevel = qRound(4 * window.scale());
         QVERIFY2(window.answerBox->geometry().bottom() < window.answerFrame->height() - bevel,
