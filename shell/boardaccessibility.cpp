@@ -75,7 +75,8 @@ void BoardAccessibility::nameControls()
     w.answerBox->setAccessibleDescription(w.answerHint->text());
     w.puzzleCountLabel->setAccessibleName(QStringLiteral("Aantal puzzels: %1").arg(w.controller().itemCount()));
     w.puzzleCountLabel->setAccessibleDescription(QStringLiteral("Dubbelklik of Ctrl+O toont de oplossing"));
-    w.dateTimeLabel->setAccessibleName(QStringLiteral("Datum en tijd"));
+    // Read as it shows the date and time; what they are is its description.
+    w.dateTimeLabel->setAccessibleDescription(QStringLiteral("Datum en tijd"));
     // The tips of these two say too little to one who cannot see what the buttons open.
     w.menuButtons[MainWindow::Tools]->setAccessibleDescription(
         QStringLiteral("Opent een menu: Instellingen, Woorden zoeken, Spreekwoorden"));
@@ -132,9 +133,6 @@ void BoardAccessibility::connectGame()
         m_lastSecondsLeft = left;
     });
     connect(&game, &GameController::gameEnded, this, [this](qint32 score) {
-        // The answer box is off now; without this the focus would fall on whatever button
-        // followed it, Exit. Start is what a player wants next.
-        m_window.menuButtons[MainWindow::Start]->setFocus(Qt::OtherFocusReason);
         announce(QStringLiteral("Einde van het spel, de tijd is om. Score %1.").arg(score));
     });
 }
@@ -174,7 +172,9 @@ void BoardAccessibility::nameKeywordRow(int row, const QString &keyword)
 
 void BoardAccessibility::nameScore(qint32 score)
 {
-    m_window.scoreLabel->setAccessibleName(QStringLiteral("Score: %1").arg(score));
+    // Before the first game the board shows no score.
+    m_window.scoreLabel->setAccessibleName(m_window.scoreLabel->text().isEmpty() ? QStringLiteral("Score: nog geen")
+                                                                                 : QStringLiteral("Score: %1").arg(score));
 }
 
 void BoardAccessibility::nameClock(const QString &text)

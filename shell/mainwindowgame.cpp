@@ -256,9 +256,12 @@ void MainWindow::onGameEnded()
 {
     gameClockTimer->stop();
     m_roundMessagePending = false;
+    // The focus goes to Start, what a player wants next, before the answer box goes off:
+    // else it would pass to the button after the box, Exit, and a screen reader say so.
+    setMenuEnabled(true);
+    menuButtons[Start]->setFocus(Qt::OtherFocusReason);
     answerBox->setEnabled(false);
     nextButton->setEnabled(false);
-    setMenuEnabled(true);
     // What the game left open goes first (a next-round message would outlive its round, a
     // quit question would come back after the scores): the end message and then the
     // scores follow one after the other, never over another box.

@@ -102,6 +102,9 @@ private slots:
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         };
         QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: verborgen"));
+        // Read as shown: no score before the first game, the date and time as they stand.
+        QCOMPARE(nameOf(main->scoreLabel), QStringLiteral("Score: nog geen"));
+        QCOMPARE(nameOf(main->dateTimeLabel), main->dateTimeLabel->text());
         press(main->menuButtons[MainWindow::Start]);
         // The click follows once the request has returned, as a screen reader needs it.
         QVERIFY(game.dialogs.shown.isEmpty());
@@ -116,6 +119,10 @@ private slots:
         QTest::keyClick(main->answerBox, Qt::Key_Return);
         QCOMPARE(main->board->accessibleDescription(), rows.sliced(rows.indexOf("Trefwoord 2")));
         QStringList told;
+        // The focus goes from the answer box to Start at the end, over nothing between.
+        QStringList focused;
+        QObject listening;
+        connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget *, QWidget *now) { focused << nameOf(now); });
         for (const int seconds : {540, 1, 60}) {
             game.clock.advance(seconds * 1000);
             main->controller().updateClock();
@@ -123,6 +130,7 @@ private slots:
         }
         QCOMPARE(told, (QStringList{"4 Nog één minuut. Oplossing", "4 Nog één minuut. Oplossing",
                                     "5 Einde van het spel, de tijd is om. Score -20. Start"}));
+        QCOMPARE(focused, QStringList{"Start"});
         game.dialogs.answers = {true};
         QSignalSpy closed(main, &MainWindow::closed);
         press(main->menuButtons[MainWindow::Exit]);

@@ -56,7 +56,8 @@ void ProverbsWindow::createControls()
     connect(m_exitButton, &VistaButton::clicked, this, &QDialog::accept);
 
     m_proverbList->setAccessibleName(QStringLiteral("Spreekwoorden en gezegden"));
-    m_proverbList->setAccessibleDescription(m_hintLabel->text());
+    // The hint on the screen speaks of the mouse; a screen reader hears the key too.
+    m_proverbList->setAccessibleDescription(QStringLiteral("Enter of dubbelklik op een item toont de betekenis."));
     // Enter on a proverb shows its meaning, as a double click does.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *enter = new QShortcut(QKeySequence(key), m_proverbList);
