@@ -95,7 +95,9 @@ QList<PuzzleEntry> read(const QString &path, Reading reading, ReadReport *report
     }
     FieldReader reader(*bytes);
     LineCounter lines(*bytes);
-    if (report) {
+    if (report)
+        report->notText = bytes->contains('\0');
+    if (report && !report->notText) {
         LineCounter utf8Lines(*bytes);
         for (qsizetype i = 0; i < bytes->size(); ++i) {
             if (uchar(bytes->at(i)) >= 0xC2 && holdsUtf8At(*bytes, i)) {
@@ -195,6 +197,11 @@ QString readReportText(const ReadReport &report)
     if (report.unreadable)
         return QStringLiteral("Puzzel.lib kon niet worden gelezen, daarom is de lijst leeg.");
     QStringList told;
+    if (report.notText) {
+        told << QStringLiteral("Puzzel.lib is geen tekst zoals het spel die leest: er staan nul-tekens in, zoals in een"
+                               " bestand dat als UTF-16 (Unicode) is opgeslagen of in een bestand dat geen tekst is."
+                               " Sla de lijst op als tekst in Windows-1252 (ANSI).");
+    }
     if (!report.utf8Lines.isEmpty()) {
         told << QStringLiteral("In Puzzel.lib staat tekst in UTF-8 (%1), maar het spel leest Windows-1252: letters met"
                                " een accent staan er daarom anders in (\u00e9 als \u00c3\u00a9).")

@@ -25,6 +25,9 @@ enum class Reading {
 struct ReadReport {
     // There is a file (or a folder) by the name, but it could not be read.
     bool unreadable = false;
+    // The file holds NUL bytes, which no text in the list's code page does: text saved as
+    // UTF-16 ("Unicode"), or no text at all. Its UTF-8 lines are then not looked for.
+    bool notText = false;
     // The lines (from 1) that hold letters in UTF-8's form, which the list's code page
     // reads as other letters: "é" as "Ã©".
     QList<int> utf8Lines;

@@ -118,6 +118,29 @@ private slots:
         report.irregularLines = {5};
         QCOMPARE(PuzzleFile::readReportText(report).startsWith(told.arg(named) + "\n\nNiet alles"), !lines.isEmpty());
     }
+    // A list saved as UTF-16 ("Unicode" in Notepad), or a file that is no text at all, is
+    // said to be so, not taken for UTF-8 where its bytes happen to look like it.
+    void readReportTellsWhatIsNoText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString text = "Brovelt Software 2019\r\n----------\r\ncaf\u00e9,a,b,c,d\r\n";
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QTest::newRow("no text") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xc3\xa9\xe2\x82\xac", 22);
+    }
+    void readReportTellsWhatIsNoText()
+    {
+        QFETCH(QByteArray, bytes);
+        TestContext t;
+        t.writeData("Puzzel.lib", bytes);
+        PuzzleFile::ReadReport report;
+        PuzzleFile::read(t.dataPath("Puzzel.lib"), PuzzleFile::Reading::AsRead, &report);
+        QVERIFY(report.notText && report.utf8Lines.isEmpty());
+        QVERIFY2(PuzzleFile::readReportText(report).startsWith(
+                     "Puzzel.lib is geen tekst zoals het spel die leest: er staan nul-tekens in, zoals in een bestand dat als"
+                     " UTF-16 (Unicode) is opgeslagen of in een bestand dat geen tekst is. Sla de lijst op als tekst in"
+                     " Windows-1252 (ANSI)."),
+                 qPrintable(PuzzleFile::readReportText(report)));
+    }
     void readReportText_data()
     {
         QTest::addColumn<QList<int>>("lines");
