@@ -1,5 +1,6 @@
 #include "controls/accessiblecontainer.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFocusFrame>
 #include <QMenu>
@@ -58,6 +59,12 @@ void AccessibleContainer::markDecorative(QWidget *widget)
 bool AccessibleContainer::isDecorative(const QWidget *widget)
 {
     return widget->property(s_decorative).toBool();
+}
+
+bool AccessibleContainer::isBlockedByModalWindow(const QWidget *widget)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal != widget->window() && !modal->isAncestorOf(widget);
 }
 
 QList<QWidget *> AccessibleContainer::shownChildren() const

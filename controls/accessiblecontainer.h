@@ -19,6 +19,9 @@ public:
     // what screen readers see. Only children of the program's own containers can be left out.
     static void markDecorative(QWidget *widget);
     static bool isDecorative(const QWidget *widget);
+    // Whether a modal window that the widget is not in (a message box over it) keeps the
+    // pointer and keys from it. A screen reader's press action must not reach past it either.
+    static bool isBlockedByModalWindow(const QWidget *widget);
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;

@@ -1,5 +1,7 @@
 #include "controls/pressablepicture.h"
 
+#include "controls/accessiblecontainer.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 
@@ -17,7 +19,7 @@ public:
 
     void doAction(const QString &actionName) override
     {
-        if (actionName == pressAction() && widget()->isEnabled())
+        if (actionName == pressAction() && widget()->isEnabled() && !AccessibleContainer::isBlockedByModalWindow(widget()))
             emit static_cast<PressablePicture *>(widget())->pressed();
     }
 

@@ -1,5 +1,6 @@
 #include "controls/vistabuttonaccessible.h"
 
+#include "controls/accessiblecontainer.h"
 #include "controls/vistabutton.h"
 
 #include <QHash>
@@ -80,7 +81,7 @@ QStringList VistaButtonAccessible::actionNames() const
 
 void VistaButtonAccessible::doAction(const QString &actionName)
 {
-    if (actionName != pressAction() || !button()->enabled())
+    if (actionName != pressAction() || !button()->enabled() || AccessibleContainer::isBlockedByModalWindow(button()))
         return;
     // Queued: a click may open a modal window, and the screen reader's request must be
     // answered before that window's own event loop starts.

@@ -162,6 +162,29 @@ private slots:
         QTRY_VERIFY(main->isMinimized());
     }
 
+    // A box over the window keeps a screen reader's press actions from it, as it keeps the
+    // pointer and keys; in the box they work.
+    void pressActionsWaitForAnOpenBox()
+    {
+        GameWindow game;
+        MainWindow *main = game.window.get();
+        QVERIFY(showActive(main));
+        QMessageBox box(QMessageBox::NoIcon, "Raadkwartet", "Een vraag", QMessageBox::Ok, main);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        QSignalSpy started(main->menuButtons[MainWindow::Start], &VistaButton::clicked);
+        const auto press = [](QWidget *widget) {
+            QAccessible::queryAccessibleInterface(widget)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        press(main->menuButtons[MainWindow::Start]);
+        press(main->minimizeIcon);
+        QCoreApplication::processEvents(); // the press is queued
+        QVERIFY(started.isEmpty() && !main->isMinimized());
+        box.close();
+        press(main->menuButtons[MainWindow::Start]);
+        QTRY_COMPARE(started.count(), 1);
+    }
+
     // Tools pressed from the keyboard opens its menu at the button with the first item
     // chosen, so Enter opens the settings.
     void toolsMenuFromTheKeyboard()
