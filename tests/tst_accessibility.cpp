@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QMenu>
+#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -248,6 +249,28 @@ private slots:
             // The edge's outer line: the ring's outer pixel.
             QCOMPARE(shot.pixelColor(0, shot.height() / 2) == each->palette().color(QPalette::Highlight), each == focused);
         }
+    }
+
+    // Alt chooses the menu bar's first item from the keyboard, and it is lit as when open.
+    void menuBarShowsAnItemChosenByKeys()
+    {
+        FocusRingStyle style;
+        QWidget window;
+        auto *bar = new QMenuBar(&window);
+        bar->setStyle(&style);
+        bar->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("Hulp bij dit onderdeel"));
+        bar->resize(200, bar->sizeHint().height());
+        QVERIFY(showActive(&window));
+        const QRect item = bar->actionGeometry(bar->actions().constFirst());
+        const auto lit = [&] {
+            const QImage shot = bar->grab(item).toImage();
+            return shot.pixelColor(2, shot.height() / 2) == bar->palette().color(QPalette::Highlight);
+        };
+        QVERIFY(!lit());
+        QTest::keyPress(&window, Qt::Key_Alt);
+        QTest::keyRelease(&window, Qt::Key_Alt);
+        QCOMPARE(bar->activeAction(), bar->actions().constFirst());
+        QVERIFY(lit());
     }
 
     void focusIsPlainOnQtButtons()

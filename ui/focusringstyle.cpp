@@ -25,6 +25,16 @@ void FocusRingStyle::drawRing(QPainter *painter, const QStyleOption *option, int
 void FocusRingStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                  const QWidget *widget) const
 {
+    // The style lights a menu bar's item only while its menu is open: chosen from the
+    // keyboard (Alt), the item would show nothing of it. It is lit as the open one is.
+    if (element == CE_MenuBarItem && (option->state & State_Selected) && !(option->state & State_Sunken)) {
+        if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+            QStyleOptionMenuItem chosen(*item);
+            chosen.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &chosen, painter, widget);
+            return;
+        }
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
     if (!(option->state & State_HasFocus))
         return;
