@@ -27,13 +27,16 @@ private slots:
     {
         FakeRandom random;
         random.values = {(22 - 0.5) / 26}; // a draw that gives order 22, "5,10,6,11,7,12,8,1,9,2,4,3"
-        Round round{.keywords = {"a", "rode kool", "c"}};
+        // The third longer than the row's 40 tiles: drawn closer, within the row.
+        Round round{.keywords = {"a", "rode kool", QString(80, u'c')}};
         for (int n = 0; n < 3; ++n)
             for (int k = 0; k < 4; ++k)
                 round.descriptions[n][k] = QStringLiteral("w%1o%2").arg(n + 1).arg(k + 1);
         const RoundView view = RoundBuilder(random).layOut(round);
         QCOMPARE(view.keywordCaptions[1], QStringLiteral("RODE KOOL"));
         QCOMPARE(view.tileX[1], QList<int>({150, 170, 190, 210, 250, 270, 290, 310})); // a gap for the blank
+        QCOMPARE(view.tileX[2].size(), 80);
+        QVERIFY(view.tileX[2].constFirst() == 150 && view.tileX[2].constLast() == 150 + 20 * 39);
         QCOMPARE(QStringList(view.slotCaptions.begin(), view.slotCaptions.end()),
                  QStringList({"w2o4", "w3o2", "w3o4", "w3o3", "w1o1", "w1o3", "w2o1", "w2o3", "w3o1", "w1o2", "w1o4", "w2o2"}));
     }
