@@ -101,10 +101,7 @@ RoundView RoundBuilder::layOut(Round &round) const
     for (int n = 0; n < 3; ++n) {
         const QString &keyword = round.keywords[n];
         view.keywordCaptions[n] = keywordInCapitals(keyword);
-        // The row has room for 40 tiles before the board's decoration; a longer keyword (a
-        // list made by hand) has its tiles drawn closer together, overlapping, within it.
-        constexpr int tileStep = 20, tilesInRow = 40;
-        const double step = keyword.size() > tilesInRow ? double(tileStep * (tilesInRow - 1)) / (keyword.size() - 1) : tileStep;
+        const double step = RoundView::tileStep(keyword.size());
         for (int i = 0; i < keyword.size(); ++i) {
             if (keyword.at(i) != u' ')
                 view.tileX[n].append(150 + int(std::lround(step * i)));

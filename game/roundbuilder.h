@@ -35,6 +35,14 @@ struct RoundView {
     std::array<QList<int>, 3> tileX;        // x of every letter tile of keyword n (a blank leaves a gap)
     static constexpr std::array<int, 3> rowY{510, 565, 620};   // row marker at (80, y), 60 x 36
     static constexpr std::array<int, 3> tileY{514, 569, 624};  // tiles 20 x 28
+    // From one tile to the next of a keyword of so many characters: 20, or less where the
+    // row's room for 40 tiles before the board's decoration would not hold them all (a
+    // list made by hand), so they overlap within it.
+    static double tileStep(qsizetype characters)
+    {
+        constexpr int tileWidth = 20, tilesInRow = 40;
+        return characters > tilesInRow ? double(tileWidth * (tilesInRow - 1)) / double(characters - 1) : tileWidth;
+    }
 };
 
 class RandomSource;

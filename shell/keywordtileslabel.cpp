@@ -1,6 +1,10 @@
 #include "shell/keywordtileslabel.h"
 
+#include "game/roundbuilder.h"
+
 #include <QPainter>
+
+#include <cmath>
 
 KeywordTilesLabel::KeywordTilesLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
@@ -10,7 +14,9 @@ KeywordTilesLabel::KeywordTilesLabel(const QString &text, QWidget *parent)
 
 QSize KeywordTilesLabel::sizeHint() const
 {
-    return QSizeF(qMax(1, int(text().size())) * TileWidth * m_scale, (TileTop + TileHeight + 4) * m_scale).toSize();
+    const qsizetype characters = qMax<qsizetype>(1, text().size());
+    return QSizeF(((characters - 1) * RoundView::tileStep(characters) + TileWidth) * m_scale,
+                  (TileTop + TileHeight + 4) * m_scale).toSize();
 }
 
 void KeywordTilesLabel::setScale(double scale)
@@ -23,7 +29,9 @@ void KeywordTilesLabel::setScale(double scale)
 
 QRectF KeywordTilesLabel::tile(int index) const
 {
-    return QRectF(index * TileWidth * m_scale, TileTop * m_scale, TileWidth * m_scale, TileHeight * m_scale);
+    // Each character on its tile, where the tiles stand.
+    return QRectF(std::round(index * RoundView::tileStep(text().size())) * m_scale, TileTop * m_scale, TileWidth * m_scale,
+                  TileHeight * m_scale);
 }
 
 void KeywordTilesLabel::paintEvent(QPaintEvent *)
