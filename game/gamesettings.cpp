@@ -39,10 +39,10 @@ QColor GameSettings::borderColour() const
 bool loadSettings(const QString &path, GameSettings &settings)
 {
     settings = GameSettings();
+    const std::optional<QByteArray> bytes = readWholeFile(path);
     // Each value is taken into the record as soon as it is read, so a failure later in
     // the file still keeps what came before it.
-    const bool complete = [&settings, &path] {
-        const std::optional<QByteArray> bytes = readWholeFile(path);
+    const bool complete = [&settings, &bytes] {
         if (!bytes)
             return false;
         FieldReader reader(*bytes);
@@ -73,8 +73,17 @@ bool loadSettings(const QString &path, GameSettings &settings)
             settings.printFooterStored = reader.lastFieldBytes();
         return true;
     }();
-    if (!complete)
+    if (!complete) {
+        // The file written in its place holds the defaults from the value that failed on;
+        // what the player had there (a footer of their own) is kept beside it, as the
+        // editor keeps Puzzel.bak.
+        if (bytes && !bytes->isEmpty()) {
+            const QString backup = path.endsWith(QLatin1String(".ini")) ? path.chopped(4) + QStringLiteral(".bak")
+                                                                         : path + QStringLiteral(".bak");
+            writeWholeFile(backup, *bytes);
+        }
         saveSettings(path, settings);
+    }
     return complete;
 }
 

@@ -42,6 +42,8 @@ private slots:
         QCOMPARE(QStringList({whole ? "whole" : "damaged", QString::number(settings.speeltijd), settings.borderColour().name(),
                               settings.printFooter}).join(u'|'), read);
         QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file : fileAfter);
+        // A damaged file the player had is kept beside the new one.
+        QCOMPARE(test.readData("../Raadkwartet.bak"), !whole && !file.isNull() ? file : QByteArray());
         QVERIFY(loadSettings(test.folders.settingsFile(), settings)); // the next start reads the file left behind
         QCOMPARE(saveSettings(test.folders.settingsFile(), settings), QString()); // and writes back what it read
         QCOMPARE(test.readData("../Raadkwartet.ini"), fileAfter.isNull() ? file.replace("x\r\ny\r\n", fileHeader) : fileAfter);
