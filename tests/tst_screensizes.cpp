@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -190,6 +191,12 @@ private:
             const QList<QMenu *> sideMenus = side->findChildren<QMenu *>();
             const double sideScale = sideMenus.isEmpty() ? scale : grown(sideMenus.constFirst());
             QVERIFY(shrunk ? sideScale < scale : qFuzzyCompare(sideScale, scale));
+            // A menu bar shows its items, none put away behind its overflow button.
+            for (QMenuBar *bar : side->findChildren<QMenuBar *>()) {
+                for (QAction *item : bar->actions())
+                    if (!bar->rect().contains(bar->actionGeometry(item)) || bar->actionGeometry(item).isEmpty())
+                        cut += item->text() + QStringLiteral(" (%1 in %2x%3) ").arg(bar->font().pointSizeF()).arg(bar->width()).arg(bar->height());
+            }
             for (QMenu *menu : sideMenus)
                 if (!qFuzzyCompare(grown(menu), sideScale))
                     cut += menu->title();

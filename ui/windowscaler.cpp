@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 
@@ -106,6 +107,13 @@ void scaleTree(QWidget *parent, double factor, QPoint offset)
             scaleTree(child, factor, {});
         }
         child->setGeometry(scaled(design, factor).translated(offset));
+        // A menu bar's margins do not shrink with its font: made lower than it needs, it
+        // would put its items away behind its overflow button. It keeps the height it needs,
+        // over the top of what lies below it.
+        if (auto *bar = qobject_cast<QMenuBar *>(child); bar && bar->height() < bar->sizeHint().height()) {
+            bar->resize(bar->width(), bar->sizeHint().height());
+            bar->raise();
+        }
     }
 }
 
