@@ -68,6 +68,7 @@ void WordSearchWindow::createControls()
     Look::setColour(m_resultList, QPalette::Text, QColor(230, 230, 230));
 
     m_searchTermBox = new QLineEdit(QStringLiteral("Woord"), this);
+    TypedText::keepWhole(m_searchTermBox);
     m_searchTermBox->setGeometry(Twips::rect(3600, 195, 2100, 330, dpi));
     m_searchTermBox->setFont(Look::arial(9.75));
     Look::setColour(m_searchTermBox, QPalette::Base, QColor(210, 210, 190));
