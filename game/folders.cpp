@@ -55,11 +55,13 @@ QString Folders::preparePlayerFolder() const
 {
     if (!separatePlayerFolder())
         return QString();
+    const bool firstStart = !QFileInfo::exists(m_playerFolder + QStringLiteral("/Data"));
     if (!QDir().mkpath(m_playerFolder + QStringLiteral("/Data")))
         return writeFailureText(dataFile(QStringLiteral("Puzzel.lib")));
-    // The player's folder starts from what the read-only folder holds: the puzzle database,
-    // and a score list and settings that earlier starts kept there while it could be
-    // written. Once the player has a file of their own, it is theirs.
+    // The player's folder starts from what the read-only folder holds: the puzzle database
+    // (again whenever the player's is gone, as the game needs puzzles), and at the first
+    // start a score list and settings that earlier starts kept there while it could be
+    // written. A player who later removes those starts afresh.
     const QString programFolder = QFileInfo(m_programFile).absolutePath();
     const std::pair<QString, QString> startingFiles[] = {
         {shippedFile(QStringLiteral("Puzzel.lib")), dataFile(QStringLiteral("Puzzel.lib"))},
@@ -67,7 +69,8 @@ QString Folders::preparePlayerFolder() const
         {programFolder + QStringLiteral("/Raadkwartet.ini"), settingsFile()},
     };
     for (const auto &[from, to] : startingFiles) {
-        if (!QFileInfo::exists(to) && QFileInfo::exists(from) && copyWholeFile(from, to).isEmpty())
+        const bool wanted = firstStart || to == dataFile(QStringLiteral("Puzzel.lib"));
+        if (wanted && !QFileInfo::exists(to) && QFileInfo::exists(from) && copyWholeFile(from, to).isEmpty())
             QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return QString();

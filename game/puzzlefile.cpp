@@ -240,9 +240,10 @@ QString refusedRowsText(const QList<PuzzleEntry> &rows)
         if (!PuzzleEntryCheck(rows.at(row)).passed())
             further << row + 1;
     }
-    if (!further.isEmpty())
-        text += QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + listedNumbers(further) + u'.';
-    return text + QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
+    if (further.isEmpty())
+        return text + QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
+    return text + QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + listedNumbers(further)
+        + QStringLiteral(".\n\nPas de rijen aan met \"Wijzigen\" of verwijder ze. Er is niets bewaard.");
 }
 
 QString makeBackup(const QString &path, const QString &backupPath)

@@ -133,6 +133,8 @@ void BoardAccessibility::connectGame()
         m_lastSecondsLeft = left;
     });
     connect(&game, &GameController::gameEnded, this, [this](qint32 score) {
+        // Nothing is left to find once the time is up.
+        m_window.board->setAccessibleDescription(QString());
         announce(QStringLiteral("Einde van het spel, de tijd is om. Score %1.").arg(score));
     });
 }

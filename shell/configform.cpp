@@ -168,7 +168,8 @@ void ConfigForm::keyPressEvent(QKeyEvent *event)
 {
     // Enter where no button takes it (in a text box, on a slider) confirms, as Ok does,
     // as in every dialog; a focused button takes Enter itself.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         store();
         return;
     }

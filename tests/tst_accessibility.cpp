@@ -132,6 +132,7 @@ private slots:
         QCOMPARE(told, (QStringList{"4 Nog één minuut. Oplossing", "4 Nog één minuut. Oplossing",
                                     "5 Einde van het spel, de tijd is om. Score -20. Start"}));
         QCOMPARE(focused, QStringList{"Start"});
+        QCOMPARE(main->board->accessibleDescription(), QString()); // nothing left to find
         game.dialogs.answers = {true};
         QSignalSpy closed(main, &MainWindow::closed);
         press(main->menuButtons[MainWindow::Exit]);

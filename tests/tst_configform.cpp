@@ -70,9 +70,11 @@ private slots:
         }
         QCOMPARE(m_form->minutesLabel()->text(),
                  minutes.isEmpty() ? QString("Speeltijd in seconden") : "Speeltijd in seconden (" + minutes + " Min.)");
-        // Enter in the box confirms, as Ok does.
+        // Enter in the box confirms, as Ok does; the keypad's Enter too.
         if (time.isEmpty())
             QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
+        else if (time.size() % 2)
+            QTest::keyClick(box->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
         else
             QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         const bool stored = refusal.isEmpty();

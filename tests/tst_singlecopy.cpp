@@ -91,6 +91,10 @@ private slots:
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("geleverd\r\n"));
             QCOMPARE(readWholeFile(folders.dataFile("Scorelijst.lib")), QByteArray("\"0500 - Piet\"\r\n"));
             QCOMPARE(readWholeFile(folders.settingsFile()), QByteArray("300\r\n"));
+            // Removed by the player, the scores stay gone; the puzzles come back, as the game needs them.
+            QVERIFY(QFile::remove(folders.dataFile("Scorelijst.lib")) && QFile::remove(folders.dataFile("Puzzel.lib")));
+            QVERIFY(folders.preparePlayerFolder().isEmpty());
+            QVERIFY(!QFile::exists(folders.dataFile("Scorelijst.lib")) && QFile::exists(folders.dataFile("Puzzel.lib")));
             QVERIFY(writeWholeFile(folders.dataFile("Puzzel.lib"), "eigen\r\n").isEmpty() && folders.preparePlayerFolder().isEmpty());
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("eigen\r\n"));
         }
