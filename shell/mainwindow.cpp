@@ -424,5 +424,8 @@ void MainWindow::buildButtonBar()
     buttonBar->drawText(QPoint(470, 6), QStringLiteral("Score :"), big, QColor(90, 90, 0));
     buttonBar->drawText(QPoint(780, 6), QStringLiteral("Tijd :"), big, QColor(90, 90, 0));
     scoreLabel = label(buttonBar, QString(), big, QColor(90, 90, 90), QRect(615, 6, 150, 48));
-    clockLabel = label(buttonBar, QStringLiteral("00:00"), big, QColor(90, 90, 90), QRect(880, 6, 140, 48));
+    // The clock's box reaches to the Exit button: the longest playing time the settings take
+    // (2147483647 seconds) shows as "35791394:07".
+    const int exitLeft = menuButtons[Exit]->x();
+    clockLabel = label(buttonBar, QStringLiteral("00:00"), big, QColor(90, 90, 90), QRect(880, 6, exitLeft - 8 - 880, 48));
 }

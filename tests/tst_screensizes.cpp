@@ -160,6 +160,7 @@ private:
         window.puzzleCountLabel->setText(QStringLiteral("999 / "));
         window.pointerLabel->setText(QStringLiteral("1239.75 x 913.875"));
         window.scoreLabel->setText(QStringLiteral("-99999"));
+        window.clockLabel->setText(QStringLiteral("35791394:07")); // the longest playing time
         QCOMPARE(cutOff(&window, QRect(QPoint(0, 0), screen), {&window, window.board, window.buttonBar}), QString());
         // The name follows its caption's closing blank.
         const QLabel *caption = window.playerCaption;
