@@ -99,6 +99,11 @@ void ScoreForm::deleteSelected()
     }
     delete m_scoreListBox->takeItem(row);
     selectNothing();
+    // The keyboard goes on from where the line stood, with nothing chosen: the line above
+    // is current, so Down chooses the line that followed the one deleted.
+    if (row > 0)
+        m_scoreListBox->selectionModel()->setCurrentIndex(m_scoreListBox->model()->index(row - 1, 0),
+                                                          QItemSelectionModel::NoUpdate);
     m_scores.removeAt(m_scores.count() - 1 - row);
     showCount();
     saveScores();

@@ -33,11 +33,15 @@ private slots:
         list->setFocus(Qt::TabFocusReason);
         test.dialogs.answers = {true, true, true, true};
         for (int pick : {-1, 1, -1}) {
-            QVERIFY(!list->currentItem() && list->selectedItems().isEmpty());
+            QVERIFY(list->selectedItems().isEmpty());
             if (pick >= 0)
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(pick)).center());
             QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
         }
+        // The keyboard goes on where the line stood: Down chooses the line that followed it.
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{list->item(1)});
+        list->clearSelection();
         // One of two equal lines went, from the window, the list and the file at once.
         const QByteArray written = test.readData("Scorelijst.lib");
         QVERIFY(list->count() == 40002 && scores.count() == 40002 && written.count("\r\n") == 40004);
