@@ -170,8 +170,8 @@ void GameController::updateClock()
 void GameController::endGame()
 {
     m_phase = Phase::Ended;
-    const QString reason =
-        ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, ScoreEntry::ofGame(m_score, m_playerName));
+    m_lastGameScore = ScoreEntry::ofGame(m_score, m_playerName);
+    const QString reason = ScoreFile::add(m_folders.dataFile(scoreFileName), m_scoreList, m_lastGameScore);
     if (!reason.isEmpty())
         emit scoreNotSaved(saveFailureText(QStringLiteral("De score van dit spel kon niet worden bewaard: "), reason));
     emit gameEnded(m_score);

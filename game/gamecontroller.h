@@ -76,6 +76,8 @@ public:
 
     GameSettings &settings() { return m_settings; }
     ScoreList &scoreList() { return m_scoreList; }
+    // The score line the last game ended with, as the score list holds it.
+    const ScoreEntry &lastGameScore() const { return m_lastGameScore; }
 
 signals:
     // A new game began: the first round follows at once.
@@ -106,6 +108,7 @@ private:
     RoundBuilder m_builder;
     GameSettings m_settings;
     ScoreList m_scoreList;
+    ScoreEntry m_lastGameScore;
     PuzzleList m_puzzles;
 
     Phase m_phase = Phase::Idle;

@@ -271,7 +271,10 @@ void MainWindow::onGameEnded()
         // it will not be there next time.
         if (const QString problem = std::exchange(m_scoreNotSaved, QString()); !problem.isEmpty())
             m_context.dialogs.message(problem, s_gameTitle, Dialogs::Icon::Critical);
-        showScores();
+        // The list opens where the game's line stands, which may lie far down a long list.
+        auto *scores = new ScoreForm(m_context, m_controller.scoreList(), this);
+        scores->showLine(m_controller.lastGameScore());
+        openModal(scores);
     });
 }
 

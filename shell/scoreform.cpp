@@ -76,6 +76,21 @@ void ScoreForm::selectNothing()
     m_scoreListBox->clearSelection();
 }
 
+void ScoreForm::showLine(const ScoreEntry &entry)
+{
+    for (int k = m_scores.count() - 1; k >= 0; --k) {
+        if (m_scores.at(k) == entry) {
+            // Once the window is shown at its size: the list's height decides where the
+            // line can stand in the middle.
+            QListWidgetItem *line = m_scoreListBox->item(m_scores.count() - 1 - k);
+            QMetaObject::invokeMethod(this, [this, line] {
+                m_scoreListBox->scrollToItem(line, QAbstractItemView::PositionAtCenter);
+            }, Qt::QueuedConnection);
+            return;
+        }
+    }
+}
+
 void ScoreForm::deleteSelected()
 {
     if (m_scoreListBox->count() == 0)

@@ -8,6 +8,7 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class ScoreList;
+struct ScoreEntry;
 class VistaButton;
 
 // The high-score window: the main window's list, highest score first, with Delete and
@@ -18,6 +19,8 @@ class ScoreForm : public QDialog
 public:
     ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent = nullptr);
 
+    // Scrolls the list to the line (the game just played), choosing nothing.
+    void showLine(const ScoreEntry &entry);
     // After a question; the line the player picked, if any.
     void deleteSelected();
     void deleteAll();

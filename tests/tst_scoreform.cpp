@@ -3,6 +3,7 @@
 #include "game/scorelist.h"
 #include "shell/scoreform.h"
 #include "support/fakes.h"
+#include "ui/windowscaler.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -56,6 +57,27 @@ private slots:
         QCOMPARE(list->count() + scores.count(), 0);
         QCOMPARE(form.countLabel()->text(), QString("0 namen in de lijst"));
         QCOMPARE(test.readData("Scorelijst.lib"), fileHeader);
+    }
+    // After a game the list opens where the game's line stands, nothing chosen.
+    void opensAtTheGamesLine()
+    {
+        TestContext test;
+        QByteArray file = fileHeader;
+        for (int i = 0; i < 500; ++i)
+            file += "\"" + QByteArray::number(1000 + i) + " - speler\"\r\n";
+        test.writeData("Scorelijst.lib", file);
+        ScoreList scores;
+        QVERIFY(ScoreFile::load(test.dataPath("Scorelijst.lib"), scores));
+        const ScoreEntry game = ScoreEntry::ofGame(-40, QStringLiteral("Anna"));
+        scores.add(game);
+        ScoreForm form(test.context(), scores);
+        form.showLine(game);
+        WindowScaler::scaleWindow(&form, 1.5); // as the main window opens it, grown with the board
+        QVERIFY(showActive(&form));
+        QListWidget *list = form.scoreListBox();
+        QCOMPARE(list->item(500)->text(), QStringLiteral("-040 - Anna"));
+        QTRY_VERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(500))));
+        QVERIFY(list->selectedItems().isEmpty());
     }
 };
 
