@@ -82,9 +82,10 @@ void ScoreForm::showLine(const ScoreEntry &entry)
         if (m_scores.at(k) == entry) {
             // Once the window is shown at its size: the list's height decides where the
             // line can stand in the middle.
-            QListWidgetItem *line = m_scoreListBox->item(m_scores.count() - 1 - k);
-            QMetaObject::invokeMethod(this, [this, line] {
-                m_scoreListBox->scrollToItem(line, QAbstractItemView::PositionAtCenter);
+            const int row = m_scores.count() - 1 - k;
+            QMetaObject::invokeMethod(this, [this, row] {
+                if (QListWidgetItem *line = m_scoreListBox->item(row))
+                    m_scoreListBox->scrollToItem(line, QAbstractItemView::PositionAtCenter);
             }, Qt::QueuedConnection);
             return;
         }
