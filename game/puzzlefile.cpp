@@ -242,8 +242,10 @@ QString refusedRowsText(const QList<PuzzleEntry> &rows)
     }
     if (further.isEmpty())
         return text + QStringLiteral("\n\nPas de rij aan met \"Wijzigen\" of verwijder hem. Er is niets bewaard.");
-    return text + QStringLiteral("\n\nOok deze rijen moeten worden aangepast: ") + listedNumbers(further)
-        + QStringLiteral(".\n\nPas de rijen aan met \"Wijzigen\" of verwijder ze. Er is niets bewaard.");
+    return text
+        + (further.size() == 1 ? QStringLiteral("\n\nOok deze rij moet worden aangepast: ")
+                               : QStringLiteral("\n\nOok deze rijen moeten worden aangepast: "))
+        + listedNumbers(further) + QStringLiteral(".\n\nPas de rijen aan met \"Wijzigen\" of verwijder ze. Er is niets bewaard.");
 }
 
 QString makeBackup(const QString &path, const QString &backupPath)

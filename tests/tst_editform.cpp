@@ -210,7 +210,7 @@ private slots:
         // The first such row in full, the rest by number.
         QTest::newRow("rows loaded") << "" << false << "Rij 4 (a,b) kan niet worden bewaard zoals hij nu is. Het teken \",\" in "
             "Trefwoord kan niet worden bewaard: het puzzelbestand gebruikt dit teken om de velden van elkaar te scheiden. "
-            "Laat het weg of kies een ander teken.\n\nOok deze rijen moeten worden aangepast: 6.\n\nPas de rijen aan met "
+            "Laat het weg of kies een ander teken.\n\nOok deze rij moet worden aangepast: 6.\n\nPas de rijen aan met "
             "\"Wijzigen\" of verwijder ze. Er is niets bewaard.";
         QTest::newRow("file") << lib << false << "De puzzels konden niet worden bewaard: " + folder;
         QTest::newRow("backup, no") << "Puzzel.bak" << false << backup;
