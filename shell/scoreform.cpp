@@ -11,9 +11,12 @@
 #include "ui/dialogs.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QShortcut>
+
+#include <algorithm>
 
 ScoreForm::ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent)
     : QDialog(parent)
@@ -41,6 +44,7 @@ void ScoreForm::createControls()
         // A line of megabytes would take seconds to draw at each touch of the list.
         m_scoreListBox->addItem(ShownField::shortened(m_scores.at(k).text(), ShownField::inList));
     selectNothing();
+    m_scoreListBox->installEventFilter(this);
 
     m_countLabel = new QLabel(m_panel);
     m_countLabel->setFont(Look::arial(9.75));
@@ -82,14 +86,36 @@ void ScoreForm::showLine(const ScoreEntry &entry)
         if (m_scores.at(k) == entry) {
             // Once the window is shown at its size: the list's height decides where the
             // line can stand in the middle.
+            // It is made current, framed but not chosen (a Delete takes only a line the
+            // player picked): the keyboard and a screen reader go on from it.
             const int row = m_scores.count() - 1 - k;
             QMetaObject::invokeMethod(this, [this, row] {
-                if (QListWidgetItem *line = m_scoreListBox->item(row))
+                if (QListWidgetItem *line = m_scoreListBox->item(row)) {
+                    m_scoreListBox->selectionModel()->setCurrentIndex(m_scoreListBox->indexFromItem(line),
+                                                                      QItemSelectionModel::NoUpdate);
                     m_scoreListBox->scrollToItem(line, QAbstractItemView::PositionAtCenter);
+                }
             }, Qt::QueuedConnection);
             return;
         }
     }
+}
+
+bool ScoreForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // After a deletion nothing is current; the first arrow goes on from where the line stood.
+    if (watched == m_scoreListBox && event->type() == QEvent::KeyPress && m_deletedRow >= 0
+        && !m_scoreListBox->currentIndex().isValid()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            const int row = key == Qt::Key_Down ? std::min(m_deletedRow, m_scoreListBox->count() - 1) : m_deletedRow - 1;
+            m_deletedRow = -1;
+            if (row >= 0)
+                m_scoreListBox->setCurrentRow(row);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ScoreForm::deleteSelected()
@@ -115,11 +141,7 @@ void ScoreForm::deleteSelected()
     }
     delete m_scoreListBox->takeItem(row);
     selectNothing();
-    // The keyboard goes on from where the line stood, with nothing chosen: the line above
-    // is current, so Down chooses the line that followed the one deleted.
-    if (row > 0)
-        m_scoreListBox->selectionModel()->setCurrentIndex(m_scoreListBox->model()->index(row - 1, 0),
-                                                          QItemSelectionModel::NoUpdate);
+    m_deletedRow = row;
     m_scores.removeAt(m_scores.count() - 1 - row);
     showCount();
     saveScores();

@@ -30,6 +30,9 @@ public:
     VistaButton *deleteButton() const { return m_deleteButton; }
     VistaButton *deleteAllButton() const { return m_deleteAllButton; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void createControls();
     void selectNothing();
@@ -40,6 +43,9 @@ private:
     ScoreList &m_scores;
     QFrame *m_panel = nullptr;
     QListWidget *m_scoreListBox = nullptr;
+    // Where a deleted line stood, while nothing is current: Down then chooses the line that
+    // followed it, Up the one before it.
+    int m_deletedRow = -1;
     QLabel *m_countLabel = nullptr;
     VistaButton *m_deleteButton = nullptr;
     VistaButton *m_deleteAllButton = nullptr;

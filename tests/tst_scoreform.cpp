@@ -34,15 +34,12 @@ private slots:
         list->setFocus(Qt::TabFocusReason);
         test.dialogs.answers = {true, true, true, true};
         for (int pick : {-1, 1, -1}) {
-            QVERIFY(list->selectedItems().isEmpty());
+            QVERIFY(!list->currentItem() && list->selectedItems().isEmpty());
             if (pick >= 0)
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(pick)).center());
             QTest::mouseClick(form.deleteButton(), Qt::LeftButton);
         }
-        // The keyboard goes on where the line stood: Down chooses the line that followed it.
-        QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{list->item(1)});
-        list->clearSelection();
+
         // One of two equal lines went, from the window, the list and the file at once.
         const QByteArray written = test.readData("Scorelijst.lib");
         QVERIFY(list->count() == 40002 && scores.count() == 40002 && written.count("\r\n") == 40004);
@@ -58,7 +55,37 @@ private slots:
         QCOMPARE(form.countLabel()->text(), QString("0 namen in de lijst"));
         QCOMPARE(test.readData("Scorelijst.lib"), fileHeader);
     }
-    // After a game the list opens where the game's line stands, nothing chosen.
+    // After a deletion the keyboard goes on where the line stood: Down chooses the line
+    // that followed it, Up the one before; nothing is framed as if chosen meanwhile.
+    void keyboardGoesOnWhereTheLineStood_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("down") << int(Qt::Key_Down) << "0002 - b";
+        QTest::newRow("up") << int(Qt::Key_Up) << "0004 - d";
+    }
+    void keyboardGoesOnWhereTheLineStood()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, chosen);
+        TestContext test;
+        test.writeData("Scorelijst.lib", fileHeader + "\"0001 - a\"\r\n\"0002 - b\"\r\n\"0003 - c\"\r\n\"0004 - d\"\r\n"
+                                                      "\"0005 - e\"\r\n");
+        ScoreList scores;
+        QVERIFY(ScoreFile::load(test.dataPath("Scorelijst.lib"), scores));
+        ScoreForm form(test.context(), scores);
+        QVERIFY(showActive(&form));
+        QListWidget *list = form.scoreListBox();
+        list->setFocus(Qt::TabFocusReason);
+        list->setCurrentRow(2); // "0003 - c", chosen
+        test.dialogs.answers = {true};
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(!list->currentItem() && list->selectedItems().isEmpty());
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(list->selectedItems().value(0) ? list->selectedItems().value(0)->text() : QString(), chosen);
+    }
+
+    // After a game the list opens where the game's line stands, framed, nothing chosen.
     void opensAtTheGamesLine()
     {
         TestContext test;
@@ -77,7 +104,7 @@ private slots:
         QListWidget *list = form.scoreListBox();
         QCOMPARE(list->item(500)->text(), QStringLiteral("-040 - Anna"));
         QTRY_VERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(500))));
-        QVERIFY(list->selectedItems().isEmpty());
+        QVERIFY(list->selectedItems().isEmpty() && list->currentRow() == 500);
     }
 };
 
