@@ -103,6 +103,15 @@ void ScoreForm::showLine(const ScoreEntry &entry)
 
 bool ScoreForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter on the list closes the window, as Ok does: the list has the focus as the window
+    // opens after a game, and Enter is how a player who has read it goes on.
+    if (watched == m_scoreListBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            accept();
+            return true;
+        }
+    }
     // After a deletion nothing is current; the first arrow goes on from where the line stood.
     if (watched == m_scoreListBox && event->type() == QEvent::KeyPress && m_deletedRow >= 0
         && !m_scoreListBox->currentIndex().isValid()) {

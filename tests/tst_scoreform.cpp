@@ -105,6 +105,10 @@ private slots:
         QCOMPARE(list->item(500)->text(), QStringLiteral("-040 - Anna"));
         QTRY_VERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(500))));
         QVERIFY(list->selectedItems().isEmpty() && list->currentRow() == 500);
+        // Read, Enter goes on, as Ok does.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!form.isVisible() && form.result() == QDialog::Accepted);
     }
 };
 
