@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -75,3 +76,44 @@ bool canEncode(const QString &text)
 }
 
 } // namespace Cp1252
+
+bool Cp1252::isUtf8Instead(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    const auto *at = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = at + bytes.size();
+    bool multiByte = false;
+    while (at != end) {
+        // Plain ASCII, eight bytes at a time.
+        if (end - at >= 8) {
+            quint64 eight;
+            std::memcpy(&eight, at, 8);
+            if ((eight & 0x8080808080808080ull) == 0) {
+                at += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = *at;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        // The length of the sequence, and the least value it may stand for (no overlong forms).
+        const int length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        if (length == 0 || end - at < length)
+            return false;
+        char32_t value = lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            if ((at[k] & 0xC0) != 0x80)
+                return false;
+            value = (value << 6) | (at[k] & 0x3F);
+        }
+        constexpr char32_t least[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (value < least[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return false;
+        multiByte = true;
+        at += length;
+    }
+    return multiByte;
+}

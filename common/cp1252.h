@@ -16,4 +16,10 @@ QChar decodeByte(unsigned char byte);
 QByteArray encode(const QString &text, bool *ok = nullptr);
 bool canEncode(const QString &text);
 
+// Whether the bytes are text saved as UTF-8 rather than in this code page: they hold at
+// least one letter in UTF-8's form of two to four bytes (or start with its byte-order
+// mark) and nothing that is not UTF-8. A Windows-1252 text with an accented letter is
+// never valid UTF-8 there, so the first such letter decides.
+bool isUtf8Instead(QByteArrayView bytes);
+
 } // namespace Cp1252

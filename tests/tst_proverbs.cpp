@@ -46,6 +46,10 @@ private slots:
         // "ij" is raised as one letter.
         QTest::newRow("ij") << QByteArray("Een -/- 123456789012ijdel zijn\r\n") << QStringList{"Een|123456789012ijdel zijn"}
                             << true << true << "IJdel zijn";
+        // A file saved as UTF-8, with its byte-order mark, reads as it was written.
+        QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbf" "Wie dan leeft -/- Betekenis : \xc3\xa9\xc3\xa9n keer\r\n")
+                               << QStringList{"Wie dan leeft|Betekenis : \u00e9\u00e9n keer"} << true << true
+                               << "\u00c9\u00e9n keer";
         // The meaning box shows a tab as the lists do, so it stays one line.
         QTest::newRow("tab in the meaning") << QByteArray("Een -/- 123456789012a\tb\r\n")
                                             << QStringList{"Een|123456789012a\tb"} << true << true << "A→b";

@@ -28,6 +28,29 @@ private slots:
     // Blanks around a bare field and after a closing quote are dropped and lose no text.
     // The rest of the reading is checked through the files (tst_puzzledatabase loadsRecords,
     // tst_faults, tst_scorelist, tst_gamesettings readsTheFile).
+    // Text saved as UTF-8 is told from the code page's own by its first letter beyond
+    // ASCII; anything that is not UTF-8 throughout is the code page's.
+    void utf8IsToldApart_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("ASCII only") << QByteArray("appel\r\npeer\r\n") << false;
+        QTest::newRow("Windows-1252 letter") << QByteArray("caf\xe9\r\n") << false;
+        QTest::newRow("UTF-8 letter") << QByteArray("caf\xc3\xa9\r\n") << true;
+        QTest::newRow("UTF-8 euro and emoji") << QByteArray("\xe2\x82\xac \xf0\x9f\x98\x80") << true;
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "appel") << true;
+        QTest::newRow("UTF-8, then a Windows-1252 letter") << QByteArray("caf\xc3\xa9 caf\xe9") << false;
+        QTest::newRow("overlong form") << QByteArray("\xc0\x80") << false;
+        QTest::newRow("surrogate half") << QByteArray("\xed\xa0\x80") << false;
+        QTest::newRow("cut short at the end") << QByteArray("caf\xc3") << false;
+    }
+    void utf8IsToldApart()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        QCOMPARE(Cp1252::isUtf8Instead(bytes), utf8);
+    }
+
     void readsFieldsWithoutTheirBlanks()
     {
         FieldReader reader("  a  ,\"b\"   ,c");

@@ -134,6 +134,24 @@ private slots:
             }
         }
     }
+    // A list saved as UTF-8 (with or without its byte-order mark) is searched and shown in
+    // its own form: an accented term finds its words and they show as written.
+    void utf8ListIsSearchedAsItIs_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("no mark") << QByteArray();
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf");
+    }
+    void utf8ListIsSearchedAsItIs()
+    {
+        QFETCH(QByteArray, start);
+        m_test->writeData("Nederlands.lib", start + "caf\xc3\xa9\r\ncafe\xc3\xafne\r\nr\xc3\xabunie\r\naanval\r\n");
+        search(QStringLiteral("caf"), WordSearch::BeginsWith);
+        QCOMPARE(found(), (QStringList{QString::fromUtf8("café"), QString::fromUtf8("cafeïne")}));
+        search(QString::fromUtf8("ËUN"), WordSearch::Contains);
+        QCOMPARE(found(), QStringList{QString::fromUtf8("rëunie")});
+    }
+
 private:
     void search(const QString &typed, WordSearch::Mode mode)
     {

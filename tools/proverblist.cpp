@@ -28,7 +28,10 @@ bool ProverbList::load(QIODevice &device)
     LineReader reader(device);
     QByteArrayView bytes;
     while (reader.next(bytes)) {
-        const QString line = Cp1252::decode(bytes.toByteArray());
+        // A line saved as UTF-8 (as many editors save text) is read as it was written.
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
+        const QString line = Cp1252::isUtf8Instead(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
         if (onlyBlanks(line))
             continue;
         const qsizetype first = line.indexOf(s_separator);

@@ -17,7 +17,9 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     // A line of the list may be megabytes long; the list shows its beginning, on one line.
     if (role == Qt::DisplayRole)
-        return ShownField::shortened(Cp1252::decode(m_lines.line(index.row())), ShownField::inList);
+        return ShownField::shortened(m_lines.utf8 ? QString::fromUtf8(m_lines.line(index.row()))
+                                                  : Cp1252::decode(m_lines.line(index.row())),
+                                     ShownField::inList);
     return QVariant();
 }
 
@@ -30,6 +32,7 @@ void WordListModel::append(const FoundLines &lines)
         return;
     const int first = int(m_lines.count());
     beginInsertRows(QModelIndex(), first, first + int(taken) - 1);
+    m_lines.utf8 = lines.utf8;
     const qsizetype offset = m_lines.bytes.size();
     m_lines.bytes.append(lines.bytes.constData(), lines.ends.at(taken - 1));
     for (qsizetype i = 0; i < taken; ++i)

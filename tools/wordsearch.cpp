@@ -48,9 +48,10 @@ const char *pastLineEnd(const char *at, const char *end)
 class Batches
 {
 public:
-    Batches(const char *begin, qint64 batchBytes, const std::function<void(const FoundLines &)> &found)
+    Batches(const char *begin, qint64 batchBytes, const std::function<void(const FoundLines &)> &found, bool utf8)
         : m_begin(begin), m_batchBytes(qMax<qint64>(batchBytes, 1)), m_next(m_batchBytes), m_found(found)
     {
+        m_batch.utf8 = utf8;
         // A batch holds at most the lines of its stretch of the list (and the rest of the
         // last one): room for that is made once.
         m_batch.bytes.reserve(qMin<qint64>(m_batchBytes, 1 << 20));
@@ -138,17 +139,26 @@ QStringList FoundLines::words() const
     QStringList decoded;
     decoded.reserve(count());
     for (qsizetype i = 0; i < count(); ++i)
-        decoded.append(Cp1252::decode(line(i)));
+        decoded.append(utf8 ? QString::fromUtf8(line(i)) : Cp1252::decode(line(i)));
     return decoded;
 }
 
 WordSearch::WordSearch(const QString &term, Mode mode)
-    : m_mode(mode)
+    : m_text(term)
+    , m_mode(mode)
 {
     bool ok = true;
     m_term = Cp1252::encode(term, &ok);
     // No line holds a line end, so a term with one is found nowhere.
     m_canOccur = ok && !m_term.contains('\r') && !m_term.contains('\n');
+}
+
+WordSearch::WordSearch(QByteArray term, Mode mode, bool utf8)
+    : m_term(std::move(term))
+    , m_mode(mode)
+    , m_canOccur(!m_term.contains('\r') && !m_term.contains('\n'))
+    , m_utf8(utf8)
+{
 }
 
 bool WordSearch::matches(QByteArrayView line) const
@@ -166,6 +176,18 @@ bool WordSearch::matches(QByteArrayView line) const
 void WordSearch::search(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
                         qint64 batchBytes) const
 {
+    if (!m_utf8 && Cp1252::isUtf8Instead(list)) {
+        // The byte-order mark is no part of the first line.
+        const QByteArrayView text = list.startsWith("\xEF\xBB\xBF") ? list.sliced(3) : list;
+        WordSearch(m_text.toUtf8(), m_mode, true).searchBytes(text, found, batchBytes);
+        return;
+    }
+    searchBytes(list, found, batchBytes);
+}
+
+void WordSearch::searchBytes(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
+                             qint64 batchBytes) const
+{
     if (!m_canOccur)
         return;
     if (m_term.isEmpty()) {
@@ -178,7 +200,7 @@ void WordSearch::search(QByteArrayView list, const std::function<void(const Foun
     const char *const end = begin + list.size();
     const qsizetype length = m_term.size();
     const TermFinder finder(m_term);
-    Batches batches(begin, batchBytes, found);
+    Batches batches(begin, batchBytes, found, m_utf8);
     const char *from = begin;
     while (end - from >= length) {
         const char *hit = finder.find(from, end);
@@ -206,7 +228,7 @@ void WordSearch::searchLineByLine(QByteArrayView list, const std::function<void(
 {
     const char *const begin = list.data();
     const char *const end = begin + list.size();
-    Batches batches(begin, batchBytes, found);
+    Batches batches(begin, batchBytes, found, m_utf8);
     // An empty stretch after the last line end is no line.
     for (const char *line = begin; line != end;) {
         const char *lineEnd = lineEndFrom(line, end);

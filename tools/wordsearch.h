@@ -16,6 +16,8 @@ struct FoundLines
 {
     QByteArray bytes;
     QList<qsizetype> ends;
+    // The list was saved as UTF-8, not in the game's code page.
+    bool utf8 = false;
 
     qsizetype count() const { return ends.size(); }
     QByteArrayView line(qsizetype index) const;
@@ -25,7 +27,8 @@ struct FoundLines
 
 // One search of the word list: which lines match a term in one of three ways. The term
 // is compared exactly, case and blanks included; lines are Windows-1252 and are
-// compared as bytes, so only the lines found are ever decoded.
+// compared as bytes, so only the lines found are ever decoded. A list saved as UTF-8
+// instead (as many editors save text) is searched with the term in that form.
 class WordSearch
 {
 public:
@@ -48,10 +51,15 @@ public:
                 qint64 batchBytes = 256 * 1024) const;
 
 private:
+    WordSearch(QByteArray term, Mode mode, bool utf8);
+    // The search itself, over a list in the form the term is in.
+    void searchBytes(QByteArrayView list, const std::function<void(const FoundLines &)> &found, qint64 batchBytes) const;
     void searchLineByLine(QByteArrayView list, const std::function<void(const FoundLines &)> &found,
                           qint64 batchBytes) const;
 
+    QString m_text;
     QByteArray m_term;
     Mode m_mode;
     bool m_canOccur; // false when the term holds a character no line can hold
+    bool m_utf8 = false; // the term in UTF-8's form, for a list saved so
 };
