@@ -77,9 +77,14 @@ bool canEncode(const QString &text)
 
 } // namespace Cp1252
 
+QByteArrayView Cp1252::withoutUtf8Mark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
 bool Cp1252::isUtf8Instead(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (withoutUtf8Mark(bytes).size() != bytes.size())
         return true;
     const auto *at = reinterpret_cast<const unsigned char *>(bytes.data());
     const auto *const end = at + bytes.size();

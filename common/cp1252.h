@@ -21,5 +21,7 @@ bool canEncode(const QString &text);
 // mark) and nothing that is not UTF-8. A Windows-1252 text with an accented letter is
 // never valid UTF-8 there, so the first such letter decides.
 bool isUtf8Instead(QByteArrayView bytes);
+// The bytes without the byte-order mark UTF-8 text may start with.
+QByteArrayView withoutUtf8Mark(QByteArrayView bytes);
 
 } // namespace Cp1252

@@ -10,8 +10,7 @@ QByteArray WordListConverter::convert(QByteArrayView utf8)
     m_kept = m_notLowerCase = m_notEncodable = m_duplicates = 0;
 
     // A byte-order mark would otherwise end up in front of the first word.
-    if (utf8.startsWith("\xEF\xBB\xBF"))
-        utf8 = utf8.sliced(3);
+    utf8 = Cp1252::withoutUtf8Mark(utf8);
 
     QByteArray out;
     out.reserve(utf8.size());

@@ -29,8 +29,7 @@ bool ProverbList::load(QIODevice &device)
     QByteArrayView bytes;
     while (reader.next(bytes)) {
         // A line saved as UTF-8 (as many editors save text) is read as it was written.
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            bytes = bytes.sliced(3);
+        bytes = Cp1252::withoutUtf8Mark(bytes);
         const QString line = Cp1252::isUtf8Instead(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
         if (onlyBlanks(line))
             continue;

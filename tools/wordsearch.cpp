@@ -178,8 +178,7 @@ void WordSearch::search(QByteArrayView list, const std::function<void(const Foun
 {
     if (!m_utf8 && Cp1252::isUtf8Instead(list)) {
         // The byte-order mark is no part of the first line.
-        const QByteArrayView text = list.startsWith("\xEF\xBB\xBF") ? list.sliced(3) : list;
-        WordSearch(m_text.toUtf8(), m_mode, true).searchBytes(text, found, batchBytes);
+        WordSearch(m_text.toUtf8(), m_mode, true).searchBytes(Cp1252::withoutUtf8Mark(list), found, batchBytes);
         return;
     }
     searchBytes(list, found, batchBytes);
