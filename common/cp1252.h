@@ -18,8 +18,9 @@ bool canEncode(const QString &text);
 
 // Whether the bytes are text saved as UTF-8 rather than in this code page: they hold at
 // least one letter in UTF-8's form of two to four bytes (or start with its byte-order
-// mark) and nothing that is not UTF-8. A Windows-1252 text with an accented letter is
-// never valid UTF-8 there, so the first such letter decides.
+// mark) and nothing that is not UTF-8. Ask it of a whole file: in the code page a few
+// letters are valid UTF-8 too ("é…”"), but a text that holds any accented letter followed
+// by a plain one is not, so a file of some length tells itself apart.
 bool isUtf8Instead(QByteArrayView bytes);
 // The bytes without the byte-order mark UTF-8 text may start with.
 QByteArrayView withoutUtf8Mark(QByteArrayView bytes);

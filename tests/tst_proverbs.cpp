@@ -50,6 +50,12 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("\xef\xbb\xbf" "Wie dan leeft -/- Betekenis : \xc3\xa9\xc3\xa9n keer\r\n")
                                << QStringList{"Wie dan leeft|Betekenis : \u00e9\u00e9n keer"} << true << true
                                << "\u00c9\u00e9n keer";
+        // The whole file decides: a line of the code page that happens to be valid UTF-8
+        // ("é…”") stays the code page's in a file that is not UTF-8 throughout.
+        QTest::newRow("Windows-1252 that one line would take for UTF-8")
+            << QByteArray("Ja h\xe9\x85\x94 zei hij -/- Betekenis : een groet\r\nCaf\xe9 -/- Betekenis : koffie\r\n")
+            << QStringList{"Ja h\u00e9\u2026\u201d zei hij|Betekenis : een groet", "Caf\u00e9|Betekenis : koffie"} << true
+            << true << "Koffie";
         // The meaning box shows a tab as the lists do, so it stays one line.
         QTest::newRow("tab in the meaning") << QByteArray("Een -/- 123456789012a\tb\r\n")
                                             << QStringList{"Een|123456789012a\tb"} << true << true << "A→b";

@@ -4,6 +4,7 @@
 #include "common/regularfile.h"
 #include "tools/linereader.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLocale>
 
@@ -25,12 +26,28 @@ bool onlyBlanks(const QString &line)
 
 bool ProverbList::load(QIODevice &device)
 {
-    LineReader reader(device);
+    // Read whole first: the whole file decides how it is read, as UTF-8 when all its letters
+    // beyond ASCII are in UTF-8's form (as many editors save text), else in the game's code
+    // page. A line alone cannot tell: "é…”" in the code page is valid UTF-8 too.
+    QByteArray all;
+    bool failed = false;
+    for (;;) {
+        const QByteArray chunk = device.read(256 * 1024);
+        if (chunk.isEmpty()) {
+            failed = !device.atEnd();
+            break;
+        }
+        all += chunk;
+    }
+    const bool utf8 = Cp1252::isUtf8Instead(all);
+    QBuffer buffer(&all);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer);
     QByteArrayView bytes;
     while (reader.next(bytes)) {
-        // A line saved as UTF-8 (as many editors save text) is read as it was written.
-        bytes = Cp1252::withoutUtf8Mark(bytes);
-        const QString line = Cp1252::isUtf8Instead(bytes) ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
+        if (utf8)
+            bytes = Cp1252::withoutUtf8Mark(bytes);
+        const QString line = utf8 ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
         if (onlyBlanks(line))
             continue;
         const qsizetype first = line.indexOf(s_separator);
@@ -42,7 +59,7 @@ bool ProverbList::load(QIODevice &device)
         m_proverbs.append(line.left(first));
         m_meaningFields.append(line.mid(begin, second < 0 ? -1 : second - begin));
     }
-    return !reader.failed();
+    return !failed;
 }
 
 bool ProverbList::load(const QString &path)
