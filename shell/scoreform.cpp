@@ -86,13 +86,13 @@ void ScoreForm::showLine(const ScoreEntry &entry)
         if (m_scores.at(k) == entry) {
             // Once the window is shown at its size: the list's height decides where the
             // line can stand in the middle.
-            // It is made current, framed but not chosen (a Delete takes only a line the
-            // player picked): the keyboard and a screen reader go on from it.
+            // It is chosen, so it stands out and the keyboard and a screen reader go on from
+            // it; a Delete then names it in its question. (Framed but not chosen, it looked
+            // chosen while a Delete asked about "..." and refused.)
             const int row = m_scores.count() - 1 - k;
             QMetaObject::invokeMethod(this, [this, row] {
                 if (QListWidgetItem *line = m_scoreListBox->item(row)) {
-                    m_scoreListBox->selectionModel()->setCurrentIndex(m_scoreListBox->indexFromItem(line),
-                                                                      QItemSelectionModel::NoUpdate);
+                    m_scoreListBox->setCurrentItem(line);
                     m_scoreListBox->scrollToItem(line, QAbstractItemView::PositionAtCenter);
                 }
             }, Qt::QueuedConnection);
@@ -119,8 +119,10 @@ bool ScoreForm::eventFilter(QObject *watched, QEvent *event)
         if (key == Qt::Key_Down || key == Qt::Key_Up) {
             const int row = key == Qt::Key_Down ? std::min(m_deletedRow, m_scoreListBox->count() - 1) : m_deletedRow - 1;
             m_deletedRow = -1;
-            if (row >= 0)
-                m_scoreListBox->setCurrentRow(row);
+            // Up from the deleted top line goes the list's own way, to its first line.
+            if (row < 0)
+                return QDialog::eventFilter(watched, event);
+            m_scoreListBox->setCurrentRow(row);
             return true;
         }
     }

@@ -19,7 +19,7 @@ class ScoreForm : public QDialog
 public:
     ScoreForm(const AppContext &context, ScoreList &scoreList, QWidget *parent = nullptr);
 
-    // Scrolls the list to the line (the game just played), choosing nothing.
+    // Scrolls the list to the line (the game just played) and chooses it.
     void showLine(const ScoreEntry &entry);
     // After a question; the line the player picked, if any.
     void deleteSelected();

@@ -59,13 +59,16 @@ private slots:
     // that followed it, Up the one before; nothing is framed as if chosen meanwhile.
     void keyboardGoesOnWhereTheLineStood_data()
     {
+        QTest::addColumn<int>("deleted"); // the row, highest first
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("down") << int(Qt::Key_Down) << "0002 - b";
-        QTest::newRow("up") << int(Qt::Key_Up) << "0004 - d";
+        QTest::newRow("down") << 2 << int(Qt::Key_Down) << "0002 - b";
+        QTest::newRow("up") << 2 << int(Qt::Key_Up) << "0004 - d";
+        QTest::newRow("up from the top") << 0 << int(Qt::Key_Up) << "0004 - d";
     }
     void keyboardGoesOnWhereTheLineStood()
     {
+        QFETCH(int, deleted);
         QFETCH(int, key);
         QFETCH(QString, chosen);
         TestContext test;
@@ -77,7 +80,7 @@ private slots:
         QVERIFY(showActive(&form));
         QListWidget *list = form.scoreListBox();
         list->setFocus(Qt::TabFocusReason);
-        list->setCurrentRow(2); // "0003 - c", chosen
+        list->setCurrentRow(deleted);
         test.dialogs.answers = {true};
         QTest::keyClick(list, Qt::Key_Delete);
         QVERIFY(!list->currentItem() && list->selectedItems().isEmpty());
@@ -85,7 +88,7 @@ private slots:
         QCOMPARE(list->selectedItems().value(0) ? list->selectedItems().value(0)->text() : QString(), chosen);
     }
 
-    // After a game the list opens where the game's line stands, framed, nothing chosen.
+    // After a game the list opens where the game's line stands, that line chosen.
     void opensAtTheGamesLine()
     {
         TestContext test;
@@ -104,7 +107,7 @@ private slots:
         QListWidget *list = form.scoreListBox();
         QCOMPARE(list->item(500)->text(), QStringLiteral("-040 - Anna"));
         QTRY_VERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(500))));
-        QVERIFY(list->selectedItems().isEmpty() && list->currentRow() == 500);
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{list->item(500)});
         // Read, Enter goes on, as Ok does.
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Return);
