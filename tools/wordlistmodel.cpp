@@ -1,6 +1,5 @@
 #include "tools/wordlistmodel.h"
 
-#include "common/cp1252.h"
 #include "game/shownfield.h"
 
 #include <algorithm>
@@ -17,9 +16,7 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     // A line of the list may be megabytes long; the list shows its beginning, on one line.
     if (role == Qt::DisplayRole)
-        return ShownField::shortened(m_lines.utf8 ? QString::fromUtf8(m_lines.line(index.row()))
-                                                  : Cp1252::decode(m_lines.line(index.row())),
-                                     ShownField::inList);
+        return ShownField::shortened(m_lines.word(index.row()), ShownField::inList);
     return QVariant();
 }
 

@@ -134,12 +134,17 @@ QByteArrayView FoundLines::line(qsizetype index) const
     return QByteArrayView(bytes.constData() + start, ends.at(index) - start);
 }
 
+QString FoundLines::word(qsizetype index) const
+{
+    return utf8 ? QString::fromUtf8(line(index)) : Cp1252::decode(line(index));
+}
+
 QStringList FoundLines::words() const
 {
     QStringList decoded;
     decoded.reserve(count());
     for (qsizetype i = 0; i < count(); ++i)
-        decoded.append(utf8 ? QString::fromUtf8(line(i)) : Cp1252::decode(line(i)));
+        decoded.append(word(i));
     return decoded;
 }
 

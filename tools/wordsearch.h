@@ -21,6 +21,8 @@ struct FoundLines
 
     qsizetype count() const { return ends.size(); }
     QByteArrayView line(qsizetype index) const;
+    // A line decoded, as the list was saved.
+    QString word(qsizetype index) const;
     // Every line decoded.
     QStringList words() const;
 };
