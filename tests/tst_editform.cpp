@@ -87,8 +87,8 @@ private slots:
         const QString new2 = "nieuw|een2|twee2|drie2|vier2";
         const auto deleteRow = [](int n) { return QStringLiteral("Wil je (woord%1) verwijderen uit de lijst?").arg(n); };
 
-        // A refusal leaves list and boxes as they were. How each character is named is the
-        // field check's own test; here each kind once, on each button.
+        // A refusal leaves list and boxes as they were. These rows are the only test of how
+        // a character is named: each kind once, on each button.
         QTest::newRow("Toevoegen, a box empty") << "row 1; boxes |a|b|c|d; Toevoegen" << ""
             << QStringList{"Niet alle gegevens zijn ingevuld!"} << 1 << "|a|b|c|d" << f << true;
         QTest::newRow("Toevoegen, blank keyword") << "row 1; boxes    |a|b|c|d; Toevoegen" << ""
