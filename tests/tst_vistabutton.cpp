@@ -59,6 +59,7 @@ private slots:
         QTest::addColumn<QString>("states");
         // Leaving goes back to normal, or to focused once the button has the focus.
         QTest::newRow("hover and leave, then focused") << "in in2 out focus in out" << "110313";
+        QTest::newRow("hovered") << "in" << "1";
         // A press held shows the pressed face; released outside, it clicks nothing, and the
         // press gave the focus.
         QTest::newRow("held") << "in press" << "12";
