@@ -7,6 +7,7 @@
 #include "ui/announcedsessionbus.h"
 #include "ui/focusringstyle.h"
 #include "ui/printerchoice.h"
+#include "ui/terminationrequest.h"
 #include "ui/translations.h"
 #include "ui/widgetdialogs.h"
 
@@ -99,6 +100,9 @@ int main(int argc, char *argv[])
     QScreen *screen = QGuiApplication::primaryScreen();
     window.layOut(screen->size(), [&fontConfiguration] { fontConfiguration.join(); });
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
+    // A logout or shutdown keeps what the player changed, as Exit does.
+    TerminationRequest termination;
+    QObject::connect(&termination, &TerminationRequest::requested, &window, &MainWindow::leaveWithoutAsking);
     window.showBoard();
     return app.exec();
 }

@@ -41,6 +41,9 @@ public:
     // first paint needs, is made on another core while the display maps the window, not
     // while the controls are made beside it.
     void showBoard();
+    // The system ends the program (a logout, a shutdown): what the game holds is written
+    // without a question, as at Exit, and the window closes.
+    void leaveWithoutAsking();
     // Design pixels to screen pixels.
     double scale() const { return m_scale; }
     // The factor side windows, message boxes and menus grow by: the board's, never below 1.
@@ -126,7 +129,8 @@ private:
     void startWipe(int row);
     void stopWipes();
     void showRoundMessageAfterWipes();
-    void leave();
+    enum class ProblemsTold { InABox, OnErrorOutput };
+    void leave(ProblemsTold told = ProblemsTold::InABox);
 
     // The board's own colour, shown wherever nothing is drawn on it.
     static inline const QColor s_board{30, 30, 40};
@@ -137,6 +141,7 @@ private:
     int m_colourScheme = 1;
     bool m_closing = false;
     bool m_quitQuestionOpen = false;
+    bool m_solutionOpen = false;
     bool m_roundMessagePending = false;
     // Why the last game's score could not be written, until the end of the game says so.
     QString m_scoreNotSaved;

@@ -235,7 +235,9 @@ void MainWindow::onRoundCompleted()
 
 void MainWindow::showRoundMessageAfterWipes()
 {
-    if (!m_roundMessagePending)
+    // A box the player opened (the solution, the quit question) is closed first: the
+    // message never stands over it, nor the next round under it. It follows then.
+    if (!m_roundMessagePending || m_quitQuestionOpen || m_solutionOpen)
         return;
     m_roundMessagePending = false;
     // The clock may end the game during the wipe; the last round then stays.
@@ -299,7 +301,10 @@ void MainWindow::showWallClock()
 
 void MainWindow::showSolution()
 {
+    m_solutionOpen = true;
     m_context.dialogs.message(m_controller.solutionText(), QString());
+    m_solutionOpen = false;
+    showRoundMessageAfterWipes();
 }
 
 void MainWindow::showHelp()
@@ -392,13 +397,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
                                        m_quitQuestionOpen = false;
                                        if (yes)
                                            leave();
+                                       else
+                                           showRoundMessageAfterWipes();
                                    });
     }
     // An answer given at once has decided already.
     event->setAccepted(m_closing);
 }
 
-void MainWindow::leave()
+void MainWindow::leaveWithoutAsking()
+{
+    if (!m_closing)
+        leave(ProblemsTold::OnErrorOutput);
+}
+
+void MainWindow::leave(ProblemsTold told)
 {
     m_closing = true;
     // A window closed before it was laid out has no clocks yet.
@@ -406,8 +419,13 @@ void MainWindow::leave()
         gameClockTimer->stop();
         wallClockTimer->stop();
     }
-    if (const QString problems = m_controller.saveData(); !problems.isEmpty())
+    if (const QString problems = m_controller.saveData(); problems.isEmpty()) {
+    } else if (told == ProblemsTold::InABox) {
         m_context.dialogs.message(problems, Dialogs::applicationTitle(), Dialogs::Icon::Critical);
+    } else {
+        // A box would hold up a logout that no one may be there to see.
+        qCritical("%s", qPrintable(problems));
+    }
     close(); // within closeEvent (an answer given at once) this does nothing; the event accepts
     emit closed();
 }

@@ -82,6 +82,24 @@ private slots:
         QCOMPARE(w->slotPanels[4]->canvas().pixelColor(304, 87), end == "quit" ? QColor(120, 120, 120) : QColor(0, 225, 0));
     }
 
+    // A quit question asked while the last find of a round is wiped in waits for its answer:
+    // the next-round message never stands over the question, nor the next round under it.
+    void nextRoundWaitsForTheQuitQuestion()
+    {
+        MainWindow *w = m_test->window.get();
+        m_test->start();
+        for (const char *answer : {"appel", "fiets", "rode kool"}) {
+            w->answerBox->setText(answer);
+            QTest::keyClick(w->answerBox, Qt::Key_Return);
+        }
+        QVERIFY(w->isWiping());
+        QTest::mouseClick(w->menuButtons[MainWindow::Exit], Qt::LeftButton);
+        QTRY_VERIFY(!w->isWiping());
+        QCOMPARE(m_test->dialogs.texts().last(), s_quit + " [Nee]");
+        QVERIFY(m_test->dialogs.answerQuestion(false));
+        QCOMPARE(m_test->dialogs.texts().last(), s_nextRound);
+    }
+
     // A part of the board repainted alone, as when it is uncovered, shows what was drawn on
     // it: the row markers and letter tiles, "rode kool" with its gap at x = 230 on the third
     // row. (Hiding and showing the window first adds nothing: grab() repaints either way.)

@@ -160,6 +160,29 @@ private slots:
         first.kill();
         first.waitForFinished();
     }
+
+    // Ended by the system (a logout sends SIGTERM), the program writes what it holds as at
+    // Exit: here a settings file with bare line ends, read whole, comes back in its own form.
+    void endedBySystemKeepsWhatItHolds()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("Raadkwartet");
+        QVERIFY(QFile::copy(RAADKWARTET_PROGRAM, program) && QDir(dir.path()).mkdir("Data"));
+        QVERIFY(QFile::copy(RAADKWARTET_DATA_DIR "/Puzzel.lib", dir.filePath("Data/Puzzel.lib")));
+        QFile settings(dir.filePath("Raadkwartet.ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("x\ny\n120\n10,20,30\n\"Caf\xe9\"\n");
+        settings.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QProcess game;
+        game.start(program, {});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("Raadkwartet.lock")), 20000);
+        QTest::qWait(500);
+        game.terminate();
+        QVERIFY(game.waitForFinished(20000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QVERIFY(readWholeFile(dir.filePath("Raadkwartet.ini")).value_or("").endsWith("120\r\n10,20,30\r\n\"Caf\xe9\"\r\n"));
+    }
 };
 
 QTEST_MAIN(TestSingleCopy)
