@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -88,6 +89,42 @@ private slots:
         QCOMPARE(answer, std::optional<bool>(!gameEnds));
         QCOMPARE(noticeClosed, !gameEnds);
         QTRY_VERIFY(openBoxes().isEmpty());
+    }
+    // Keys meant for where the player was typing do not answer a box that has just come: a
+    // box that opens by itself (the end of a round or game) takes no key for a moment, and a
+    // held key's repeats answer no box; a key pressed anew does.
+    void keysOnTheirWayAnswerNoBox_data()
+    {
+        QTest::addColumn<bool>("byItself");
+        QTest::addColumn<int>("quietMs");
+        QTest::addColumn<bool>("repeated");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("notice, Enter as it opens") << true << 60000 << false << false;
+        QTest::newRow("notice, Enter after its quiet moment") << true << 0 << false << true;
+        QTest::newRow("notice, a held Enter") << true << 0 << true << false;
+        QTest::newRow("question, a held Enter") << false << 60000 << true << false;
+        QTest::newRow("question, Enter") << false << 60000 << false << true;
+    }
+    void keysOnTheirWayAnswerNoBox()
+    {
+        QFETCH(bool, byItself);
+        QFETCH(int, quietMs);
+        QFETCH(bool, repeated);
+        QFETCH(bool, answered);
+        WidgetDialogs dialogs(quietMs);
+        bool closed = false;
+        if (byItself)
+            dialogs.notify(QStringLiteral("Einde"), QString(), [&] { closed = true; });
+        else
+            dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, [&](bool) { closed = true; });
+        auto *box = qobject_cast<QMessageBox *>(openBoxes().value(0));
+        QVERIFY(box);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeated);
+        QApplication::sendEvent(byItself ? box->button(QMessageBox::Ok) : box->defaultButton(), &enter);
+        QTRY_COMPARE(closed, answered);
+        QTest::qWait(1);
+        QCOMPARE(closed, answered);
+        dialogs.closeOpen();
     }
     // A box that does not wait still blocks every window of the program, and stands over
     // the board, also where no window is active as it opens (the clock ends a game while the

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -116,6 +118,43 @@ void returnKeyboardToOwner(QWidget *closing)
         owner->activateWindow();
 }
 
+// Keys on their way to where the player was typing do not answer a box that has just come:
+// the repeats of a held key never answer a box (Enter held in the editor would delete row
+// after row, each question answered as it opens), and a box that opens by itself takes no
+// key at all in its first moment.
+class KeysOnTheirWay : public QObject
+{
+public:
+    KeysOnTheirWay(QDialog *box, int quietMs) : QObject(box), m_box(box), m_quietMs(quietMs)
+    {
+        m_opened.start();
+        // The keys go to the box's button or text box; only the application sees them all.
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
+            || static_cast<QWidget *>(watched)->window() != m_box)
+            return false;
+        if (m_opened.elapsed() < m_quietMs)
+            return true;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Escape: return key->isAutoRepeat();
+        default: return false;
+        }
+    }
+
+private:
+    QDialog *m_box;
+    int m_quietMs;
+    QElapsedTimer m_opened;
+};
+
 // Set on a box that closeOpen() closes: what waits for the player's answer does not run.
 const char *const s_closedUnanswered = "closedUnanswered";
 
@@ -193,7 +232,7 @@ void WidgetDialogs::notify(const QString &text, const QString &title, const std:
         if (closed && !box->property(s_closedUnanswered).toBool())
             closed();
     });
-    track(box);
+    track(box, Opening::ByItself);
     showBlockingEveryWindow(box);
 }
 
@@ -221,9 +260,10 @@ void WidgetDialogs::showBlockingEveryWindow(QDialog *box)
     box->show();
 }
 
-void WidgetDialogs::track(QDialog *box)
+void WidgetDialogs::track(QDialog *box, Opening opening)
 {
     WindowScaler::scaleFont(box, m_scale);
+    new KeysOnTheirWay(box, opening == Opening::ByItself ? m_quietMs : 0);
     QObject::connect(box, &QDialog::finished, box, [box] {
         if (!box->property(s_closedUnanswered).toBool())
             returnKeyboardToOwner(box);
