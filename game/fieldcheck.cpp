@@ -45,9 +45,10 @@ QString FieldCheck::message(const QString &fieldName, const QString &fileName, c
                    .arg(fieldName, fileName, records)
             + advice;
     case Problem::Separator:
-        return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard: %3 gebruikt dit teken om de velden van "
-                              "elkaar te scheiden. ")
-                   .arg(shownCharacter(), fieldName, fileName)
+        return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard: %3 gebruikt dit teken om %4. ")
+                   .arg(named(m_character), fieldName, fileName,
+                        m_character == u"\"" ? QStringLiteral("velden te omsluiten")
+                                             : QStringLiteral("de velden van elkaar te scheiden"))
             + advice;
     case Problem::EdgeBlank:
         return QStringLiteral("Een spatie aan het begin of einde van %1 kan niet worden bewaard: %2 laat spaties "
@@ -56,25 +57,23 @@ QString FieldCheck::message(const QString &fieldName, const QString &fileName, c
     case Problem::Unencodable:
         break;
     }
-    return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard. ").arg(shownCharacter(), fieldName) + advice;
+    return QStringLiteral("Het teken %1 in %2 kan niet worden bewaard. ").arg(named(m_character), fieldName) + advice;
 }
 
-QString FieldCheck::shownCharacter() const
+QString FieldCheck::named(const QString &character)
 {
     // A double quote between double quotes would be hard to read.
-    if (m_character == u"\"")
+    if (character == u"\"")
         return QStringLiteral("'\"'");
-    const char32_t code = m_character.size() == 2 ? QChar::surrogateToUcs4(m_character.at(0), m_character.at(1))
-                                                  : m_character.at(0).unicode();
+    const char32_t code = character.size() == 2 ? QChar::surrogateToUcs4(character.at(0), character.at(1))
+                                                : character.at(0).unicode();
     const QString codePoint = QStringLiteral("U+") + QString::number(code, 16).toUpper().rightJustified(4, u'0');
     switch (QChar::category(code)) {
     case QChar::Mark_NonSpacing:
     case QChar::Mark_SpacingCombining:
     case QChar::Mark_Enclosing:
         // A mark alone would sit on the quote; on a dotted circle it can be read.
-        return u'"' + QChar(0x25CC) + m_character + QStringLiteral("\" (") + codePoint + u')';
-    case QChar::Separator_Space:
-        return u'"' + m_character + QStringLiteral("\" (") + codePoint + u')';
+        return u'"' + QChar(0x25CC) + character + QStringLiteral("\" (") + codePoint + u')';
     case QChar::Other_Control:
     case QChar::Other_Format:
     case QChar::Other_Surrogate:
@@ -85,6 +84,10 @@ QString FieldCheck::shownCharacter() const
         // Nothing to see between quotes: only its number names it.
         return codePoint + QStringLiteral(" (onzichtbaar)");
     default:
-        return u'"' + m_character + u'"';
+        // What the code page holds, but for a special blank, is what it looks like; the
+        // rest may look like a letter it holds (Greek capital E, Cyrillic a).
+        if (code == u' ' || (Cp1252::canEncode(character) && QChar::category(code) != QChar::Separator_Space))
+            return u'"' + character + u'"';
+        return u'"' + character + QStringLiteral("\" (") + codePoint + u')';
     }
 }

@@ -25,10 +25,13 @@ public:
     // Empty when it passed.
     QString message(const QString &fieldName, const QString &fileName, const QString &records) const;
 
+    // A character as a message names it: between quotes where it can be seen, with its
+    // number where it cannot (a zero-width space), would sit on the quote (an accent) or
+    // could be taken for another (a Greek or Cyrillic letter that looks Latin, a special
+    // blank).
+    static QString named(const QString &character);
+
 private:
-    // The character as a message names it: between quotes where it can be seen, with its
-    // number where it cannot (a zero-width space) or would sit on the quote (an accent).
-    QString shownCharacter() const;
 
     Problem m_problem = Problem::None;
     QString m_character;

@@ -14,6 +14,15 @@ PuzzleEntryCheck::PuzzleEntryCheck(const PuzzleEntry &entry)
             return;
         }
     }
+    for (const QChar c : entry.keyword) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Format
+            || (category == QChar::Separator_Space && c != u' ')) {
+            m_field = 0;
+            m_untypeable = c;
+            return;
+        }
+    }
 }
 
 QString PuzzleEntryCheck::fieldName(int field)
@@ -25,6 +34,11 @@ QString PuzzleEntryCheck::message() const
 {
     if (passed())
         return QString();
+    if (!m_untypeable.isEmpty()) {
+        return QStringLiteral("Het teken %1 in Trefwoord kan niet worden bewaard: een speler kan het niet intypen. Laat "
+                              "het weg of kies een ander teken.")
+            .arg(FieldCheck::named(m_untypeable));
+    }
     if (m_check.passed())
         return QStringLiteral("Een leeg trefwoord kan niet worden bewaard: het puzzelbestand slaat een regel zonder "
                               "trefwoord over.");

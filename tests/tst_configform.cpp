@@ -48,7 +48,7 @@ private slots:
         QTest::newRow("long") << QString(100, u'9') << "" << "" << time.arg(QString(60, u'9') + u'…');
         QTest::newRow("footer, quote") << "" << "Zeg \"hoi\" tegen jou" << "10,25"
             << "Het teken '\"' in de tekst bij het afdrukken kan niet worden bewaard: het instellingenbestand gebruikt "
-               "dit teken om de velden van elkaar te scheiden. Laat het weg of kies een ander teken.";
+               "dit teken om velden te omsluiten. Laat het weg of kies een ander teken.";
         QTest::newRow("footer, comma, blanks around") << "" << "  Smit, Jansen & Zn. " << "10,25" << "";
     }
     void okStoresWhatTheGameCanPlayAndTheFileHold()

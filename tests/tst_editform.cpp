@@ -96,8 +96,23 @@ private slots:
         QTest::newRow("Wijzigen, blank keyword") << "row 1; boxes   ||||; Wijzigen" << ""
             << QStringList{"Eerst een item selecteren a.u.b."} << 1 << "  ||||" << f << true;
         QTest::newRow("Wijzigen, emoji") << "row 1; boxes k|a|lach 😀|c|d; Wijzigen" << ""
-            << QStringList{"Het teken \"😀\" in Omschrijving 2 kan niet worden bewaard. Laat het weg of kies een ander teken."}
+            << QStringList{"Het teken \"😀\" (U+1F600) in Omschrijving 2 kan niet worden bewaard. Laat het weg of kies een "
+                           "ander teken."}
             << 1 << "k|a|lach 😀|c|d" << f << true;
+        // A letter the code page lacks that looks like one it holds is told by its number.
+        QTest::newRow("Wijzigen, Greek capital E") << "row 1; boxes \u0395lla|a|b|c|d; Wijzigen" << ""
+            << QStringList{"Het teken \"\u0395\" (U+0395) in Trefwoord kan niet worden bewaard. Laat het weg of kies een "
+                           "ander teken."}
+            << 1 << "\u0395lla|a|b|c|d" << f << true;
+        // The file holds them, but no player could type them: the keyword could not be found.
+        QTest::newRow("Toevoegen, no-break space ending the keyword") << "row 1; boxes fiets\u00a0|a|b|c|d; Toevoegen" << ""
+            << QStringList{"Het teken \"\u00a0\" (U+00A0) in Trefwoord kan niet worden bewaard: een speler kan het niet "
+                           "intypen. Laat het weg of kies een ander teken."}
+            << 1 << "fiets\u00a0|a|b|c|d" << f << true;
+        QTest::newRow("Wijzigen, tab as the keyword") << "row 1; boxes \t|a|b|c|d; Wijzigen" << ""
+            << QStringList{"Het teken U+0009 (onzichtbaar) in Trefwoord kan niet worden bewaard: een speler kan het niet "
+                           "intypen. Laat het weg of kies een ander teken."}
+            << 1 << "\t|a|b|c|d" << f << true;
         // A character with nothing to see is named by its number, an accent on its own on a
         // dotted circle; an accent typed apart from its letter is the letter that has it.
         QTest::newRow("Wijzigen, zero-width space") << "row 1; boxes k|a|b\u200bc|c|d; Wijzigen" << ""

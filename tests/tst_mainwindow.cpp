@@ -128,9 +128,9 @@ private slots:
         m_test->start({QString::fromUtf8("😀🎲"), QStringLiteral("Jan, \"Piet\""), QStringLiteral("Jan\r\nPiet"),
                        QStringLiteral("Jan, Piet")});
         const QString ask = "Typ hieronder jouw naam in...", advice = " Laat het weg of kies een ander teken.";
-        QCOMPARE(m_test->dialogs.texts(), (QStringList{ask, QString::fromUtf8("Het teken \"😀\" in de naam kan niet worden bewaard.") + advice,
+        QCOMPARE(m_test->dialogs.texts(), (QStringList{ask, QString::fromUtf8("Het teken \"😀\" (U+1F600) in de naam kan niet worden bewaard.") + advice,
                                              ask, "Het teken '\"' in de naam kan niet worden bewaard: de scorelijst gebruikt "
-                                                  "dit teken om de velden van elkaar te scheiden." + advice,
+                                                  "dit teken om velden te omsluiten." + advice,
                                              ask, "Een regeleinde in de naam kan niet worden bewaard: de scorelijst gebruikt "
                                                   "regeleinden om de namen van elkaar te scheiden." + advice, ask}));
         m_test->clock.advance(60000);
