@@ -20,8 +20,11 @@ Folders Folders::beside(const QString &folder, const QString &programFile)
     return Folders(programFile, folder + QStringLiteral("/Data"), folder);
 }
 
-Folders Folders::forProgram(const QString &programFile, const QString &playerFolder)
+Folders Folders::forProgram(const QString &programFile, const QString &givenPlayerFolder)
 {
+    const QString playerFolder = QDir::isRelativePath(givenPlayerFolder)
+        ? QDir::homePath() + QStringLiteral("/.local/share/") + QFileInfo(givenPlayerFolder).fileName()
+        : givenPlayerFolder;
     const QString folder = QFileInfo(programFile).absolutePath();
     const QFileInfo besideData(folder + QStringLiteral("/Data"));
     if (besideData.isDir()) {

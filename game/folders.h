@@ -14,7 +14,9 @@ public:
     // Decides for the running program. Beside it when its folder holds a writable Data
     // folder (or no shipped Data can be found elsewhere); otherwise the shipped files come
     // from <folder>/Data or <folder>/../share/raadkwartet/Data and the player's files
-    // from 'playerFolder'.
+    // from 'playerFolder'. A relative 'playerFolder' (from a relative XDG_DATA_HOME, which
+    // the XDG rules say to ignore) stands for the same folder in ~/.local/share: taken from
+    // the folder the program was started in, the player's files would move with it.
     static Folders forProgram(const QString &programFile, const QString &playerFolder);
 
     QString programFile() const { return m_programFile; }

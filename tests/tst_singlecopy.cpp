@@ -100,6 +100,16 @@ private slots:
         }
     }
 
+    // A relative XDG_DATA_HOME counts as unset, as the XDG rules have it: the player's
+    // files do not move with the folder the program is started in.
+    void relativePlayerFolderIsTheHomeOne()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("share/raadkwartet/Data")) && QDir().mkpath(dir.filePath("bin")));
+        const Folders folders = Folders::forProgram(dir.filePath("bin/Raadkwartet"), "rel/data/Raadkwartet");
+        QCOMPARE(folders.playerFolder(), QDir::homePath() + "/.local/share/Raadkwartet");
+    }
+
     // Whatever lies where the lock file goes, a second copy is kept out, the lock ends with
     // the copy that held it, and a link there is never written through.
     void lockHoldsWhateverLiesInTheFolder_data()
