@@ -2,6 +2,8 @@
 
 #include "game/textwriter.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,5 +78,35 @@ QString Folders::preparePlayerFolder() const
         if (wanted && !QFileInfo::exists(to) && QFileInfo::exists(from) && copyWholeFile(from, to).isEmpty())
             QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
+    followShippedPuzzles();
     return QString();
+}
+
+void Folders::followShippedPuzzles() const
+{
+    // The mark names the shipped list the player's copy came from: its size and time, so
+    // an unchanged one is passed at a glance, and its digest, so the player's copy can be
+    // told apart from one the player changed.
+    const QFileInfo shipped(shippedFile(QStringLiteral("Puzzel.lib")));
+    if (!shipped.isFile())
+        return;
+    const QString markFile = dataFile(QStringLiteral("Puzzel.geleverd"));
+    const QByteArray stamp = QByteArray::number(shipped.size()) + ' '
+        + QByteArray::number(shipped.lastModified().toMSecsSinceEpoch());
+    const QList<QByteArray> mark = readWholeFile(markFile).value_or(QByteArray()).trimmed().split(' ');
+    if (mark.size() == 3 && mark[0] + ' ' + mark[1] == stamp)
+        return;
+    const std::optional<QByteArray> shippedBytes = readWholeFile(shipped.filePath());
+    if (!shippedBytes)
+        return;
+    const auto digest = [](const QByteArray &bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    };
+    const QByteArray shippedDigest = digest(*shippedBytes);
+    const QString ownFile = dataFile(QStringLiteral("Puzzel.lib"));
+    // A new shipped list replaces the player's copy only where the player never changed it.
+    if (mark.size() == 3 && mark[2] != shippedDigest && digest(readWholeFile(ownFile).value_or(QByteArray())) == mark[2]
+        && !writeWholeFile(ownFile, *shippedBytes).isEmpty())
+        return;
+    writeWholeFile(markFile, stamp + ' ' + shippedDigest + "\r\n");
 }

@@ -33,9 +33,12 @@ public:
     // the shipped puzzle database into it, with a score list and settings file found in
     // the read-only folder. When the folder cannot be made, why, in Dutch
     // (a file in its place); empty otherwise.
+    // A shipped puzzle list that changed (a newer version installed) then replaces the
+    // player's copy, where the player never changed it; a list the player changed is kept.
     QString preparePlayerFolder() const;
 
 private:
+    void followShippedPuzzles() const;
     Folders(const QString &programFile, const QString &shippedData, const QString &playerFolder);
 
     QString m_programFile;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QDateTime>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -98,6 +99,37 @@ private slots:
             QVERIFY(writeWholeFile(folders.dataFile("Puzzel.lib"), "eigen\r\n").isEmpty() && folders.preparePlayerFolder().isEmpty());
             QCOMPARE(readWholeFile(folders.dataFile("Puzzel.lib")), QByteArray("eigen\r\n"));
         }
+    }
+
+    // A newer shipped puzzle list (a package upgrade) replaces the player's copy where the
+    // player never changed it, so fixed puzzles reach them; a list the player changed stays.
+    void newShippedPuzzlesReplaceOnlyAnUnchangedCopy_data()
+    {
+        QTest::addColumn<bool>("changedByPlayer");
+        QTest::newRow("copy as shipped") << false;
+        QTest::newRow("changed by the player") << true;
+    }
+    void newShippedPuzzlesReplaceOnlyAnUnchangedCopy()
+    {
+        QFETCH(bool, changedByPlayer);
+        QTemporaryDir dir;
+        const QString shipped = dir.filePath("share/raadkwartet/Data/Puzzel.lib");
+        QVERIFY(QDir().mkpath(QFileInfo(shipped).path()) && QDir().mkpath(dir.filePath("bin")));
+        QVERIFY(writeWholeFile(shipped, "versie 1\r\n").isEmpty());
+        const Folders folders = Folders::forProgram(dir.filePath("bin/Raadkwartet"), dir.filePath("player"));
+        QVERIFY(folders.preparePlayerFolder().isEmpty());
+        const QString own = folders.dataFile("Puzzel.lib");
+        QCOMPARE(readWholeFile(own), QByteArray("versie 1\r\n"));
+        if (changedByPlayer)
+            QVERIFY(writeWholeFile(own, "eigen\r\n").isEmpty());
+        // Installed as an upgrade installs it: the same size, another time.
+        QVERIFY(writeWholeFile(shipped, "versie 2\r\n").isEmpty());
+        QFile newer(shipped);
+        QVERIFY(newer.open(QIODevice::ReadWrite)
+                && newer.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+        newer.close();
+        QVERIFY(folders.preparePlayerFolder().isEmpty());
+        QCOMPARE(readWholeFile(own), QByteArray(changedByPlayer ? "eigen\r\n" : "versie 2\r\n"));
     }
 
     // A relative XDG_DATA_HOME counts as unset, as the XDG rules have it: the player's

@@ -106,6 +106,8 @@ play() {
   wait_for "the end of the game" window_named "De Trefkoning"
   # The score is saved before the end message shows.
   grep -aqx $'"0000 - Speler Nobody"\r' "$scores" || fail "the score is not in $scores: $(od -c "$scores" | head)"
+  # The end message opens by itself and takes no key in its first second.
+  sleep 1.2
   keys_to "De Trefkoning" key Return
   wait_for "the score window" window_named "Hoogst Scorelijst"
   stop "$pid"
