@@ -7,6 +7,7 @@
 #include "game/clocktexts.h"
 #include "game/scorefile.h"
 #include "shell/configform.h"
+#include "ui/keptonscreen.h"
 #include "ui/dialogs.h"
 #include "ui/paintpanel.h"
 #include "shell/scoreform.h"
@@ -339,8 +340,8 @@ void MainWindow::openModal(QWidget *window)
     window->setParent(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                 | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
-    // A window manager that minimises it anyway gets it back at once (see eventFilter).
-    window->installEventFilter(this);
+    // A window manager that minimises it anyway gets it back at once.
+    keepOnScreen(window);
     // It opens centred over the board.
     // On a screen smaller than its design (a small screen at a pixel ratio of 2) it shrinks
     // to fit, rather than reach past the screen's edges where no pointer can get at it.
@@ -432,19 +433,6 @@ void MainWindow::leave(ProblemsTold told)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // A minimised side window would leave the player nothing to click: on a desktop
-    // without a task bar the game would be gone. It comes back, with the board under it.
-    if (event->type() == QEvent::WindowStateChange && watched != this && watched->isWidgetType()) {
-        auto *side = static_cast<QWidget *>(watched);
-        if (side->isWindow() && side->parentWidget() == this && side->isMinimized()) {
-            QTimer::singleShot(0, side, [this, side] {
-                setWindowState(windowState() & ~Qt::WindowMinimized);
-                side->setWindowState(side->windowState() & ~Qt::WindowMinimized);
-                side->raise();
-                side->activateWindow();
-            });
-        }
-    }
     if (watched == answerBox && event->type() == QEvent::MouseButtonPress) {
         answerBox->clear();
     } else if (watched == puzzleCountLabel && event->type() == QEvent::MouseButtonDblClick) {

@@ -126,6 +126,24 @@ private slots:
         QCOMPARE(closed, answered);
         dialogs.closeOpen();
     }
+    // Minimised by a window manager (some draw the button on any window, and take the
+    // box's owner with it), a box comes back at once with the window it stands over:
+    // without a task bar nothing else would bring the game back.
+    void minimisedBoxComesBackWithItsOwner()
+    {
+        QWidget board;
+        board.show();
+        QApplication::setActiveWindow(&board);
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        WidgetDialogs dialogs;
+        dialogs.notify(QStringLiteral("Einde"), QString(), {});
+        QDialog *box = openBoxes().value(0);
+        QVERIFY(box && box->parentWidget() == &board);
+        board.setWindowState(Qt::WindowMinimized);
+        box->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!box->isMinimized() && !board.isMinimized());
+        dialogs.closeOpen();
+    }
     // A box that does not wait still blocks every window of the program, and stands over
     // the board, also where no window is active as it opens (the clock ends a game while the
     // player is elsewhere): a box opened for the active window alone would then block

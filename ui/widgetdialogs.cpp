@@ -1,4 +1,5 @@
 #include "ui/widgetdialogs.h"
+#include "ui/keptonscreen.h"
 #include "ui/typedtext.h"
 
 #include "ui/windowscaler.h"
@@ -264,6 +265,7 @@ void WidgetDialogs::track(QDialog *box, Opening opening)
 {
     WindowScaler::scaleFont(box, m_scale);
     new KeysOnTheirWay(box, opening == Opening::ByItself ? m_quietMs : 0);
+    keepOnScreen(box);
     QObject::connect(box, &QDialog::finished, box, [box] {
         if (!box->property(s_closedUnanswered).toBool())
             returnKeyboardToOwner(box);
