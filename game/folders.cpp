@@ -75,26 +75,36 @@ QString Folders::preparePlayerFolder() const
     };
     for (const auto &[from, to] : startingFiles) {
         const bool wanted = firstStart || to == dataFile(QStringLiteral("Puzzel.lib"));
-        if (wanted && !QFileInfo::exists(to) && QFileInfo::exists(from) && copyWholeFile(from, to).isEmpty())
+        if (wanted && !QFileInfo::exists(to) && QFileInfo::exists(from) && copyWholeFile(from, to).isEmpty()) {
             QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            // A fresh copy of the shipped list is marked anew.
+            if (to == dataFile(QStringLiteral("Puzzel.lib")))
+                QFile::remove(shippedMarkFile());
+        }
     }
     followShippedPuzzles();
     return QString();
 }
 
+QString Folders::shippedMarkFile() const
+{
+    return dataFile(QStringLiteral("Puzzel.geleverd"));
+}
+
 void Folders::followShippedPuzzles() const
 {
-    // The mark names the shipped list the player's copy came from: its size and time, so
-    // an unchanged one is passed at a glance, and its digest, so the player's copy can be
-    // told apart from one the player changed.
+    // The mark says which shipped list the player's copy is: the shipped file's size and
+    // time, so an unchanged one is passed at a glance, and the copy's digest as it came, or
+    // "-" where the copy is the player's own (changed by the player, or already different
+    // from the shipped list when it was first marked, as a copy from before the mark was).
     const QFileInfo shipped(shippedFile(QStringLiteral("Puzzel.lib")));
     if (!shipped.isFile())
         return;
-    const QString markFile = dataFile(QStringLiteral("Puzzel.geleverd"));
     const QByteArray stamp = QByteArray::number(shipped.size()) + ' '
         + QByteArray::number(shipped.lastModified().toMSecsSinceEpoch());
-    const QList<QByteArray> mark = readWholeFile(markFile).value_or(QByteArray()).trimmed().split(' ');
-    if (mark.size() == 3 && mark[0] + ' ' + mark[1] == stamp)
+    const QList<QByteArray> mark = readWholeFile(shippedMarkFile()).value_or(QByteArray()).trimmed().split(' ');
+    const bool marked = mark.size() == 3;
+    if (marked && mark[0] + ' ' + mark[1] == stamp)
         return;
     const std::optional<QByteArray> shippedBytes = readWholeFile(shipped.filePath());
     if (!shippedBytes)
@@ -104,9 +114,10 @@ void Folders::followShippedPuzzles() const
     };
     const QByteArray shippedDigest = digest(*shippedBytes);
     const QString ownFile = dataFile(QStringLiteral("Puzzel.lib"));
-    // A new shipped list replaces the player's copy only where the player never changed it.
-    if (mark.size() == 3 && mark[2] != shippedDigest && digest(readWholeFile(ownFile).value_or(QByteArray())) == mark[2]
-        && !writeWholeFile(ownFile, *shippedBytes).isEmpty())
+    const QByteArray ownDigest = digest(readWholeFile(ownFile).value_or(QByteArray()));
+    const bool asShipped = ownDigest == (marked ? mark[2] : shippedDigest);
+    // A newer shipped list replaces the copy only where the player never changed it.
+    if (asShipped && ownDigest != shippedDigest && !writeWholeFile(ownFile, *shippedBytes).isEmpty())
         return;
-    writeWholeFile(markFile, stamp + ' ' + shippedDigest + "\r\n");
+    writeWholeFile(shippedMarkFile(), stamp + ' ' + (asShipped ? shippedDigest : QByteArray("-")) + "\r\n");
 }

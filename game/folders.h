@@ -39,6 +39,7 @@ public:
 
 private:
     void followShippedPuzzles() const;
+    QString shippedMarkFile() const;
     Folders(const QString &programFile, const QString &shippedData, const QString &playerFolder);
 
     QString m_programFile;

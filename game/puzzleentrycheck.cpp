@@ -13,16 +13,25 @@ PuzzleEntryCheck::PuzzleEntryCheck(const PuzzleEntry &entry)
             m_check = check;
             return;
         }
-    }
-    for (const QChar c : entry.keyword) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Other_Format
-            || (category == QChar::Separator_Space && c != u' ')) {
-            m_field = 0;
-            m_untypeable = c;
-            return;
+        if (field == 0) {
+            m_untypeable = untypeableIn(entry.keyword);
+            if (!m_untypeable.isEmpty()) {
+                m_field = 0;
+                return;
+            }
         }
     }
+}
+
+QString PuzzleEntryCheck::untypeableIn(const QString &keyword)
+{
+    for (const QChar c : keyword) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Format
+            || (category == QChar::Separator_Space && c != u' '))
+            return c;
+    }
+    return QString();
 }
 
 QString PuzzleEntryCheck::fieldName(int field)

@@ -27,6 +27,9 @@ public:
     static QString fieldName(int field);
 
 private:
+    // The first character of the keyword no keyboard gives, or empty.
+    static QString untypeableIn(const QString &keyword);
+
     int m_field = -1;
     FieldCheck m_check{QString(), FieldCheck::Form::Bare};
     QString m_untypeable;

@@ -16,6 +16,7 @@
 #include "tools/proverbswindow.h"
 #include "tools/wordsearchwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
@@ -238,7 +239,7 @@ void MainWindow::showRoundMessageAfterWipes()
 {
     // A box the player opened (the solution, the quit question) is closed first: the
     // message never stands over it, nor the next round under it. It follows then.
-    if (!m_roundMessagePending || m_quitQuestionOpen || m_solutionOpen)
+    if (!m_roundMessagePending || !m_wipes.isEmpty() || m_quitQuestionOpen || m_solutionOpen)
         return;
     m_roundMessagePending = false;
     // The clock may end the game during the wipe; the last round then stays.
@@ -408,8 +409,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::leaveWithoutAsking()
 {
-    if (!m_closing)
-        leave(ProblemsTold::OnErrorOutput);
+    if (m_closing)
+        return;
+    m_roundMessagePending = false;
+    // Nothing open may ask or go on: the boxes close with their harmless answers, without
+    // what waits for them (the scores after the end message), and the side windows go
+    // unasked (the editor would ask about its unsaved changes).
+    m_context.dialogs.closeOpen();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->hide();
+    }
+    leave(ProblemsTold::OnErrorOutput);
 }
 
 void MainWindow::leave(ProblemsTold told)

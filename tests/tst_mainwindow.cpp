@@ -100,6 +100,23 @@ private slots:
         QCOMPARE(m_test->dialogs.texts().last(), s_nextRound);
     }
 
+    // Ended by the system with the end message still open, the program asks and opens
+    // nothing more: the message closes unanswered, so the scores do not follow it.
+    void endedBySystemOpensNothingMore()
+    {
+        MainWindow *w = m_test->window.get();
+        QSignalSpy closed(w, &MainWindow::closed);
+        m_test->start();
+        m_test->clock.advance(1000 * 600);
+        w->controller().updateClock();
+        QCOMPARE(m_test->dialogs.texts().last(), s_end);
+        w->leaveWithoutAsking();
+        QCOMPARE(m_test->dialogs.closedByProgram, 1);
+        QVERIFY(!m_test->dialogs.closeNotice());
+        QCOMPARE(m_test->dialogs.texts().last(), s_end);
+        QCOMPARE(closed.count(), 1);
+    }
+
     // A part of the board repainted alone, as when it is uncovered, shows what was drawn on
     // it: the row markers and letter tiles, "rode kool" with its gap at x = 230 on the third
     // row. (Hiding and showing the window first adds nothing: grab() repaints either way.)

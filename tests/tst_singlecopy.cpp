@@ -105,31 +105,52 @@ private slots:
     // player never changed it, so fixed puzzles reach them; a list the player changed stays.
     void newShippedPuzzlesReplaceOnlyAnUnchangedCopy_data()
     {
-        QTest::addColumn<bool>("changedByPlayer");
-        QTest::newRow("copy as shipped") << false;
-        QTest::newRow("changed by the player") << true;
+        QTest::addColumn<QByteArray>("copy"); // the player's list before the upgrade
+        QTest::addColumn<bool>("marked");     // whether it was copied by a start that marks
+        QTest::newRow("copy as shipped") << QByteArray("versie 1\r\n") << true;
+        QTest::newRow("changed by the player") << QByteArray("eigen\r\n") << true;
+        // Kept by a start from before the mark: whether the player changed it is unknown.
+        QTest::newRow("unmarked copy of an older list") << QByteArray("versie 0\r\n") << false;
+        QTest::newRow("unmarked copy as shipped") << QByteArray("versie 1\r\n") << false;
     }
     void newShippedPuzzlesReplaceOnlyAnUnchangedCopy()
     {
-        QFETCH(bool, changedByPlayer);
+        QFETCH(QByteArray, copy);
+        QFETCH(bool, marked);
         QTemporaryDir dir;
         const QString shipped = dir.filePath("share/raadkwartet/Data/Puzzel.lib");
         QVERIFY(QDir().mkpath(QFileInfo(shipped).path()) && QDir().mkpath(dir.filePath("bin")));
         QVERIFY(writeWholeFile(shipped, "versie 1\r\n").isEmpty());
         const Folders folders = Folders::forProgram(dir.filePath("bin/Raadkwartet"), dir.filePath("player"));
-        QVERIFY(folders.preparePlayerFolder().isEmpty());
         const QString own = folders.dataFile("Puzzel.lib");
-        QCOMPARE(readWholeFile(own), QByteArray("versie 1\r\n"));
-        if (changedByPlayer)
-            QVERIFY(writeWholeFile(own, "eigen\r\n").isEmpty());
-        // Installed as an upgrade installs it: the same size, another time.
-        QVERIFY(writeWholeFile(shipped, "versie 2\r\n").isEmpty());
-        QFile newer(shipped);
-        QVERIFY(newer.open(QIODevice::ReadWrite)
-                && newer.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
-        newer.close();
+        if (marked) {
+            QVERIFY(folders.preparePlayerFolder().isEmpty());
+            QCOMPARE(readWholeFile(own), QByteArray("versie 1\r\n"));
+        } else {
+            QVERIFY(QDir().mkpath(QFileInfo(own).path()));
+        }
+        QVERIFY(writeWholeFile(own, copy).isEmpty());
+        // Two upgrades, each installed as an upgrade installs it: another time, here the same size.
+        const QDateTime installed = QDateTime::currentDateTime();
+        for (int version : {2, 3}) {
+            QVERIFY(folders.preparePlayerFolder().isEmpty());
+            QVERIFY(writeWholeFile(shipped, "versie " + QByteArray::number(version) + "\r\n").isEmpty());
+            QFile newer(shipped);
+            QVERIFY(newer.open(QIODevice::ReadWrite)
+                    && newer.setFileTime(installed.addDays(version), QFileDevice::FileModificationTime));
+        }
         QVERIFY(folders.preparePlayerFolder().isEmpty());
-        QCOMPARE(readWholeFile(own), QByteArray(changedByPlayer ? "eigen\r\n" : "versie 2\r\n"));
+        const bool asShipped = copy == "versie 1\r\n";
+        QCOMPARE(readWholeFile(own), asShipped ? QByteArray("versie 3\r\n") : copy);
+        // Removed by the player, the list comes back as shipped, and follows the next upgrade.
+        QVERIFY(QFile::remove(own) && folders.preparePlayerFolder().isEmpty());
+        QVERIFY(writeWholeFile(shipped, "versie 4\r\n").isEmpty());
+        QFile newest(shipped);
+        QVERIFY(newest.open(QIODevice::ReadWrite)
+                && newest.setFileTime(installed.addDays(4), QFileDevice::FileModificationTime));
+        newest.close();
+        QVERIFY(folders.preparePlayerFolder().isEmpty());
+        QCOMPARE(readWholeFile(own), QByteArray("versie 4\r\n"));
     }
 
     // A relative XDG_DATA_HOME counts as unset, as the XDG rules have it: the player's

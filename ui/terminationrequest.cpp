@@ -14,7 +14,7 @@ constexpr std::array endingSignals{SIGTERM, SIGHUP, SIGINT};
 
 // The pipe's writing end, which the handler reaches: a handler may only touch what it
 // finds without the toolkit, and write() is safe there.
-int s_writeEnd = -1;
+volatile std::sig_atomic_t s_writeEnd = -1;
 
 extern "C" void onEndingSignal(int)
 {
@@ -40,17 +40,35 @@ TerminationRequest::TerminationRequest(QObject *parent) : QObject(parent)
     action.sa_handler = onEndingSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : endingSignals)
+    for (const int signal : endingSignals) {
+        // A signal the program was started to ignore (under nohup, or in the background
+        // of a script) stays ignored.
+        struct sigaction inherited = {};
+        if (::sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(signal, &action, nullptr);
+    }
 }
+
+namespace {
+
+// A signal from here on ends the process the default way; one that was ignored stays so.
+void restoreDefaults()
+{
+    for (const int signal : endingSignals) {
+        struct sigaction current = {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == onEndingSignal)
+            ::signal(signal, SIG_DFL);
+    }
+}
+
+} // namespace
 
 TerminationRequest::~TerminationRequest()
 {
     if (!m_notifier)
         return;
-    // A signal after this point ends the process the default way.
-    for (const int signal : endingSignals)
-        ::signal(signal, SIG_DFL);
+    restoreDefaults();
     const int readEnd = int(m_notifier->socket());
     delete m_notifier;
     ::close(readEnd);
@@ -63,5 +81,7 @@ void TerminationRequest::onSignalled()
     char bytes[16];
     while (::read(int(m_notifier->socket()), bytes, sizeof bytes) > 0) {
     }
+    // Asked once: a second request (the program stuck on its way out) ends it at once.
+    restoreDefaults();
     emit requested();
 }

@@ -144,7 +144,6 @@ public:
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space:
         case Qt::Key_Escape: return key->isAutoRepeat();
         default: return false;
         }
