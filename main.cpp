@@ -55,6 +55,10 @@ int main(int argc, char *argv[])
     std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
     toolkitStarted.count_down();
+    // Ended by the system before the board is up (a box about a second copy may be open),
+    // the program just quits; from the board on it keeps what the player did.
+    TerminationRequest termination;
+    QObject::connect(&termination, &TerminationRequest::requested, &app, &QCoreApplication::quit);
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));
@@ -101,7 +105,7 @@ int main(int argc, char *argv[])
     window.layOut(screen->size(), [&fontConfiguration] { fontConfiguration.join(); });
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     // A logout or shutdown keeps what the player changed, as Exit does.
-    TerminationRequest termination;
+    termination.disconnect();
     QObject::connect(&termination, &TerminationRequest::requested, &window, &MainWindow::leaveWithoutAsking);
     window.showBoard();
     return app.exec();

@@ -409,8 +409,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::leaveWithoutAsking()
 {
-    if (m_closing)
+    // Leaving already (Exit answered), a box may still hold it up: a save that failed.
+    if (m_closing) {
+        m_context.dialogs.closeOpen();
         return;
+    }
     m_roundMessagePending = false;
     // Nothing open may ask or go on: the boxes close with their harmless answers, without
     // what waits for them (the scores after the end message), and the side windows go

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QDateTime>
 #include <QProcess>
+
+#include <csignal>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -226,8 +228,16 @@ private slots:
 
     // Ended by the system (a logout sends SIGTERM), the program writes what it holds as at
     // Exit: here a settings file with bare line ends, read whole, comes back in its own form.
+    void endedBySystemKeepsWhatItHolds_data()
+    {
+        QTest::addColumn<bool>("hangUpIgnored");
+        QTest::newRow("SIGTERM") << false;
+        // Started under nohup, the program stays through a hang-up, and still ends as asked.
+        QTest::newRow("SIGHUP ignored, then SIGTERM") << true;
+    }
     void endedBySystemKeepsWhatItHolds()
     {
+        QFETCH(bool, hangUpIgnored);
         QTemporaryDir dir;
         const QString program = dir.filePath("Raadkwartet");
         QVERIFY(QFile::copy(RAADKWARTET_PROGRAM, program) && QDir(dir.path()).mkdir("Data"));
@@ -238,9 +248,16 @@ private slots:
         settings.close();
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QProcess game;
+        if (hangUpIgnored)
+            game.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
         game.start(program, {});
+        // The request is taken from before the lock is: one that comes before the board is
+        // up waits for it.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("Raadkwartet.lock")), 20000);
-        QTest::qWait(500);
+        if (hangUpIgnored) {
+            QCOMPARE(::kill(pid_t(game.processId()), SIGHUP), 0);
+            QVERIFY(!game.waitForFinished(300));
+        }
         game.terminate();
         QVERIFY(game.waitForFinished(20000));
         QCOMPARE(game.exitStatus(), QProcess::NormalExit);

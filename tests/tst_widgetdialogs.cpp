@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(bool, gameEnds);
         const double scale = 1.40625;
-        WidgetDialogs dialogs;
+        WidgetDialogs dialogs(0); // answered at once, as by a player after the quiet second
         dialogs.setScale(scale);
         bool noticeClosed = false;
         std::optional<bool> answer;
@@ -119,12 +119,36 @@ private slots:
             dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, [&](bool) { closed = true; });
         auto *box = qobject_cast<QMessageBox *>(openBoxes().value(0));
         QVERIFY(box);
+        // Meanwhile its button shows, and a screen reader says, that it takes no answer yet.
+        QCOMPARE(box->buttons().constFirst()->isEnabled(), !(byItself && quietMs > 0));
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeated);
         QApplication::sendEvent(byItself ? box->button(QMessageBox::Ok) : box->defaultButton(), &enter);
         QTRY_COMPARE(closed, answered);
         QTest::qWait(1);
         QCOMPARE(closed, answered);
         dialogs.closeOpen();
+    }
+    // A side window (the scores after a game) is not closed by the repeats of Enter held
+    // since the box before it; Enter pressed anew closes it.
+    void sideWindowTakesNoHeldKey()
+    {
+        WidgetDialogs dialogs(0);
+        auto *window = new QDialog;
+        auto *ok = new QPushButton(QStringLiteral("OK"), window);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, window, &QDialog::accept);
+        bool stayedThroughRepeat = false, accepted = false;
+        QObject::connect(window, &QDialog::accepted, window, [&] { accepted = true; });
+        QTimer::singleShot(0, window, [&, window, ok] {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(ok, &held);
+            stayedThroughRepeat = window->isVisible();
+            QKeyEvent fresh(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(ok, &fresh);
+        });
+        QTimer::singleShot(5000, window, &QDialog::reject); // never left waiting
+        dialogs.showModal(window);
+        QVERIFY(stayedThroughRepeat && accepted);
     }
     // Minimised by a window manager (some draw the button on any window, and take the
     // box's owner with it), a box comes back at once with the window it stands over:

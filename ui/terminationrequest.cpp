@@ -81,7 +81,9 @@ void TerminationRequest::onSignalled()
     char bytes[16];
     while (::read(int(m_notifier->socket()), bytes, sizeof bytes) > 0) {
     }
-    // Asked once: a second request (the program stuck on its way out) ends it at once.
-    restoreDefaults();
     emit requested();
+    // Once what the request does has been done (the settings and scores written), a
+    // further request (the program stuck on its way out) ends it at once; one that came
+    // meanwhile (a logout sends SIGHUP after SIGTERM) waited in the pipe.
+    restoreDefaults();
 }

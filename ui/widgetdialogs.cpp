@@ -4,6 +4,7 @@
 
 #include "ui/windowscaler.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -126,11 +128,24 @@ void returnKeyboardToOwner(QWidget *closing)
 class KeysOnTheirWay : public QObject
 {
 public:
-    KeysOnTheirWay(QDialog *box, int quietMs) : QObject(box), m_box(box), m_quietMs(quietMs)
+    KeysOnTheirWay(QWidget *box, int quietMs) : QObject(box), m_box(box), m_quietMs(quietMs)
     {
         m_opened.start();
         // The keys go to the box's button or text box; only the application sees them all.
         qApp->installEventFilter(this);
+        // Its buttons are off meanwhile, so the box shows (and a screen reader says) that
+        // it does not take an answer yet; then the answer button takes the keyboard.
+        if (quietMs <= 0)
+            return;
+        const QList<QAbstractButton *> buttons = box->findChildren<QAbstractButton *>();
+        for (QAbstractButton *button : buttons)
+            button->setEnabled(false);
+        QTimer::singleShot(quietMs, this, [buttons, box] {
+            for (QAbstractButton *button : buttons)
+                button->setEnabled(true);
+            if (!buttons.isEmpty() && box->isActiveWindow())
+                buttons.constFirst()->setFocus(Qt::OtherFocusReason);
+        });
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -150,7 +165,7 @@ public:
     }
 
 private:
-    QDialog *m_box;
+    QWidget *m_box;
     int m_quietMs;
     QElapsedTimer m_opened;
 };
@@ -207,6 +222,9 @@ QString WidgetDialogs::input(const QString &prompt, const QString &title, const 
 void WidgetDialogs::showModal(QWidget *window)
 {
     QPointer<QWidget> guard(window);
+    // A side window closes on Enter or Escape too (the scores after a game): not on the
+    // repeats of a key held since the box before it.
+    new KeysOnTheirWay(window, 0);
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         dialog->exec();
     } else {

@@ -113,12 +113,15 @@ def test(program):
         # editor and not saved, the system ends the program (a logout sends SIGTERM): it asks
         # nothing, does not wait for the open window, and ends as after its exit question.
         keys(main, "Tab", "Return")
+        puzzles = open(folder.data("Puzzel.lib"), "rb").read()
         editor = wait_for("the editor", lambda: window_named("Lijst bewerken"))
         keys(editor, "Down", "Delete")
         keys(wait_for("the deletion question", lambda: window_named(" Delete")), "Return")
         wait_for("the deletion question to close", closed(" Delete"))
         process.terminate()
         wait_for_clean_exit(process)
+        if open(folder.data("Puzzel.lib"), "rb").read() != puzzles:
+            raise Failure("the editor's unsaved deletion reached Puzzel.lib")
         print("game played with keys alone; score file:", scores.decode("cp1252").split("\r\n")[2:-1])
     finally:
         folder.finish()
