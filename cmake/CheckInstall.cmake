@@ -5,7 +5,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 foreach(f Raadkwartet raadkwartet.desktop raadkwartet.png Data/Puzzel.lib Data/Nederlands.lib
-          Data/Spreekwoorden.lib Data/Background.art Data/LICENSE.OpenTaal)
+          Data/Spreekwoorden.lib Data/Background.art Data/LICENSE.OpenTaal Data/Puzzel.versies)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "missing from the install folder: ${f}")
   endif()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <utility>
 
@@ -93,10 +94,9 @@ QString Folders::shippedMarkFile() const
 
 void Folders::followShippedPuzzles() const
 {
-    // The mark says which shipped list the player's copy is: the shipped file's size and
-    // time, so an unchanged one is passed at a glance, and the copy's digest as it came, or
-    // "-" where the copy is the player's own (changed by the player, or already different
-    // from the shipped list when it was first marked, as a copy from before the mark was).
+    // The mark says which shipped list the player's copy came from: the shipped file's size
+    // and time, so an unchanged one is passed at a glance, and the copy's digest as it came,
+    // or "-" where the copy was the player's own when it was marked.
     const QFileInfo shipped(shippedFile(QStringLiteral("Puzzel.lib")));
     if (!shipped.isFile())
         return;
@@ -113,9 +113,18 @@ void Folders::followShippedPuzzles() const
         return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
     };
     const QByteArray shippedDigest = digest(*shippedBytes);
+    // A copy equal to a list some version shipped (or to the one it was copied from) is one
+    // the player never changed: also a copy kept from before there was a mark.
+    QSet<QByteArray> shippedLists{shippedDigest};
+    const QByteArray versions = readWholeFile(shippedFile(QStringLiteral("Puzzel.versies"))).value_or(QByteArray());
+    for (const QByteArray &line : versions.split('\n'))
+        shippedLists.insert(line.trimmed());
+    if (marked)
+        shippedLists.insert(mark[2]);
+    shippedLists.remove(QByteArray("-"));
     const QString ownFile = dataFile(QStringLiteral("Puzzel.lib"));
     const QByteArray ownDigest = digest(readWholeFile(ownFile).value_or(QByteArray()));
-    const bool asShipped = ownDigest == (marked ? mark[2] : shippedDigest);
+    const bool asShipped = shippedLists.contains(ownDigest);
     // A newer shipped list replaces the copy only where the player never changed it.
     if (asShipped && ownDigest != shippedDigest && !writeWholeFile(ownFile, *shippedBytes).isEmpty())
         return;

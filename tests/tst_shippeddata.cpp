@@ -1,5 +1,7 @@
 #include "common/cp1252.h"
+#include "game/textwriter.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QMap>
@@ -274,6 +276,17 @@ private slots:
         }
         for (const QString &key : keys)
             QVERIFY2(seen.contains(key), qPrintable(key));
+    }
+
+    // The shipped list is among the lists Puzzel.versies names, so a later version knows a
+    // player's copy of it for one the player never changed (scripts/puzzle-versions.sh).
+    void shippedListIsAmongTheVersions()
+    {
+        const QByteArray list = readWholeFile(RAADKWARTET_DATA_DIR "/Puzzel.lib").value_or(QByteArray());
+        const QByteArray versions = readWholeFile(RAADKWARTET_DATA_DIR "/Puzzel.versies").value_or(QByteArray());
+        QVERIFY(!list.isEmpty());
+        QVERIFY2(versions.split('\n').contains(QCryptographicHash::hash(list, QCryptographicHash::Sha256).toHex()),
+                 "run scripts/puzzle-versions.sh after changing data/Puzzel.lib");
     }
 
     // Each check on made-up items (a row per case; "faults": how many it reports), then on the

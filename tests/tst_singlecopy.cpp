@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QProcess>
 
@@ -111,9 +112,10 @@ private slots:
         QTest::addColumn<bool>("marked");     // whether it was copied by a start that marks
         QTest::newRow("copy as shipped") << QByteArray("versie 1\r\n") << true;
         QTest::newRow("changed by the player") << QByteArray("eigen\r\n") << true;
-        // Kept by a start from before the mark: whether the player changed it is unknown.
-        QTest::newRow("unmarked copy of an older list") << QByteArray("versie 0\r\n") << false;
+        // Kept by a start from before the mark: as shipped when some version shipped it.
+        QTest::newRow("unmarked copy of an older shipped list") << QByteArray("versie 0\r\n") << false;
         QTest::newRow("unmarked copy as shipped") << QByteArray("versie 1\r\n") << false;
+        QTest::newRow("unmarked copy never shipped") << QByteArray("eigen\r\n") << false;
     }
     void newShippedPuzzlesReplaceOnlyAnUnchangedCopy()
     {
@@ -123,6 +125,10 @@ private slots:
         const QString shipped = dir.filePath("share/raadkwartet/Data/Puzzel.lib");
         QVERIFY(QDir().mkpath(QFileInfo(shipped).path()) && QDir().mkpath(dir.filePath("bin")));
         QVERIFY(writeWholeFile(shipped, "versie 1\r\n").isEmpty());
+        // Every list shipped so far, by its SHA-256, as the shipped Data lists them.
+        const auto digest = [](const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
+        QVERIFY(writeWholeFile(QFileInfo(shipped).path() + "/Puzzel.versies",
+                               digest("versie 0\r\n") + '\n' + digest("versie 1\r\n") + '\n').isEmpty());
         const Folders folders = Folders::forProgram(dir.filePath("bin/Raadkwartet"), dir.filePath("player"));
         const QString own = folders.dataFile("Puzzel.lib");
         if (marked) {
@@ -142,7 +148,7 @@ private slots:
                     && newer.setFileTime(installed.addDays(version), QFileDevice::FileModificationTime));
         }
         QVERIFY(folders.preparePlayerFolder().isEmpty());
-        const bool asShipped = copy == "versie 1\r\n";
+        const bool asShipped = copy != "eigen\r\n";
         QCOMPARE(readWholeFile(own), asShipped ? QByteArray("versie 3\r\n") : copy);
         // Removed by the player, the list comes back as shipped, and follows the next upgrade.
         QVERIFY(QFile::remove(own) && folders.preparePlayerFolder().isEmpty());

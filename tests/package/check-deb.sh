@@ -184,10 +184,10 @@ done
 file "$root/$exe" | grep -q ', stripped' || fail "the program is not stripped"
 # A Data folder beside the program would make it a folder install, writing beside itself.
 [ ! -e "$root/$(dirname "$exe")/Data" ] || fail "a Data folder lies beside the program"
-for f in Puzzel.lib Spreekwoorden.lib Nederlands.lib Nederlands.count Background.art LICENSE.OpenTaal; do
+for f in Puzzel.lib Spreekwoorden.lib Nederlands.lib Nederlands.count Background.art LICENSE.OpenTaal Puzzel.versies; do
   cmp "$build/Data/$f" "$root/$shipped/$f" || fail "shipped $f differs from the build's"
 done
-[ "$(find "$root/$shipped" -type f | wc -l)" = 6 ] || fail "unexpected files in /$shipped: $(ls "$root/$shipped")"
+[ "$(find "$root/$shipped" -type f | wc -l)" = 7 ] || fail "unexpected files in /$shipped: $(ls "$root/$shipped")"
 for f in changelog.gz copyright; do
   [ -s "$root/usr/share/doc/raadkwartet/$f" ] || fail "no /usr/share/doc/raadkwartet/$f"
 done
