@@ -2,6 +2,7 @@
 
 #include "game/gamecontroller.h"
 #include "ui/appcontext.h"
+#include "ui/dialogs.h"
 #include "ui/pictureview.h"
 
 #include <QImage>
@@ -110,7 +111,7 @@ private:
     void connectController();
     void paintRowMarkers();
     static void setLabelText(QLabel *label, const QString &text);
-    void openModal(QWidget *window);
+    void openModal(QWidget *window, Dialogs::Opening opening = Dialogs::Opening::AsAsked);
     QString picturePath(const QString &name) const;
     const QImage &letterTile();
 

@@ -137,6 +137,9 @@ void MainWindow::onGameStarted(const QString &playerName)
     // The round that follows at once hides the last game's keywords.
     showPlayerName(playerName);
     answerBox->setEnabled(true);
+    // The focus goes to the answer box before the buttons go off: else it would pass over
+    // every button after Start on its way there, and a screen reader say each.
+    answerBox->setFocus(Qt::OtherFocusReason);
     setMenuEnabled(false);
     nextButton->setEnabled(true);
     gameClockTimer->start(m_controller.msToNextSecond());
@@ -278,7 +281,7 @@ void MainWindow::onGameEnded()
         // The list opens where the game's line stands, which may lie far down a long list.
         auto *scores = new ScoreForm(m_context, m_controller.scoreList(), this);
         scores->showLine(m_controller.lastGameScore());
-        openModal(scores);
+        openModal(scores, Dialogs::Opening::ByItself);
     });
 }
 
@@ -333,7 +336,7 @@ double MainWindow::sideWindowScale() const
     return std::max(m_scale, 1.0);
 }
 
-void MainWindow::openModal(QWidget *window)
+void MainWindow::openModal(QWidget *window, Dialogs::Opening opening)
 {
     // Each side window is a fixed dialog owned by the main window: no minimise or maximise
     // button, and the window manager keeps it over the board, so it can never take the
@@ -349,7 +352,7 @@ void MainWindow::openModal(QWidget *window)
     const double fit = std::min(double(width()) / window->width(), double(height()) / window->height());
     WindowScaler::scaleWindow(window, std::min(sideWindowScale(), fit));
     window->move(pos() + QPoint((width() - window->width()) / 2, (height() - window->height()) / 2));
-    m_context.dialogs.showModal(window);
+    m_context.dialogs.showModal(window, opening);
 }
 
 void MainWindow::showScores()

@@ -109,12 +109,20 @@ private slots:
         // Read as shown: no score before the first game, the date and time as they stand.
         QCOMPARE(nameOf(main->scoreLabel), QStringLiteral("Score: nog geen"));
         QCOMPARE(nameOf(main->dateTimeLabel), main->dateTimeLabel->text());
+        // Started from Start, the focus goes to the answer box, over none of the buttons
+        // that go off.
+        main->menuButtons[MainWindow::Start]->setFocus(Qt::TabFocusReason);
+        QStringList focusedAtStart;
+        QObject listeningAtStart;
+        connect(qApp, &QApplication::focusChanged, &listeningAtStart,
+                [&](QWidget *, QWidget *now) { focusedAtStart << nameOf(now); });
         press(main->menuButtons[MainWindow::Start]);
         // The click follows once the request has returned, as a screen reader needs it.
         QVERIFY(game.dialogs.shown.isEmpty());
         // The letter tiles are told: a blank between two words leaves a gap between tiles.
         const QString rows = "Trefwoord 1: 5 letters. Trefwoord 2: 5 letters. Trefwoord 3: 2 woorden, 4 en 4 letters.";
         QTRY_COMPARE(notice->text(), "Het spel begint. Nieuwe ronde: zoek 3 trefwoorden. " + rows);
+        QCOMPARE(focusedAtStart, QStringList{"Oplossing"});
         QCOMPARE(main->board->accessibleDescription(), rows);
         QCOMPARE(nameOf(main->slotTexts[0]), QStringLiteral("Vak 1: fruit"));
         // Row 1 is APPEL: Volgende buys the first missing keyword.

@@ -40,8 +40,12 @@ public:
     virtual Answer askYesNoCancel(const QString &text, const QString &title, Icon icon = Icon::None) = 0;
     // An input box; cancelling gives an empty text.
     virtual QString input(const QString &prompt, const QString &title, const QString &proposed) = 0;
+    // How a box or window comes: as the player asked, or by itself (the end of a round or
+    // a game, and what follows it at once), maybe while the player types elsewhere; then
+    // it takes no key for a moment.
+    enum class Opening { AsAsked, ByItself };
     // Shows the window modally and returns when it has closed. Takes ownership.
-    virtual void showModal(QWidget *window) = 0;
+    virtual void showModal(QWidget *window, Opening opening = Opening::AsAsked) = 0;
 
     // The title of a message box that has none of its own.
     static QString applicationTitle() { return QStringLiteral("Raadkwartet"); }

@@ -128,14 +128,18 @@ void returnKeyboardToOwner(QWidget *closing)
 class KeysOnTheirWay : public QObject
 {
 public:
-    KeysOnTheirWay(QWidget *box, int quietMs) : QObject(box), m_box(box), m_quietMs(quietMs)
+    enum class Buttons { StayOn, OffMeanwhile };
+
+    KeysOnTheirWay(QWidget *box, int quietMs, Buttons buttonsMeanwhile = Buttons::StayOn)
+        : QObject(box), m_box(box), m_quietMs(quietMs)
     {
         m_opened.start();
         // The keys go to the box's button or text box; only the application sees them all.
         qApp->installEventFilter(this);
-        // Its buttons are off meanwhile, so the box shows (and a screen reader says) that
-        // it does not take an answer yet; then the answer button takes the keyboard.
-        if (quietMs <= 0)
+        // A message box's buttons are off meanwhile, so it shows (and a screen reader says)
+        // that it does not take an answer yet; then its answer button takes the keyboard.
+        // A side window keeps its own (the scores keep the game's line chosen).
+        if (quietMs <= 0 || buttonsMeanwhile == Buttons::StayOn)
             return;
         const QList<QAbstractButton *> buttons = box->findChildren<QAbstractButton *>();
         for (QAbstractButton *button : buttons)
@@ -219,12 +223,13 @@ QString WidgetDialogs::input(const QString &prompt, const QString &title, const 
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
-void WidgetDialogs::showModal(QWidget *window)
+void WidgetDialogs::showModal(QWidget *window, Opening opening)
 {
     QPointer<QWidget> guard(window);
     // A side window closes on Enter or Escape too (the scores after a game): not on the
-    // repeats of a key held since the box before it.
-    new KeysOnTheirWay(window, 0);
+    // repeats of a key held since the box before it, nor, where it follows the end of a
+    // game, on keys still meant for the answer box.
+    new KeysOnTheirWay(window, opening == Opening::ByItself ? m_quietMs : 0);
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         dialog->exec();
     } else {
@@ -281,7 +286,7 @@ void WidgetDialogs::showBlockingEveryWindow(QDialog *box)
 void WidgetDialogs::track(QDialog *box, Opening opening)
 {
     WindowScaler::scaleFont(box, m_scale);
-    new KeysOnTheirWay(box, opening == Opening::ByItself ? m_quietMs : 0);
+    new KeysOnTheirWay(box, opening == Opening::ByItself ? m_quietMs : 0, KeysOnTheirWay::Buttons::OffMeanwhile);
     keepOnScreen(box);
     QObject::connect(box, &QDialog::finished, box, [box] {
         if (!box->property(s_closedUnanswered).toBool())

@@ -23,7 +23,7 @@ public:
     bool ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override;
     Answer askYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
-    void showModal(QWidget *window) override;
+    void showModal(QWidget *window, Opening opening = Opening::AsAsked) override;
     void askLater(const QString &text, const QString &title, Answer defaultAnswer,
                   const std::function<void(bool)> &answered) override;
     void closeOpen() override;
@@ -32,7 +32,6 @@ public:
 private:
     // Scales the box's font and remembers it as open until it closes. A box that opens by
     // itself takes no key for a moment.
-    enum class Opening { AsAsked, ByItself };
     void track(QDialog *box, Opening opening = Opening::AsAsked);
     static void showBlockingEveryWindow(QDialog *box);
 

@@ -46,7 +46,7 @@ void FakeDialogs::closeOpen()
         ;
 }
 
-void FakeDialogs::showModal(QWidget *window)
+void FakeDialogs::showModal(QWidget *window, Opening)
 {
     // The window counts as closed at once; it is deleted unseen.
     shown.append({window->metaObject()->className()});

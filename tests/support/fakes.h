@@ -77,7 +77,7 @@ public:
         shown.append({prompt});
         return takeOldest(inputs, QString());
     }
-    void showModal(QWidget *window) override;
+    void showModal(QWidget *window, Opening opening = Opening::AsAsked) override;
     void askLater(const QString &text, const QString &title, Answer defaultAnswer,
                   const std::function<void(bool)> &answered) override;
     void closeOpen() override;

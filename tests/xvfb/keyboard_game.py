@@ -18,7 +18,7 @@ from harness import KEYWORDS, Failure, ProgramFolder, run, wait_for, wait_for_cl
 
 PLAYING_TIME = 12
 PLAYER = "Toetsenbord"
-# A box that opens by itself (the next round, the end) takes no key for a second.
+# A box that opens by itself (the next round, the end, the scores after it) takes no key for a second.
 QUIET_SECONDS = 1.2
 
 
@@ -106,6 +106,8 @@ def test(program):
         time.sleep(QUIET_SECONDS)
         keys(end_message, "Return")
         score_window = wait_for("the score window", lambda: window_named("Hoogst Scorelijst"))
+        # Following the end by itself, it takes no key in its first second either.
+        time.sleep(QUIET_SECONDS)
         keys(score_window, "Escape")
         wait_for("the score window to close", closed("Hoogst Scorelijst"))
 
