@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace {
 
 const QString s_hidden = QStringLiteral("?");
@@ -45,6 +47,10 @@ BoardAccessibility::BoardAccessibility(MainWindow &window)
     nameControls();
     setTabOrder();
     connectGame();
+    m_waitingTimer.setSingleShot(true);
+    m_waitingTimer.setInterval(1000);
+    connect(&m_waitingTimer, &QTimer::timeout, this, &BoardAccessibility::announceWaiting);
+    window.installEventFilter(this);
 }
 
 void BoardAccessibility::nameControls()
@@ -192,5 +198,30 @@ void BoardAccessibility::namePlayer(const QString &name)
 
 void BoardAccessibility::announce(const QString &text)
 {
-    m_notice->announce(text);
+    // Said once the board has the keyboard back: a box that just closed (the next-round
+    // message, the name question) hands it back a moment later, and a screen reader stops
+    // speaking as the focus moves, so what was said before it would be cut. A board that
+    // does not get it back (the player is in another program) says it after a second.
+    announceWaiting();
+    if (m_window.isActiveWindow()) {
+        m_notice->announce(text);
+        return;
+    }
+    m_waiting = text;
+    m_waitingTimer.start();
+}
+
+void BoardAccessibility::announceWaiting()
+{
+    m_waitingTimer.stop();
+    if (!m_waiting.isEmpty())
+        m_notice->announce(std::exchange(m_waiting, QString()));
+}
+
+bool BoardAccessibility::eventFilter(QObject *watched, QEvent *event)
+{
+    // After the focus has landed, which follows the activation.
+    if (event->type() == QEvent::WindowActivate && !m_waiting.isEmpty())
+        QTimer::singleShot(0, this, &BoardAccessibility::announceWaiting);
+    return QObject::eventFilter(watched, event);
 }

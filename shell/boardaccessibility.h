@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 class MainWindow;
 class ScreenReaderNotice;
@@ -19,6 +20,9 @@ public:
 
     ScreenReaderNotice *notice() const { return m_notice; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void nameControls();
     void setTabOrder();
@@ -31,9 +35,13 @@ private:
     void nameClock(const QString &text);
     void namePlayer(const QString &name);
     void announce(const QString &text);
+    void announceWaiting();
 
     MainWindow &m_window;
     ScreenReaderNotice *m_notice = nullptr;
     // Seconds left at the last tick, to announce the last minute once as it begins.
     qint32 m_lastSecondsLeft = 0;
+    // An announcement made while the board had not the keyboard, and how long it waits.
+    QString m_waiting;
+    QTimer m_waitingTimer;
 };

@@ -150,6 +150,27 @@ private slots:
         QTRY_COMPARE(closed.count(), 1);
     }
 
+    // What the game announces while the board has not the keyboard (a box that just closed
+    // gives it back a moment later) is said once it has: a screen reader stops speaking as
+    // the focus moves, and would cut it.
+    void announcementWaitsForTheKeyboard()
+    {
+        GameWindow game;
+        MainWindow *main = game.window.get();
+        QVERIFY(showActive(main));
+        game.start();
+        auto *notice = main->findChild<ScreenReaderNotice *>();
+        QTRY_VERIFY(notice->text().startsWith("Het spel begint."));
+        const int said = notice->count();
+        QWidget elsewhere;
+        QVERIFY(showActive(&elsewhere));
+        press(main->nextButton);
+        QTest::qWait(50);
+        QCOMPARE(notice->count(), said);
+        QVERIFY(showActive(main));
+        QTRY_COMPARE(notice->text(), QStringLiteral("Gekocht: APPEL staat in het antwoordvak. Score -40."));
+    }
+
     // The picture that minimises the game is read as a button, and its press action does
     // what a click does.
     void minimisingPictureIsAButton_data()
