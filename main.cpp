@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QMessageBox>
@@ -55,10 +56,14 @@ int main(int argc, char *argv[])
     std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
     toolkitStarted.count_down();
-    // Ended by the system before the board is up (a box about a second copy may be open),
-    // the program just quits; from the board on it keeps what the player did.
+    // Ended by the system while a box says why the program cannot start (a second copy), the
+    // box closes and the program leaves. A request while the board is being made waits for
+    // it, which then keeps what the player did.
     TerminationRequest termination;
-    QObject::connect(&termination, &TerminationRequest::requested, &app, &QCoreApplication::quit);
+    QObject::connect(&termination, &TerminationRequest::requested, &app, [] {
+        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            box->reject();
+    });
     QApplication::setStyle(new FocusRingStyle);
     Translations::installDutch(app);
     QApplication::setApplicationName(QStringLiteral("Raadkwartet"));

@@ -201,14 +201,17 @@ void BoardAccessibility::announce(const QString &text)
     // Said once the board has the keyboard back: a box that just closed (the next-round
     // message, the name question) hands it back a moment later, and a screen reader stops
     // speaking as the focus moves, so what was said before it would be cut. A board that
-    // does not get it back (the player is in another program) says it after a second.
-    announceWaiting();
-    if (m_window.isActiveWindow()) {
+    // does not get it back (the player is in another program) says it after a second. Two
+    // made meanwhile are said as one.
+    if (m_window.isActiveWindow() && m_waiting.isEmpty()) {
         m_notice->announce(text);
         return;
     }
-    m_waiting = text;
-    m_waitingTimer.start();
+    m_waiting = m_waiting.isEmpty() ? text : m_waiting + u' ' + text;
+    if (m_window.isActiveWindow())
+        announceWaiting();
+    else
+        m_waitingTimer.start();
 }
 
 void BoardAccessibility::announceWaiting()

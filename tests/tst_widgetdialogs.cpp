@@ -100,7 +100,7 @@ private slots:
         QTest::addColumn<bool>("repeated");
         QTest::addColumn<bool>("answered");
         QTest::newRow("notice, Enter as it opens") << true << 60000 << false << false;
-        QTest::newRow("notice, Enter after its quiet moment") << true << 0 << false << true;
+        QTest::newRow("notice, Enter after its quiet moment") << true << 20 << false << true;
         QTest::newRow("notice, a held Enter") << true << 0 << true << false;
         QTest::newRow("question, a held Enter") << false << 60000 << true << false;
         QTest::newRow("question, Enter") << false << 60000 << false << true;
@@ -119,10 +119,13 @@ private slots:
             dialogs.askLater(QStringLiteral("Afsluiten?"), QString(), Dialogs::Answer::No, [&](bool) { closed = true; });
         auto *box = qobject_cast<QMessageBox *>(openBoxes().value(0));
         QVERIFY(box);
-        // Meanwhile its button shows, and a screen reader says, that it takes no answer yet.
+        // Meanwhile its button shows, and a screen reader says, that it takes no answer yet;
+        // then it is on again, and Enter on the box, where the keyboard stayed, answers it.
         QCOMPARE(box->buttons().constFirst()->isEnabled(), !(byItself && quietMs > 0));
+        if (quietMs < 1000)
+            QTRY_VERIFY(box->buttons().constFirst()->isEnabled());
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeated);
-        QApplication::sendEvent(byItself ? box->button(QMessageBox::Ok) : box->defaultButton(), &enter);
+        QApplication::sendEvent(box, &enter);
         QTRY_COMPARE(closed, answered);
         QTest::qWait(1);
         QCOMPARE(closed, answered);

@@ -137,18 +137,17 @@ public:
         // The keys go to the box's button or text box; only the application sees them all.
         qApp->installEventFilter(this);
         // A message box's buttons are off meanwhile, so it shows (and a screen reader says)
-        // that it does not take an answer yet; then its answer button takes the keyboard.
+        // that it does not take an answer yet; then Enter answers it by its default button.
+        // The focus is not moved then: a screen reader would stop reading the box's text.
         // A side window keeps its own (the scores keep the game's line chosen).
         if (quietMs <= 0 || buttonsMeanwhile == Buttons::StayOn)
             return;
         const QList<QAbstractButton *> buttons = box->findChildren<QAbstractButton *>();
         for (QAbstractButton *button : buttons)
             button->setEnabled(false);
-        QTimer::singleShot(quietMs, this, [buttons, box] {
+        QTimer::singleShot(quietMs, this, [buttons] {
             for (QAbstractButton *button : buttons)
                 button->setEnabled(true);
-            if (!buttons.isEmpty() && box->isActiveWindow())
-                buttons.constFirst()->setFocus(Qt::OtherFocusReason);
         });
     }
 
@@ -250,6 +249,7 @@ void WidgetDialogs::notify(const QString &text, const QString &title, const std:
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Ok,
                                 ownerWindow());
+    box->setDefaultButton(QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box, [box, closed](int) {
         if (closed && !box->property(s_closedUnanswered).toBool())
