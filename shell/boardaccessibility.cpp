@@ -203,10 +203,6 @@ void BoardAccessibility::announce(const QString &text)
     // speaking as the focus moves, so what was said before it would be cut. A board that
     // does not get it back (the player is in another program) says it after a second. Two
     // made meanwhile are said as one.
-    if (m_window.isActiveWindow() && m_waiting.isEmpty()) {
-        m_notice->announce(text);
-        return;
-    }
     m_waiting = m_waiting.isEmpty() ? text : m_waiting + u' ' + text;
     if (m_window.isActiveWindow())
         announceWaiting();

@@ -438,6 +438,7 @@ void MainWindow::leave(ProblemsTold told)
         wallClockTimer->stop();
     }
     if (const QString problems = m_controller.saveData(); problems.isEmpty()) {
+        // Nothing to tell.
     } else if (told == ProblemsTold::InABox) {
         m_context.dialogs.message(problems, Dialogs::applicationTitle(), Dialogs::Icon::Critical);
     } else {
